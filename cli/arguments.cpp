@@ -1,0 +1,123 @@
+#include "cli/arguments.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace lumetra::cli {
+namespace {
+
+bool ParseDouble(const std::string& text, double& value) {
+  const char* end = text.data() + text.size();
+  const auto parsed = std::from_chars(text.data(), end, value);
+  return parsed.ec == std::errc() && parsed.ptr == end;
+}
+
+}  // namespace
+
+const std::vector<std::string>& FrameRateTexts() {
+  static const std::vector<std::string> rates = {"23.976", "24", "25", "29.97", "30"};
+  return rates;
+}
+
+Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::string>& valued,
+                     const std::set<std::string>& flags) {
+  bool haveInput = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (word.size() > 2 && word.starts_with("--")) {
+      std::string name = word.substr(2);
+      std::optional<std::string> inlineValue;
+      if (const auto equals = name.find('='); equals != std::string::npos) {
+        inlineValue = name.substr(equals + 1);
+        name.resize(equals);
+      }
+      if (valued.count(name)) {
+        if (!inlineValue) {
+          if (i + 1 >= args.size()) {
+            throw UsageError("option --" + name + " needs a value");
+          }
+          inlineValue = args[++i];
+        }
+        values_[name] = *inlineValue;
+      } else if (flags.count(name) && !inlineValue) {
+        flags_.insert(name);
+      } else {
+        throw UsageError("unknown option " + word);
+      }
+    } else if (!haveInput) {
+      input_ = word;
+      haveInput = true;
+    } else {
+      throw UsageError("more than one input file: " + word);
+    }
+  }
+  if (!haveInput || input_.empty()) {
+    throw UsageError("missing INPUT file");
+  }
+}
+
+bool Arguments::has(const std::string& name) const {
+  return flags_.count(name) > 0 || values_.count(name) > 0;
+}
+
+std::optional<std::string> Arguments::value(const std::string& name) const {
+  const auto found = values_.find(name);
+  if (found == values_.end()) {
+    return std::nullopt;
+  }
+  return found->second;
+}
+
+std::string Arguments::required(const std::string& name) const {
+  const auto text = value(name);
+  if (!text) {
+    throw UsageError("option --" + name + " is required");
+  }
+  return *text;
+}
+
+double Arguments::frameRate(const std::string& name, double fallback) const {
+  const auto text = value(name);
+  if (!text) {
+    return fallback;
+  }
+  for (const auto& rate : FrameRateTexts()) {
+    double number = 0;
+    if (ParseDouble(rate, number) && *text == rate) {
+      return number;
+    }
+  }
+  throw UsageError("--" + name + " takes 23.976, 24, 25, 29.97 or 30, not '" + *text + "'");
+}
+
+std::optional<SubtitleFormat> Arguments::format(const std::string& name) const {
+  const auto text = value(name);
+  if (!text) {
+    return std::nullopt;
+  }
+  if (*text == "microdvd" || *text == "MicroDVD") {
+    return SubtitleFormat::MicroDvd;
+  }
+  if (*text == "subrip" || *text == "SubRip") {
+    return SubtitleFormat::SubRip;
+  }
+  throw UsageError("--" + name + " takes microdvd or subrip, not '" + *text + "'");
+}
+
+long long Arguments::integer(const std::string& name, long long fallback, long long min,
+                             long long max) const {
+  const auto text = value(name);
+  if (!text) {
+    return fallback;
+  }
+  long long number = 0;
+  const char* end = text->data() + text->size();
+  const auto parsed = std::from_chars(text->data(), end, number);
+  if (parsed.ec != std::errc() || parsed.ptr != end || number < min || number > max) {
+    throw UsageError("--" + name + " takes a whole number from " + std::to_string(min) +
+                     " to " + std::to_string(max) + ", not '" + *text + "'");
+  }
+  return number;
+}
+
+}  // namespace lumetra::cli

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "subtitle/format.h"
+
+namespace lumetra::cli {
+
+// A bad option or value: reported as one usage line, exit 64.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Options of one command: "--name value" pairs, "--flag" switches and one input path.
+class Arguments {
+ public:
+  // `valued` and `flags` list the option names (without "--") the command accepts.
+  Arguments(const std::vector<std::string>& args, const std::set<std::string>& valued,
+            const std::set<std::string>& flags);
+
+  bool has(const std::string& name) const;
+  std::optional<std::string> value(const std::string& name) const;
+  const std::string& input() const { return input_; }
+
+  // Typed readers; each throws UsageError for a bad value.
+  double frameRate(const std::string& name, double fallback) const;  // 23.976 … 30
+  std::optional<SubtitleFormat> format(const std::string& name) const;  // microdvd | subrip
+  long long integer(const std::string& name, long long fallback, long long min,
+                    long long max) const;
+  std::string required(const std::string& name) const;
+
+ private:
+  std::map<std::string, std::string> values_;
+  std::set<std::string> flags_;
+  std::string input_;
+};
+
+// The five frame rates of the window's lists, as their texts.
+const std::vector<std::string>& FrameRateTexts();
+
+}  // namespace lumetra::cli

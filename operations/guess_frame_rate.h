@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace lumetra {
+class FrameView;
+struct OperationResult;
+
+struct GuessFrameRateParams {
+  std::string inputPath;
+  std::string lengthText;                 // text of txtLengteFilm
+  std::optional<double> lengthSeconds;    // its number; nullopt when not a number
+  std::optional<int> correctionMinutes;   // item of lstGuessCorrection; nullopt: none selected
+  char decimalSeparator = '.';            // of the user's locale, for the result
+  bool deleteSource = false;
+};
+
+// Estimates the frame rate of a MicroDVD file from the movie's length; writes nothing.
+OperationResult GuessFrameRate(const GuessFrameRateParams& params, FrameView& view);
+
+}  // namespace lumetra

@@ -1,0 +1,54 @@
+#include "subtitle/subtitle_error.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace lumetra {
+
+SubtitleError SubtitleError::Format(long line) {
+  return SubtitleError(Kind::Format, error_number::kTypeMismatch, "Type mismatch", line);
+}
+
+SubtitleError SubtitleError::PastEnd(long line) {
+  return SubtitleError(Kind::Other, error_number::kInputPastEnd, "Input past end of file", line);
+}
+
+SubtitleError SubtitleError::UnknownFormat() {
+  return SubtitleError(Kind::Other, error_number::kInvalidFileFormat,
+                       "The file is neither a MicroDVD nor a SubRip subtitle");
+}
+
+SubtitleError SubtitleError::FromErrno(int error, const std::string& path) {
+  using namespace error_number;
+  switch (error) {
+    case ENOENT: {
+      // A missing folder is told apart from a missing file, as users expect.
+      std::error_code ignored;
+      const auto folder = std::filesystem::path(path).parent_path();
+      if (!folder.empty() && !std::filesystem::is_directory(folder, ignored)) {
+        return SubtitleError(Kind::Other, kPathNotFound, "Path not found");
+      }
+      return SubtitleError(Kind::Other, kFileNotFound, "File not found");
+    }
+    case ENOTDIR:
+      return SubtitleError(Kind::Other, kPathNotFound, "Path not found");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return SubtitleError(Kind::Other, kPermissionDenied, "Permission denied");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return SubtitleError(Kind::Other, kDiskFull, "Disk full");
+    case EISDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+      return SubtitleError(Kind::Other, kPathFileAccess, "Path/File access error");
+    default:
+      return SubtitleError(Kind::Other, kDeviceIo,
+                           std::string("Device I/O error (") + std::strerror(error) + ")");
+  }
+}
+
+}  // namespace lumetra

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace lumetra {
+
+// Failure numbers, as the classic runtime numbered them where one fits.
+namespace error_number {
+inline constexpr int kTypeMismatch = 13;  // a format failure
+inline constexpr int kFileNotFound = 53;
+inline constexpr int kDeviceIo = 57;
+inline constexpr int kDiskFull = 61;
+inline constexpr int kInputPastEnd = 62;
+inline constexpr int kPermissionDenied = 70;
+inline constexpr int kPathFileAccess = 75;
+inline constexpr int kPathNotFound = 76;
+inline constexpr int kInvalidFileFormat = 321;
+}  // namespace error_number
+
+// A failure inside the subtitle layer. Format failures (a digit expected and something else
+// found) have their own kind; every other failure carries a number and a description.
+class SubtitleError : public std::runtime_error {
+ public:
+  enum class Kind { Format, Other };
+  SubtitleError(Kind kind, int number, const std::string& description, long line = 0)
+      : std::runtime_error(description), kind_(kind), number_(number), line_(line) {}
+
+  static SubtitleError Format(long line);
+  static SubtitleError PastEnd(long line);
+  static SubtitleError UnknownFormat();
+  // From an errno value of a failed open, read, write, rename or delete.
+  static SubtitleError FromErrno(int error, const std::string& path = {});
+
+  Kind kind() const { return kind_; }
+  int number() const { return number_; }
+  const char* description() const { return what(); }
+  long line() const { return line_; }
+  void setLine(long line) { line_ = line; }
+
+ private:
+  Kind kind_;
+  int number_;
+  long line_;
+};
+
+}  // namespace lumetra
