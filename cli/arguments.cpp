@@ -114,8 +114,8 @@ long long Arguments::integer(const std::string& name, long long fallback, long l
   const char* end = text->data() + text->size();
   const auto parsed = std::from_chars(text->data(), end, number);
   if (parsed.ec != std::errc() || parsed.ptr != end || number < min || number > max) {
-    throw UsageError("--" + name + " takes a whole number from " + std::to_string(min) +
-                     " to " + std::to_string(max) + ", not '" + *text + "'");
+    throw UsageError("--" + name + " takes a whole number from " + std::to_string(min) + " to " +
+                     std::to_string(max) + ", not '" + *text + "'");
   }
   return number;
 }

@@ -39,9 +39,9 @@ constexpr const char* kHelp =
 
 const std::map<std::string, Command>& CommandTable() {
   static const std::map<std::string, Command> table = {
-      {"synchronize", SynchronizeCommand},   {"convert", ConvertCommand},
+      {"synchronize", SynchronizeCommand},          {"convert", ConvertCommand},
       {"change-framerate", ChangeFrameRateCommand}, {"correct", CorrectCommand},
-      {"delete-comments", DeleteCommentsCommand},  {"split", SplitCommand},
+      {"delete-comments", DeleteCommentsCommand},   {"split", SplitCommand},
       {"guess-framerate", GuessFrameRateCommand},
   };
   return table;

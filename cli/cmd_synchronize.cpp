@@ -5,8 +5,7 @@
 
 namespace lumetra::cli {
 
-int SynchronizeCommand(const std::vector<std::string>& args, std::ostream& out,
-                       std::ostream& err) {
+int SynchronizeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const Arguments arguments(args, {"shift", "fps", "to"}, {"delete-source"});
   const auto shift = static_cast<int>(arguments.integer("shift", 0, -30000, 30000));
   if (!arguments.has("shift")) {

@@ -49,8 +49,8 @@ void CopyEntries(TextReader& input, OutputFile& output, const UnitContext& units
     ++written;
     if (outputFormat == SubtitleFormat::SubRip) {
       const long long number = operation.numberWrittenEntries ? written : entryNumber;
-      WriteSubRipEntry(output, entry, number, units.inputUnitsPerSecond,
-                       units.outputUnitsPerSecond, input.atEnd());
+      WriteSubRipEntry(output, entry, number, units.inputUnitsPerSecond, units.outputUnitsPerSecond,
+                       input.atEnd());
     } else {
       WriteMicroDvdEntry(output, entry, units.inputUnitsPerSecond, units.outputUnitsPerSecond);
     }

@@ -65,18 +65,18 @@ bool ReadMicroDvdEntry(TextReader& input, SubtitleEntry& entry) {
   return true;
 }
 
-void WriteMicroDvdEntry(OutputFile& output, const SubtitleEntry& entry,
-                        double inputUnitsPerSecond, double outputUnitsPerSecond) {
+void WriteMicroDvdEntry(OutputFile& output, const SubtitleEntry& entry, double inputUnitsPerSecond,
+                        double outputUnitsPerSecond) {
   static thread_local std::string line;
   line.clear();
   line.push_back('{');
-  AppendWholeNumber(line, std::max(0.0, ConvertUnits(entry.start, inputUnitsPerSecond,
-                                                     outputUnitsPerSecond)));
+  AppendWholeNumber(
+      line, std::max(0.0, ConvertUnits(entry.start, inputUnitsPerSecond, outputUnitsPerSecond)));
   line.push_back('}');
   line.push_back('{');
   if (entry.end != 0) {
-    AppendWholeNumber(line, std::max(0.0, ConvertUnits(entry.end, inputUnitsPerSecond,
-                                                       outputUnitsPerSecond)));
+    AppendWholeNumber(
+        line, std::max(0.0, ConvertUnits(entry.end, inputUnitsPerSecond, outputUnitsPerSecond)));
   }
   line += '}';
   line += entry.text;

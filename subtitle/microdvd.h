@@ -15,7 +15,7 @@ bool ReadMicroDvdEntry(TextReader& input, SubtitleEntry& entry);
 void ParseMicroDvdLine(const std::string& line, SubtitleEntry& entry, long lineNumber);
 
 // "{start}{end}text", or "{start}{}text" when the entry has no end, times converted.
-void WriteMicroDvdEntry(OutputFile& output, const SubtitleEntry& entry,
-                        double inputUnitsPerSecond, double outputUnitsPerSecond);
+void WriteMicroDvdEntry(OutputFile& output, const SubtitleEntry& entry, double inputUnitsPerSecond,
+                        double outputUnitsPerSecond);
 
 }  // namespace lumetra

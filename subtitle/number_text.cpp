@@ -10,8 +10,8 @@ void AppendWholeNumber(std::string& out, double value) {
   std::array<char, 400> digits;
   std::to_chars_result written;
   if (std::fabs(value) < 9.0e18) {
-    written = std::to_chars(digits.data(), digits.data() + digits.size(),
-                            static_cast<long long>(value));
+    written =
+        std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<long long>(value));
   } else {
     written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
                             std::chars_format::fixed, 0);
@@ -27,8 +27,8 @@ std::string WholeNumberText(double value) {
 
 std::string ShortestDecimal(double value, char decimalSeparator) {
   std::array<char, 64> digits;
-  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                     std::chars_format::fixed);
+  const auto written =
+      std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
   std::string text(digits.data(), written.ptr);
   for (char& c : text) {
     if (c == '.') {

@@ -40,7 +40,9 @@ OutputFile::OutputFile(const std::string& target) : target_(target) {
   buffer_.resize(kBufferSize);
 }
 
-OutputFile::~OutputFile() { discard(); }
+OutputFile::~OutputFile() {
+  discard();
+}
 
 void OutputFile::write(std::string_view bytes) {
   while (!bytes.empty()) {

@@ -147,10 +147,9 @@ void WriteSubRipBlock(OutputFile& output, long long number, double startMs, doub
 
 void WriteSubRipEntry(OutputFile& output, const SubtitleEntry& entry, long long number,
                       double inputUnitsPerSecond, double outputUnitsPerSecond, bool inputAtEnd) {
-  WriteSubRipBlock(output, number,
-                   ConvertUnits(entry.start, inputUnitsPerSecond, outputUnitsPerSecond),
-                   ConvertUnits(entry.end, inputUnitsPerSecond, outputUnitsPerSecond),
-                   entry.text, inputAtEnd);
+  WriteSubRipBlock(
+      output, number, ConvertUnits(entry.start, inputUnitsPerSecond, outputUnitsPerSecond),
+      ConvertUnits(entry.end, inputUnitsPerSecond, outputUnitsPerSecond), entry.text, inputAtEnd);
 }
 
 }  // namespace lumetra

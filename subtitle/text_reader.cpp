@@ -70,7 +70,9 @@ int TextReader::peekByte() {
   return static_cast<unsigned char>(buffer_[pos_]);
 }
 
-bool TextReader::atEnd() { return peekByte() == kEnd; }
+bool TextReader::atEnd() {
+  return peekByte() == kEnd;
+}
 
 bool TextReader::atEndOfLine() {
   const int next = peekByte();

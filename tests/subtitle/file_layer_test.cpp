@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "subtitle/format.h"
+#include "subtitle/output_file.h"
+#include "subtitle/paths.h"
+#include "subtitle/subtitle_error.h"
+#include "subtitle/text_reader.h"
+#include "support/temp_dir.h"
+
+namespace lumetra {
+namespace {
+
+using testing::TempDir;
+
+TEST(TextReader, LineBreaksReadAsOneCharacterWhateverTheirStyle) {
+  TempDir dir;
+  TextReader reader(dir.write("in", "a\r\nb\nc\rd"));
+  std::string line;
+  EXPECT_EQ(reader.readChar(), 'a');
+  EXPECT_TRUE(reader.atEndOfLine());
+  EXPECT_EQ(reader.readChar(), '\n');
+  EXPECT_EQ(reader.lineNumber(), 2);
+  reader.readLine(line);
+  EXPECT_EQ(line, "b");
+  reader.skipLine();
+  reader.readLine(line);
+  EXPECT_EQ(line, "d");
+  EXPECT_TRUE(reader.atEnd());
+  EXPECT_TRUE(reader.atEndOfLine());
+  EXPECT_THROW(reader.readChar(), SubtitleError);
+  EXPECT_THROW(reader.readLine(line), SubtitleError);
+}
+
+TEST(TextReader, CrLfSplitAcrossTheBufferIsOneBreak) {
+  TempDir dir;
+  std::string content(1 << 20, 'x');
+  content.back() = '\r';
+  content += "\nnext";
+  TextReader reader(dir.write("in", content));
+  std::string line;
+  reader.readLine(line);
+  EXPECT_EQ(line.size(), (1u << 20) - 1);
+  reader.readLine(line);
+  EXPECT_EQ(line, "next");
+}
+
+TEST(TextReader, SetsAsideAByteOrderMark) {
+  TempDir dir;
+  TextReader with(dir.write("bom", "\xEF\xBB\xBF{1}{2}x"));
+  EXPECT_TRUE(with.hasByteOrderMark());
+  EXPECT_EQ(with.readChar(), '{');
+  TextReader without(dir.write("plain", "\xEF\xBBx"));
+  EXPECT_FALSE(without.hasByteOrderMark());
+  EXPECT_EQ(without.readChar(), '\xEF');
+}
+
+TEST(TextReader, ReportsMissingFilesAndFolders) {
+  TempDir dir;
+  struct Case {
+    std::string path;
+    int number;
+  };
+  for (const Case& c : {Case{dir.file("missing.sub"), 53}, Case{dir.file("no/such.sub"), 76},
+                        Case{dir.path(), 75}}) {
+    try {
+      TextReader reader(c.path);
+      FAIL() << c.path;
+    } catch (const SubtitleError& error) {
+      EXPECT_EQ(error.kind(), SubtitleError::Kind::Other);
+      EXPECT_EQ(error.number(), c.number) << c.path;
+    }
+  }
+}
+
+TEST(FormatTest, FirstCharacterDecides) {
+  TempDir dir;
+  EXPECT_EQ(DetectFileFormat(dir.write("a", "{1}{2}x")), SubtitleFormat::MicroDvd);
+  EXPECT_EQ(DetectFileFormat(dir.write("b", "1\r\n")), SubtitleFormat::SubRip);
+  EXPECT_EQ(DetectFileFormat(dir.write("c",
+                                       "\xEF\xBB\xBF"
+                                       "1\r\n")),
+            SubtitleFormat::SubRip);
+  EXPECT_EQ(DetectFileFormat(dir.write("d", "2\r\n")), SubtitleFormat::Unknown);
+  EXPECT_THROW(DetectFileFormat(dir.write("e", "")), SubtitleError);
+}
+
+TEST(OutputFile, AppearsOnlyWhenCommitted) {
+  TempDir dir;
+  const std::string target = dir.write("out.srt", "earlier");
+  {
+    OutputFile out(target);
+    out.writeLine("new");
+    EXPECT_EQ(dir.read("out.srt"), "earlier");
+    out.commit();
+  }
+  EXPECT_EQ(dir.read("out.srt"), "new\r\n");
+  EXPECT_EQ(dir.names(), std::vector<std::string>{"out.srt"});
+}
+
+TEST(OutputFile, LeavesNothingAndKeepsTheTargetWhenNotCommitted) {
+  TempDir dir;
+  const std::string target = dir.write("out.srt", "earlier");
+  {
+    OutputFile out(target);
+    out.writeLine(std::string(3 << 20, 'x'));  // past the buffer: bytes are on disk
+  }
+  EXPECT_EQ(dir.read("out.srt"), "earlier");
+  EXPECT_EQ(dir.names(), std::vector<std::string>{"out.srt"});
+}
+
+TEST(OutputFile, FailsInAFolderItCannotWrite) {
+  if (geteuid() == 0) {
+    GTEST_SKIP() << "root writes everywhere";
+  }
+  TempDir dir;
+  chmod(dir.path().c_str(), 0500);
+  EXPECT_THROW(OutputFile(dir.file("out.sub")), SubtitleError);
+}
+
+struct PathCase {
+  const char* input;
+  const char* base;
+  const char* extension;
+};
+
+class PathsTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(PathsTest, CutsTheFileNamesOwnExtensionOnly) {
+  EXPECT_EQ(BaseName(GetParam().input), GetParam().base);
+  EXPECT_EQ(FileExtension(GetParam().input), GetParam().extension);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, PathsTest,
+    ::testing::Values(PathCase{"/films/movie.sub", "/films/movie", "sub"},
+                      PathCase{"/films/film.subtitle", "/films/film", "subtitle"},
+                      PathCase{"/subs/ab", "/subs/ab", ""}, PathCase{"movie", "movie", ""},
+                      PathCase{"/a.b/movie", "/a.b/movie", ""},
+                      PathCase{"/x/.hidden", "/x/.hidden", ""},
+                      PathCase{"/x/my film.v2.srt", "/x/my film.v2", "srt"},
+                      PathCase{"/x/f\xc3\xa9lix.srt", "/x/f\xc3\xa9lix", "srt"}));
+
+TEST(Paths, OutputPathAddsSuffixAndExtension) {
+  EXPECT_EQ(OutputPath("/f/movie.sub", " - SubRip", "srt"), "/f/movie - SubRip.srt");
+  EXPECT_EQ(OutputPath("/f/movie", " - 25fps", ""), "/f/movie - 25fps");
+}
+
+}  // namespace
+}  // namespace lumetra
