@@ -1,0 +1,177 @@
+// The two passes of the I/l repair. Step and case names (A1, L3, I2, D1, E2...) follow the
+// repair tables of the Correct operation, so each branch can be read next to its row.
+#include "operations/correct_repairs.h"
+#include "operations/correct_working_text.h"
+
+namespace lumetra {
+namespace {
+
+using namespace correct_detail;
+
+// Characters after which an "l" may be a capital "I" (the L1 to L4 group).
+constexpr std::string_view kBeforeCapitalI = " |'-";
+
+// A: the "l" part of the scan at position k.
+void RepairSmallL(WorkingText& t, long k, CorrectLanguage language, long long& count) {
+  const char p = t[k - 1];
+  const char q = t[k - 2];
+  const char r = t[k + 1];
+  if (OneOf(p, kBeforeCapitalI)) {
+    if (p == '-' && OneOf(q, "| .!?")) {  // L1
+      t.write(k, 'I', count);
+    }
+    if (p == '\'' && q == '\'') {  // L2
+      t.write(k, 'I', count);
+    }
+    if (p != '\'') {
+      if (OneOf(q, ".?!\"-")) {  // L3
+        t.write(k, 'I', count);
+      }
+      if (language == CorrectLanguage::English && IsWordEnd(r)) {  // L4
+        t.write(k, 'I', count);
+      }
+    }
+    return;
+  }
+  const bool afterEllipsisBeforeSmall =
+      t[k - 1] == '.' && t[k - 2] == '.' && t[k - 3] == '.' && IsSmallLetter(r);
+  if (OneOf(p, ".?!\"") && k >= 3 && !afterEllipsisBeforeSmall) {  // L5
+    t.write(k, 'I', count);
+  }
+}
+
+// A: the "I" part of the scan at position k; sees what the "l" part wrote.
+void RepairCapitalI(WorkingText& t, long k, long long& count) {
+  const char p = t[k - 1];
+  const char q = t[k - 2];
+  const char r = t[k + 1];
+  if (!OneOf(p, ".?!\" |'-")) {  // I1
+    t.write(k, 'l', count);
+    return;
+  }
+  const bool wordGoesOn = (p == kSpace || p == '-') && !IsWordEnd(r);
+  if (wordGoesOn && !OneOf(q, ".?!-|")) {  // I2
+    t.write(k, 'l', count);
+  }
+  if (wordGoesOn && q == ',' && IsSmallLetter(r)) {  // I3
+    t.write(k, 'l', count);
+  }
+  if (p == '\'' && q != '\'') {  // I4
+    t.write(k, 'l', count);
+  }
+  if (k >= 3 && t[k - 1] == '.' && t[k - 2] == '.' && t[k - 3] == '.' && IsSmallLetter(r)) {  // I5
+    t.write(k, 'l', count);
+  }
+}
+
+void FirstPassLongText(WorkingText& t, CorrectLanguage language, long long& count) {
+  const long n = t.size();
+  if (t[0] == 'l') {  // A1
+    t.write(0, 'I', count);
+  }
+  if (t[1] == 'I' && !OneOf(t[0], "- \"'")) {  // A2
+    t.write(1, 'l', count);
+  }
+  if (t[1] == 'l' && (IsCapitalCodeFromB(t[2]) || t[0] == '-' || t[0] == kSpace)) {  // A3
+    t.write(1, 'I', count);
+  }
+  for (long k = 2; k < n; ++k) {  // A4
+    if (t[k] == 'l') {
+      RepairSmallL(t, k, language, count);
+    }
+    if (t[k] == 'I') {
+      RepairCapitalI(t, k, count);
+    }
+  }
+  if (t[n - 1] == 'l' && t[n - 2] == kSpace) {  // A5
+    t.write(n - 1, 'I', count);
+  }
+}
+
+// B: a text of two characters.
+void FirstPassTwoCharacters(WorkingText& t, long long& count) {
+  constexpr std::string_view kNeighbours = " |-.!?";
+  if (t[0] == 'l') {
+    if (OneOf(t[1], kNeighbours)) {
+      t.write(0, 'I', count);
+    }
+  } else if (t[1] == 'l' && OneOf(t[0], kNeighbours)) {
+    t.write(1, 'I', count);
+  }
+}
+
+bool IsDBefore(char p) {
+  return IsCapitalCode(p) || OneOf(p, " -.!?");
+}
+
+// D: "l" between capitals (or at a word edge next to one) becomes "I".
+void SecondPassCapitals(WorkingText& t, long long& count) {
+  const long n = t.size();
+  for (long k = 2; k < n; ++k) {
+    if (t[k] != 'l') {
+      continue;
+    }
+    const char p = t[k - 1];
+    const char r = t[k + 1];
+    if (IsDBefore(p) && k < n - 1 && (IsCapitalCode(r) || OneOf(r, " .!?-l"))) {  // D1
+      t.write(k, 'I', count);
+      if (OneOf(t[k - 2], " |") && r == kSpace) {  // D2
+        t.write(k, 'l', count, -1);
+      }
+    }
+    if (IsDBefore(p) && k == n - 1 && IsCapitalLetter(t[k - 2]) &&
+        IsCapitalLetter(t[k - 3])) {  // D3
+      t.write(k, 'I', count);
+    }
+  }
+}
+
+bool IsAllAt(const WorkingText& t, long j) {
+  return (t[j] == 'A' || t[j] == 'a') && OneOf(t[j + 1], "Il") && OneOf(t[j + 2], "Il");
+}
+
+void WriteAll(WorkingText& t, long j, long long& count) {
+  t.write(j + 1, 'l', count, 0);
+  t.write(j + 2, 'l', count, 2);
+}
+
+// E: the word "all" spelled with "I" in any of its last two places.
+void SecondPassAll(WorkingText& t, long long& count) {
+  const long n = t.size();
+  if (IsAllAt(t, 0) && (n == 3 || OneOf(t[3], " ,|") || IsSmallLetter(t[3]))) {  // E1
+    WriteAll(t, 0, count);
+  }
+  for (long j = 1; j <= n - 3; ++j) {  // E2
+    const bool wordEnds = j == n - 3 || OneOf(t[j + 3], " ,!.?|-") || IsSmallLetter(t[j + 3]);
+    if (IsAllAt(t, j) && OneOf(t[j - 1], " |-") && wordEnds) {
+      WriteAll(t, j, count);
+    }
+  }
+}
+
+}  // namespace
+
+RepairedText RepairIlFirstPass(std::string text, CorrectLanguage language) {
+  WorkingText t(std::move(text));
+  long long count = 0;
+  if (t.size() >= 3) {
+    FirstPassLongText(t, language, count);
+  } else if (t.size() == 2) {
+    FirstPassTwoCharacters(t, count);
+  } else if (t.size() == 1 && t[0] == 'l') {  // C
+    t.write(0, 'I', count);
+  }
+  return {std::move(t).take(), count};
+}
+
+RepairedText RepairIlSecondPass(std::string text) {
+  WorkingText t(std::move(text));
+  long long count = 0;
+  if (t.size() > 2) {
+    SecondPassCapitals(t, count);
+    SecondPassAll(t, count);
+  }
+  return {std::move(t).take(), count};
+}
+
+}  // namespace lumetra

@@ -1,0 +1,69 @@
+#pragma once
+
+// The text of one entry as the Correct repairs see it: single characters, where every
+// position outside the text holds nothing, so any test of it against a character or a
+// class is false (and its negation true). Internal to the repairs.
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace lumetra::correct_detail {
+
+inline constexpr char kSpace = ' ';
+inline constexpr char kDoubleQuote = '"';
+// What a position outside the text holds. NUL belongs to no class, so it tests like nothing.
+inline constexpr char kNothing = '\0';
+
+inline bool OneOf(char c, std::string_view members) {
+  return c != kNothing && members.find(c) != std::string_view::npos;
+}
+inline int Code(char c) {
+  return static_cast<unsigned char>(c);
+}
+// "A" to "Z" and "[" (codes 65 to 91).
+inline bool IsCapitalCode(char c) {
+  return Code(c) >= 65 && Code(c) <= 91;
+}
+// "B" to "Z" and "[" (codes 66 to 91).
+inline bool IsCapitalCodeFromB(char c) {
+  return Code(c) >= 66 && Code(c) <= 91;
+}
+inline bool IsCapitalLetter(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+inline bool IsSmallLetter(char c) {
+  return c >= 'a' && c <= 'z';
+}
+inline bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+inline bool IsWordEnd(char c) {
+  return OneOf(c, " '.?!|\",");
+}
+
+class WorkingText {
+ public:
+  explicit WorkingText(std::string text) : chars_(std::move(text)) {}
+
+  long size() const { return static_cast<long>(chars_.size()); }
+  char operator[](long position) const {
+    return position >= 0 && position < size() ? chars_[static_cast<std::size_t>(position)]
+                                              : kNothing;
+  }
+  // A repair step firing: writes `c` at `position` (even when it is already there) and
+  // changes the counter by `amount`.
+  void write(long position, char c, long long& count, int amount = 1) {
+    chars_[static_cast<std::size_t>(position)] = c;
+    count += amount;
+  }
+  // Shifts everything behind `position` one place to the left.
+  void remove(long position) { chars_.erase(static_cast<std::size_t>(position), 1); }
+
+  std::string take() && { return std::move(chars_); }
+
+ private:
+  std::string chars_;
+};
+
+}  // namespace lumetra::correct_detail
