@@ -5,32 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "operations/recording_view.h"
 #include "support/temp_dir.h"
 
 namespace lumetra {
 namespace {
 
+using testing::RecordingView;
 using testing::TempDir;
-
-// Records what the window would be told, in order.
-class RecordingView : public FrameView {
- public:
-  void enterBusy(const std::string& caption) override { events.push_back("busy:" + caption); }
-  void leaveBusy() override { events.push_back("rest"); }
-  void setSource(const std::string& path) override { events.push_back("source:" + path); }
-  void setInputInformation(const std::string& caption) override {
-    events.push_back("information:" + caption);
-  }
-  void selectCurrentFrameRate(double rate) override {
-    events.push_back("rate:" + std::to_string(rate));
-  }
-  void showMessage(const Message& message) override {
-    messages.push_back(message);
-    events.push_back("message");
-  }
-  std::vector<std::string> events;
-  std::vector<Message> messages;
-};
 
 ChangeFrameRateParams Params(const std::string& input, const std::string& current,
                              const std::string& next) {

@@ -5,31 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "operations/recording_view.h"
 #include "support/temp_dir.h"
 
 namespace lumetra {
 namespace {
 
+using testing::RecordingView;
 using testing::TempDir;
 
 constexpr const char* kRates[] = {"23.976", "24", "25", "29.97", "30"};
-
-class RecordingView : public FrameView {
- public:
-  void enterBusy(const std::string& caption) override { events.push_back("busy:" + caption); }
-  void leaveBusy() override { events.push_back("rest"); }
-  void setSource(const std::string& path) override { events.push_back("source:" + path); }
-  void setInputInformation(const std::string& caption) override {
-    events.push_back("information:" + caption);
-  }
-  void resetShift() override { events.push_back("reset shift"); }
-  void showMessage(const Message& message) override {
-    messages.push_back(message);
-    events.push_back("message");
-  }
-  std::vector<std::string> events;
-  std::vector<Message> messages;
-};
 
 CommonParams Params(const std::string& input, SubtitleFormat output, double rate = 25.0) {
   CommonParams params;
