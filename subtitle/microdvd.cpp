@@ -15,7 +15,12 @@ constexpr std::size_t kShortestEntryLine = 4;
 // A line that ends before any character of the field gives 0; one that ends after digits
 // is a failure of its own kind, a character that is no digit a format failure.
 double ReadFrameField(const std::string& line, std::size_t& pos, long lineNumber) {
+  // Digits are gathered as an integer while that is exact and fast, then as a double, which
+  // stays a whole number (approximate beyond 2^53) as long as it is finite.
+  constexpr unsigned long long kExactLimit = 1'000'000'000'000'000ULL;
+  unsigned long long whole = 0;
   double value = 0;
+  bool large = false;
   const std::size_t first = pos;
   for (;;) {
     if (pos >= line.size()) {
@@ -27,10 +32,18 @@ double ReadFrameField(const std::string& line, std::size_t& pos, long lineNumber
     }
     const char c = line[pos++];
     if (c == '}') {
-      return value;
+      return large ? value : static_cast<double>(whole);
     }
     if (c < '0' || c > '9') {
       throw SubtitleError::Format(lineNumber);
+    }
+    if (!large && whole < kExactLimit) {
+      whole = whole * 10 + static_cast<unsigned>(c - '0');
+      continue;
+    }
+    if (!large) {
+      large = true;
+      value = static_cast<double>(whole);
     }
     value = value * 10 + (c - '0');
     if (!std::isfinite(value)) {

@@ -42,10 +42,8 @@ double ReadTime(TextReader& input) {
 }
 
 void AppendTwoDigits(std::string& out, long long value) {
-  if (value < 10) {
-    out += '0';
-  }
-  AppendWholeNumber(out, static_cast<double>(value));
+  const char digits[2] = {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+  out.append(digits, 2);
 }
 
 }  // namespace
@@ -100,16 +98,23 @@ void AppendSubRipTime(std::string& out, double milliseconds) {
   t -= minutes * 60000;
   const long long seconds = t / 1000;
   t -= seconds * 1000;
-  AppendTwoDigits(out, hours);
-  out += ':';
-  AppendTwoDigits(out, minutes);
-  out += ':';
-  AppendTwoDigits(out, seconds);
-  out += ',';
-  if (t < 100) {
-    out += t < 10 ? "00" : "0";
+  if (hours >= 100) {
+    AppendWholeNumber(out, static_cast<double>(hours));
+  } else {
+    AppendTwoDigits(out, hours);
   }
-  AppendWholeNumber(out, static_cast<double>(t));
+  // One append for the fixed-width rest: ":mm:ss,mmm".
+  const char rest[10] = {':',
+                         static_cast<char>('0' + minutes / 10),
+                         static_cast<char>('0' + minutes % 10),
+                         ':',
+                         static_cast<char>('0' + seconds / 10),
+                         static_cast<char>('0' + seconds % 10),
+                         ',',
+                         static_cast<char>('0' + t / 100),
+                         static_cast<char>('0' + t / 10 % 10),
+                         static_cast<char>('0' + t % 10)};
+  out.append(rest, sizeof rest);
 }
 
 std::string SubRipTime(double milliseconds) {

@@ -12,6 +12,14 @@ namespace lumetra {
 namespace {
 constexpr std::size_t kBufferSize = 1 << 20;
 constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
+
+// First CR or LF in [begin, stop), or stop. memchr is vectorised; a byte loop is not.
+const char* FindLineBreak(const char* begin, const char* stop) {
+  const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', stop - begin));
+  const char* limit = lf ? lf : stop;
+  const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', limit - begin));
+  return cr ? cr : limit;
+}
 }  // namespace
 
 TextReader::TextReader(const std::string& path) : path_(path) {
@@ -110,10 +118,7 @@ void TextReader::readLine(std::string& line) {
     }
     const char* begin = buffer_.data() + pos_;
     const char* stop = buffer_.data() + end_;
-    const char* p = begin;
-    while (p != stop && *p != '\n' && *p != '\r') {
-      ++p;
-    }
+    const char* p = FindLineBreak(begin, stop);
     line.append(begin, p);
     pos_ += static_cast<std::size_t>(p - begin);
     if (p != stop) {
@@ -134,10 +139,7 @@ void TextReader::skipLine() {
     }
     const char* begin = buffer_.data() + pos_;
     const char* stop = buffer_.data() + end_;
-    const char* p = begin;
-    while (p != stop && *p != '\n' && *p != '\r') {
-      ++p;
-    }
+    const char* p = FindLineBreak(begin, stop);
     pos_ += static_cast<std::size_t>(p - begin);
     if (p != stop) {
       ++pos_;
