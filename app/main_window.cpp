@@ -1,0 +1,74 @@
+#include "app/main_window.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "app/message_presenter.h"
+#include "app/options_dialog.h"
+#include "app/secondary_windows.h"
+
+MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidget* parent)
+    : QMainWindow(parent), store_(store), presenter_(presenter) {
+  buildLayout();
+  connectHandlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectHandlers() {
+  // Direct connections: a handler that sets a control runs that control's handler nested,
+  // before its own next step, as the linked fields rely on.
+  connect(ui_.TabAction, &QTabWidget::currentChanged, this, [this] { TabAction_Click(); });
+  connect(ui_.cmdAfsluiten, &QPushButton::clicked, this, [this] { cmdAfsluiten_Click(); });
+  connect(ui_.cmdBronZoeken, &QPushButton::clicked, this, [this] { cmdBronZoeken_Click(); });
+  connect(ui_.cmdOptions, &QPushButton::clicked, this, [this] { cmdOptions_Click(); });
+  connect(ui_.cmdOver, &QPushButton::clicked, this, [this] { cmdOver_Click(); });
+
+  connect(ui_.txtSec, &QLineEdit::textChanged, this, [this] { txtSec_Change(); });
+  connect(ui_.txtFrames, &QLineEdit::textChanged, this, [this] { txtFrames_Change(); });
+  connect(ui_.txtLengteFilm, &QLineEdit::textChanged, this, [this] { txtLengteFilm_Change(); });
+  connect(ui_.txtNumberOfSegments, &QLineEdit::textChanged, this,
+          [this] { txtNumberOfSegments_Change(); });
+  connect(ui_.HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+  connect(ui_.lstCurrentFrameRate, &QListWidget::itemSelectionChanged, this,
+          [this] { lstCurrentFrameRate_Click(); });
+  connect(ui_.lstConvertFrameRate, &QListWidget::itemSelectionChanged, this,
+          [this] { lstConvertFrameRate_Click(); });
+
+  connect(ui_.cmdSplitsen, &QPushButton::clicked, this, [this] { cmdSplitsen_Click(); });
+  connect(ui_.cmdCorrect, &QPushButton::clicked, this, [this] { cmdCorrect_Click(); });
+  connect(ui_.cmdChangeFrameRate, &QPushButton::clicked, this,
+          [this] { cmdChangeFrameRate_Click(); });
+  connect(ui_.cmdSynchronize, &QPushButton::clicked, this, [this] { cmdSynchronize_Click(); });
+  connect(ui_.cmdDeleteComments, &QPushButton::clicked, this,
+          [this] { cmdDeleteComments_Click(); });
+  connect(ui_.cmdConvert, &QPushButton::clicked, this, [this] { cmdConvert_Click(); });
+  connect(ui_.cmdGuessFrameRate, &QPushButton::clicked, this,
+          [this] { cmdGuessFrameRate_Click(); });
+}
+
+OptionsDialog& MainWindow::optionsDialog() {
+  if (options_ == nullptr) {
+    options_ = new OptionsDialog(*this, store_, presenter_);
+  }
+  return *options_;
+}
+
+void MainWindow::showMessage(const QString& title, const QString& text, lumetra::MessageIcon icon) {
+  presenter_.show(this, title, text, icon);
+}
+
+void MainWindow::cmdBronZoeken_Click() {
+  ShowOpenSubtitleDialog(this, store_, presenter_);
+}
+
+void MainWindow::cmdOver_Click() {
+  ShowAbout(this);
+}
+
+void MainWindow::cmdOptions_Click() {
+  optionsDialog().showOverMainWindow();
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+#include "app/main_window_controls.h"
+#include "operations/message.h"
+
+class MessagePresenter;
+class OptionsDialog;
+class SettingsStore;
+class QCloseEvent;
+class QPushButton;
+namespace lumetra {
+class FrameView;
+struct CommonParams;
+}  // namespace lumetra
+
+// frmLumetraMain: the input file, the output format and one tab per operation. The window
+// owns no settings and shows no box itself: it reads and writes through the store and the
+// presenter it is given, so tests can use a temporary file and record the messages.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Form_Load: default rates, caption, options, the stored fields and the first-run test.
+  void formLoad();
+
+  // The options dialog, created hidden on first use.
+  OptionsDialog& optionsDialog();
+  // What the options reset puts into the window (its step 3), and its last step.
+  void resetFieldsToFactory();
+  void selectMicroDvdOutput();
+
+  const MainWindowControls& controls() const { return ui_; }
+  // Shows a box through the presenter, over this window.
+  void showMessage(const QString& title, const QString& text, lumetra::MessageIcon icon);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Layout (main_window_layout.cpp, main_window_tabs.cpp).
+  void buildLayout();
+  QWidget* buildFileArea();
+  QWidget* buildSplitTab();
+  QWidget* buildCorrectTab();
+  QWidget* buildChangeFrameRateTab();
+  QWidget* buildSynchronizeTab();
+  QWidget* buildDeleteCommentsTab();
+  QWidget* buildConvertTab();
+  QWidget* buildGuessFrameRateTab();
+  void connectHandlers();
+
+  // Start-up and shut-down (main_window_startup.cpp, main_window_shutdown.cpp).
+  void applyStoredFields();
+  void runFirstRunTest();
+  void saveAtShutDown();
+
+  // Window-level events.
+  void TabAction_Click();
+  void cmdAfsluiten_Click();
+  void cmdBronZoeken_Click();
+  void cmdOptions_Click();
+  void cmdOver_Click();
+
+  // Linked fields (linked_fields.cpp).
+  void txtSec_Change();
+  void txtFrames_Change();
+  void txtLengteFilm_Change();
+  void txtNumberOfSegments_Change();
+  void HScroll1_Change();
+  void lstCurrentFrameRate_Click();
+  void lstConvertFrameRate_Click();
+  double linkFrameRate() const;
+  void showFieldMessage(const char* text);
+
+  // Operations (operation_handlers.cpp).
+  void cmdSplitsen_Click();
+  void cmdCorrect_Click();
+  void cmdChangeFrameRate_Click();
+  void cmdSynchronize_Click();
+  void cmdDeleteComments_Click();
+  void cmdConvert_Click();
+  void cmdGuessFrameRate_Click();
+  lumetra::CommonParams commonParams() const;
+  void runOperation(QPushButton* ownButton, bool splitOrder,
+                    const std::function<void(lumetra::FrameView&)>& operation);
+
+  SettingsStore& store_;
+  MessagePresenter& presenter_;
+  MainWindowControls ui_;
+  OptionsDialog* options_ = nullptr;
+  QString version_ = QString::fromLatin1(lumetra::kVersion);
+  int linkageGuard_ = 0;  // 1 while the seconds and frames fields update each other
+  bool ended_ = false;    // Exit has saved; closing must not save again
+};
