@@ -7,8 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 action=${1:-run}
 
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev)
+test_packages=(clang libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
@@ -23,6 +24,7 @@ install_missing() {
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
+[ "$action" = test ] && packages+=("${test_packages[@]}")
 install_missing
 case "$action" in
   run)
@@ -31,6 +33,15 @@ case "$action" in
     exec ./build/app/lumetra
     ;;
   test)
+    # The readers are fuzzed briefly with sanitizers first; the unit tests come last so the
+    # run ends with ctest's summary.
+    CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=Release
+    cmake --build build-fuzz -j"$jobs"
+    for target in fuzz_microdvd fuzz_subrip; do
+      corpus=$(mktemp -d)
+      build-fuzz/$target -max_total_time=20 -rss_limit_mb=1024 "$corpus" fuzz/corpus/${target#fuzz_} 2>&1 | tail -n 1
+      rm -rf "$corpus"
+    done
     cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DLUMETRA_WERROR=ON
     cmake --build build-test -j"$jobs"
     cd build-test
