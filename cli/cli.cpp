@@ -31,10 +31,10 @@ constexpr const char* kHelp =
     "  guess-framerate --length SECONDS [--correction MINUTES] INPUT\n"
     "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
     "\n"
-    "Options shared by the commands that write a subtitle:\n"
+    "Options:\n"
     "  --fps RATE          frame rate of the MicroDVD side: 23.976, 24, 25 (default), 29.97, 30\n"
     "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
-    "  --delete-source     delete the input file after a successful run\n"
+    "  --delete-source     delete the input file after a successful run (every command)\n"
     "  --help              show this text\n";
 
 const std::map<std::string, Command>& CommandTable() {
