@@ -195,6 +195,16 @@ TEST(ChangeFrameRate, MissingInputFailsBeforeTheBusyState) {
   EXPECT_TRUE(dir.names().empty());
 }
 
+TEST(ChangeFrameRate, EmptyInputFailsBeforeTheBusyState) {
+  TempDir dir;
+  const auto input = dir.write("empty.sub", "");
+  RecordingView view;
+  const auto result = ChangeFrameRate(Params(input, "25", "24"), view);
+  EXPECT_EQ(result.outcome, Outcome::OtherFailure);
+  EXPECT_EQ(view.events, std::vector<std::string>{"message"});
+  EXPECT_EQ(dir.names(), std::vector<std::string>{"empty.sub"});
+}
+
 struct FailureCase {
   const char* name;
   const char* content;

@@ -52,6 +52,10 @@ TEST(Convert, WorkedExamples) {
        SubtitleFormat::SubRip, 0, "movie - SubRip.srt",
        "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\n\r\n"
        "4\r\n00:00:02,000 --> 00:00:03,000\r\nb\r\n"},
+      {"byte-order mark carried over",
+       "\xEF\xBB\xBF"
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\nx\r\n",
+       SubtitleFormat::MicroDvd, 0, "movie - MicroDVD.sub", "\xEF\xBB\xBF{25}{50}x\r\n"},
       {"SubRip numbers are not read",
        "1\r\n00:00:02,000 --> 00:00:03,000\r\nb\r\n\r\n"
        "5\r\n00:00:01,000 --> 00:00:02,000\r\na||\r\n",
