@@ -1,0 +1,88 @@
+#include "app/about_window.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "operations/message.h"
+
+AboutWindow::AboutWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), main_(mainWindow) {
+  setObjectName(QLatin1String(kObjectName));
+
+  frame_ = new QGroupBox(QStringLiteral("About"));
+  frame_->setObjectName(QStringLiteral("Frame1"));
+  browser_ = new QTextBrowser;
+  browser_->setObjectName(QStringLiteral("wbAbout"));
+  browser_->setOpenLinks(false);  // openLink decides where each link goes
+  auto* frameLayout = new QVBoxLayout(frame_);
+  frameLayout->addWidget(browser_);
+
+  auto* buttons = new QGroupBox;
+  buttons->setObjectName(QStringLiteral("Frame2"));
+  auto* ok = new QPushButton(QStringLiteral("OK"));
+  ok->setObjectName(QStringLiteral("cmdOk"));
+  ok->setDefault(true);
+  auto* buttonLayout = new QHBoxLayout(buttons);
+  buttonLayout->addStretch(1);
+  buttonLayout->addWidget(ok);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame_, 1);
+  layout->addWidget(buttons);
+  resize(620, 520);
+
+  connect(ok, &QPushButton::clicked, this, [this] {
+    returnToMainWindow();
+    hide();
+  });
+  connect(browser_, &QTextBrowser::anchorClicked, this, &AboutWindow::openLink);
+}
+
+QUrl AboutWindow::pageUrl(Page page) {
+  return QUrl(page == Page::About ? QStringLiteral("qrc:/pages/abouteng26.htm")
+                                  : QStringLiteral("qrc:/pages/abouteng26first.htm"));
+}
+
+void AboutWindow::showPage(Page page) {
+  const bool about = page == Page::About;
+  main_->setEnabled(false);
+  setEnabled(true);  // a window of the main window's is disabled along with it
+  setWindowIcon(main_->windowIcon());
+  setWindowTitle(QStringLiteral("Lumetra ") + QLatin1String(lumetra::kVersion) +
+                 (about ? QStringLiteral(" - About - Written by Taviel")
+                        : QStringLiteral(" - Welcome - Written by Taviel")));
+  frame_->setTitle(about ? QStringLiteral("About") : QStringLiteral("Welcome"));
+  // Load the page afresh each time, even when it is the one already shown.
+  browser_->setSource(QUrl());
+  browser_->setSource(pageUrl(page));
+  browser_->clearHistory();
+  show();
+  raise();
+  activateWindow();
+  if (!about) {
+    main_->hide();
+  }
+}
+
+void AboutWindow::openLink(const QUrl& link) {
+  const QUrl target = browser_->source().resolved(link);
+  if (target.scheme() == QLatin1String("qrc")) {
+    browser_->setSource(target);  // our own pages stay in the window
+  } else {
+    QDesktopServices::openUrl(target);  // the rest goes to the user's browser
+  }
+}
+
+void AboutWindow::returnToMainWindow() {
+  main_->setEnabled(true);
+  main_->show();
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+  returnToMainWindow();
+  event->accept();  // only hides: the window is kept for the next use
+}
