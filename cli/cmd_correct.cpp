@@ -1,6 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/input_format.h"
+#include "cli/common_params.h"
 #include "operations/correct.h"
 
 namespace lumetra::cli {
@@ -29,13 +29,7 @@ int CorrectCommand(const std::vector<std::string>& args, std::ostream& out, std:
   settings.il = !arguments.has("no-il");
   settings.fullStops = !arguments.has("no-full-stops");
   settings.digitSpaces = !arguments.has("no-digit-spaces");
-  CommonParams params;
-  params.inputPath = arguments.input();
-  params.frameRate = arguments.frameRate("fps", 25.0);
-  const SubtitleFormat own = InputFormatOrUnknown(params.inputPath);
-  params.outputFormat = arguments.format("to").value_or(
-      own == SubtitleFormat::SubRip ? SubtitleFormat::SubRip : SubtitleFormat::MicroDvd);
-  params.deleteSource = arguments.has("delete-source");
+  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::InputFormat);
   FrameView view;
   return Report(Correct(params, settings, view), out, err);
 }

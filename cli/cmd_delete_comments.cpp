@@ -1,6 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/input_format.h"
+#include "cli/common_params.h"
 #include "operations/delete_comments.h"
 
 namespace lumetra::cli {
@@ -12,13 +12,7 @@ int DeleteCommentsCommand(const std::vector<std::string>& args, std::ostream& ou
   // is refused by the operation like an empty box on the window.
   const std::string begin = arguments.value("begin").value_or("[");
   const std::string end = arguments.value("end").value_or("]");
-  CommonParams params;
-  params.inputPath = arguments.input();
-  params.frameRate = arguments.frameRate("fps", 25.0);
-  const SubtitleFormat own = InputFormatOrUnknown(params.inputPath);
-  params.outputFormat = arguments.format("to").value_or(
-      own == SubtitleFormat::SubRip ? SubtitleFormat::SubRip : SubtitleFormat::MicroDvd);
-  params.deleteSource = arguments.has("delete-source");
+  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::InputFormat);
   FrameView view;
   return Report(DeleteComments(params, begin, end, view), out, err);
 }

@@ -1,6 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/input_format.h"
+#include "cli/common_params.h"
 #include "operations/split.h"
 
 namespace lumetra::cli {
@@ -12,13 +12,7 @@ int SplitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   split.segmentFrames =
       static_cast<double>(arguments.integer("segment-frames", 180000, 0, 1'000'000'000'000));
   split.numberOfSegments = static_cast<double>(arguments.integer("segments", 2, 0, 1'000'000'000));
-  CommonParams params;
-  params.inputPath = arguments.input();
-  params.frameRate = arguments.frameRate("fps", 25.0);
-  const SubtitleFormat own = InputFormatOrUnknown(params.inputPath);
-  params.outputFormat = arguments.format("to").value_or(
-      own == SubtitleFormat::SubRip ? SubtitleFormat::SubRip : SubtitleFormat::MicroDvd);
-  params.deleteSource = arguments.has("delete-source");
+  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::InputFormat);
   FrameView view;
   return Report(Split(params, split, view), out, err);
 }

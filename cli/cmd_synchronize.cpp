@@ -1,6 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "cli/input_format.h"
+#include "cli/common_params.h"
 #include "operations/synchronize.h"
 
 namespace lumetra::cli {
@@ -11,13 +11,7 @@ int SynchronizeCommand(const std::vector<std::string>& args, std::ostream& out, 
   if (!arguments.has("shift")) {
     throw UsageError("option --shift is required");
   }
-  CommonParams params;
-  params.inputPath = arguments.input();
-  params.frameRate = arguments.frameRate("fps", 25.0);
-  const SubtitleFormat own = InputFormatOrUnknown(params.inputPath);
-  params.outputFormat = arguments.format("to").value_or(
-      own == SubtitleFormat::SubRip ? SubtitleFormat::SubRip : SubtitleFormat::MicroDvd);
-  params.deleteSource = arguments.has("delete-source");
+  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::InputFormat);
   FrameView view;
   return Report(Synchronize(params, shift, view), out, err);
 }
