@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app/window_placement.h"
 #include "operations/message.h"
 
 AboutWindow::AboutWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), main_(mainWindow) {
@@ -60,6 +61,9 @@ void AboutWindow::showPage(Page page) {
   browser_->setSource(QUrl());
   browser_->setSource(pageUrl(page));
   browser_->clearHistory();
+  if (!isVisible()) {
+    CenterOverMainWindow(this, main_);
+  }
   show();
   raise();
   activateWindow();

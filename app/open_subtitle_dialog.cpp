@@ -19,6 +19,7 @@
 
 #include "app/folder_list.h"
 #include "app/message_presenter.h"
+#include "app/window_placement.h"
 #include "operations/message.h"
 #include "settings/settings_access.h"
 #include "subtitle/subtitle_detection.h"
@@ -153,6 +154,9 @@ void OpenSubtitleDialog::open(SettingsStore& store, MessagePresenter& presenter)
   main_->setEnabled(false);
   setEnabled(true);  // a window of the main window's is disabled along with it
   setWindowTitle(VersionTitle() + QStringLiteral(" - Open Subtitle - Written by Taviel"));
+  if (!isVisible()) {
+    CenterOverMainWindow(this, main_);
+  }
   show();
   raise();
   activateWindow();
