@@ -77,6 +77,8 @@ class OpenDialogTest : public QObject {
   void cleanup();
 
   void folderTextHasOneSeparator();
+  void pathsBelongToTheClosestVolume();
+  void realVolumesStartWithTheRoot();
   void opensAtTheStoredFolder();
   void startFolderFallsBack_data();
   void startFolderFallsBack();
@@ -93,6 +95,7 @@ class OpenDialogTest : public QObject {
   void cancelKeepsTheSource();
   void closeBoxDiscardsTheDialog();
   void refusesReadOnlyAndMissingDrives();
+  void otherVolumeIsBrowsedFromItsRoot();
 
  private:
   QWidget* dialog() const { return main_->findChild<QWidget*>("frmLumetraBestandOpenen"); }
@@ -157,6 +160,35 @@ void OpenDialogTest::folderTextHasOneSeparator() {
   QCOMPARE(FolderText("/"), QString("/"));
   QCOMPARE(FolderText("/media/disc"), QString("/media/disc/"));
   QCOMPARE(FolderText("/home/ann/films/"), QString("/home/ann/films/"));
+}
+
+void OpenDialogTest::pathsBelongToTheClosestVolume() {
+  QVERIFY(PathIsUnder("/media/disc", "/media/disc"));
+  QVERIFY(PathIsUnder("/media/disc/films", "/media/disc"));
+  QVERIFY(!PathIsUnder("/media/disc2/films", "/media/disc"));
+  QVERIFY(PathIsUnder("/anything", "/"));
+  const QList<Volume> volumes = {{"root", "/"}, {"home", "/home"}, {"disc", "/media/disc"}};
+  QCOMPARE(VolumeIndexOf(volumes, "/home/ann/films/"), 1);
+  QCOMPARE(VolumeIndexOf(volumes, "/media/disc/a"), 2);
+  QCOMPARE(VolumeIndexOf(volumes, "/media/disc2/a"), 0);
+  QCOMPARE(VolumeIndexOf(volumes, "/homework"), 0);
+  QVERIFY(IsRemovableMediaPath("/media/ann/STICK/subs"));
+  QVERIFY(IsRemovableMediaPath("/run/media/ann/STICK"));
+  QVERIFY(IsRemovableMediaPath("/mnt/usb/"));
+  QVERIFY(!IsRemovableMediaPath("/media"));
+  QVERIFY(!IsRemovableMediaPath("/home/ann/media/x"));
+}
+
+void OpenDialogTest::realVolumesStartWithTheRoot() {
+  const QList<Volume> volumes = BrowsableVolumes();
+  QVERIFY(!volumes.isEmpty());
+  QCOMPARE(volumes.first().rootPath, QString("/"));
+  QVERIFY(VolumeIndexOf(volumes, QDir::homePath()) >= 0);
+  for (const Volume& volume : volumes) {
+    QVERIFY2(!volume.rootPath.startsWith("/proc") && !volume.rootPath.startsWith("/sys") &&
+                 !volume.rootPath.startsWith("/dev"),
+             qPrintable(volume.rootPath));
+  }
 }
 
 void OpenDialogTest::opensAtTheStoredFolder() {
@@ -454,6 +486,33 @@ void OpenDialogTest::refusesReadOnlyAndMissingDrives() {
   QCOMPARE(presenter_.messages[1].text, "No disc in drive Card (" + card + ")");
   QCOMPARE(drives->currentIndex(), 0);
   QCOMPARE(control<FolderList>("Dir1")->path(), work_->filePath("movies"));
+}
+
+void OpenDialogTest::otherVolumeIsBrowsedFromItsRoot() {
+  QVERIFY(QDir(work_->path()).mkpath("stick/subs"));
+  const QString stick = work_->filePath("stick");
+  write("stick/subs/film.sub", "{1}{2}a\r\n{3}{4}b\r\n");
+  SetVolumeSourceForTesting([&] {
+    return QList<Volume>{{"File System (/)", "/", true, false}, {"Stick", stick, true, false}};
+  });
+  store_->write("Settings", "Folder", work_->filePath("movies") + "/");
+  openDialog();
+  control<QComboBox>("Drive1")->setCurrentIndex(1);
+  auto* folders = control<FolderList>("Dir1");
+  QCOMPARE(folders->path(), stick);
+  QCOMPARE(folders->item(0)->data(Qt::UserRole).toString(), stick);  // no way above its root
+  folders->setPath(work_->path());
+  QCOMPARE(folders->path(), stick);
+  folders->setPath(stick + "/subs");
+  pick("film.sub");
+  clickOpen();
+  QCOMPARE(main_->source->text(), stick + "/subs/film.sub");
+  QCOMPARE(folder(), stick + "/subs/");
+
+  // Back on the first volume, the folder list returns to where it was there.
+  openDialog();
+  control<QComboBox>("Drive1")->setCurrentIndex(0);
+  QCOMPARE(folders->path(), home_.path());
 }
 
 QTEST_MAIN(OpenDialogTest)
