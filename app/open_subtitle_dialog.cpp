@@ -1,5 +1,7 @@
 #include "app/open_subtitle_dialog.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
