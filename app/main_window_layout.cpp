@@ -56,6 +56,7 @@ QWidget* MainWindow::buildFileArea() {
   auto* fileRow = new QHBoxLayout(file);
   ui_.txtBron = MakeTextBox("txtBron", QString(), 32767, Qt::AlignLeft);
   ui_.txtBron->setReadOnly(true);  // only the open dialog and the operations set it
+  ui_.txtBron->setFocusPolicy(Qt::ClickFocus);
   QPalette grey = ui_.txtBron->palette();
   grey.setColor(QPalette::Base, grey.color(QPalette::Window));
   ui_.txtBron->setPalette(grey);

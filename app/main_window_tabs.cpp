@@ -108,7 +108,7 @@ QWidget* MainWindow::buildChangeFrameRateTab() {
 
 QWidget* MainWindow::buildSynchronizeTab() {
   auto* settings = MakeFrame("Frame8", QStringLiteral("Settings"));
-  settings->setMinimumWidth(360);
+  settings->setMinimumWidth(TextWidth(settings, 56));
   ui_.txtSynchronize =
       MakeTextBox("txtSynchronize", QStringLiteral("0 sec"), 32767, Qt::AlignCenter);
   ui_.txtSynchronize->setReadOnly(true);
@@ -142,7 +142,7 @@ QWidget* MainWindow::buildDeleteCommentsTab() {
       "Label7", QStringLiteral("Comments are used to caption actions from persons. They are "
                                "often indicated between [ ]. Comments are mostly used for "
                                "subtitles for deaf people.")));
-  help->setMaximumWidth(300);
+  help->setMaximumWidth(TextWidth(help, 44));
 
   auto* character = MakeFrame("Frame19", QStringLiteral("Character"));
   auto* pair = MakeFrame("Frame20", QString());
@@ -162,7 +162,7 @@ QWidget* MainWindow::buildDeleteCommentsTab() {
   characterColumn->addWidget(WrappedLabel(
       "Label15", QStringLiteral("Enter the characters which are used to indicate comments:")));
   characterColumn->addWidget(pair, 0, Qt::AlignHCenter);
-  character->setMaximumWidth(260);
+  character->setMaximumWidth(TextWidth(character, 36));
 
   ui_.cmdDeleteComments = MakeButton("cmdDeleteComments", QStringLiteral("Delete comments"));
   return MakeTab({help, character}, ui_.cmdDeleteComments);
@@ -193,14 +193,12 @@ QWidget* MainWindow::buildGuessFrameRateTab() {
   lengthRow->addStretch(1);
 
   auto* correction = MakeFrame("Frame18", QStringLiteral("Correction"));
-  auto* list = new PositionList;
+  auto* list = new PositionList(4);
   list->setObjectName(QStringLiteral("lstGuessCorrection"));
   for (int minutes = 0; minutes <= 10; ++minutes) {
     auto* item = new QListWidgetItem(QString::number(minutes), list);
     item->setData(Qt::UserRole, minutes);
   }
-  FitListHeight(list, 4);
-  list->setFixedWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("10")) + 48);
   ui_.lstGuessCorrection = list;
   auto* correctionRow = new QHBoxLayout(correction);
   correctionRow->addWidget(list);
@@ -218,7 +216,7 @@ QWidget* MainWindow::buildGuessFrameRateTab() {
   grid->addWidget(length, 0, 0);
   grid->addWidget(help, 0, 1);
   grid->addWidget(correction, 1, 0, 1, 2);
-  settings->setMaximumWidth(520);
+  settings->setMaximumWidth(TextWidth(settings, 80));
   ui_.cmdGuessFrameRate = MakeButton("cmdGuessFrameRate", QStringLiteral("Guess framerate"));
   return MakeTab({settings}, ui_.cmdGuessFrameRate);
 }

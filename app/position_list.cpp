@@ -1,5 +1,21 @@
 #include "app/position_list.h"
 
+#include <QScrollBar>
+#include <QStyle>
+
+PositionList::PositionList(int visibleRows) : visibleRows_(visibleRows) {
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize PositionList::sizeHint() const {
+  const int rowHeight = qMax(sizeHintForRow(0), fontMetrics().height());
+  int width = qMax(sizeHintForColumn(0), fontMetrics().horizontalAdvance(QStringLiteral("00.000")));
+  width += 2 * frameWidth() + fontMetrics().averageCharWidth() * 4;
+  if (count() > visibleRows_)
+    width += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  return {width, rowHeight * visibleRows_ + 2 * frameWidth() + 4};
+}
+
 QItemSelectionModel::SelectionFlags PositionList::selectionCommand(const QModelIndex& index,
                                                                    const QEvent* event) const {
   (void)event;
@@ -24,10 +40,4 @@ void SelectPosition(QListWidget* list, int position) {
 QString SelectedText(const QListWidget* list) {
   const QList<QListWidgetItem*> selected = list->selectedItems();
   return selected.isEmpty() ? QString() : selected.first()->text();
-}
-
-void FitListHeight(QListWidget* list, int rows) {
-  const int rowHeight =
-      list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 2;
-  list->setFixedHeight(rowHeight * rows + 2 * list->frameWidth() + 2);
 }

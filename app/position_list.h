@@ -7,11 +7,17 @@
 // selection by selecting position -1.
 class PositionList : public QListWidget {
  public:
-  using QListWidget::QListWidget;
+  // Tall enough for `visibleRows` entries, in whatever font the list has.
+  explicit PositionList(int visibleRows);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
 
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
+
+ private:
+  int visibleRows_;
 };
 
 // The selected position, -1 when nothing is selected.
@@ -20,5 +26,3 @@ int SelectedPosition(const QListWidget* list);
 void SelectPosition(QListWidget* list, int position);
 // The text of the selected entry, "" when nothing is selected.
 QString SelectedText(const QListWidget* list);
-// Makes the list tall enough to show `rows` entries without scrolling.
-void FitListHeight(QListWidget* list, int rows);

@@ -55,9 +55,8 @@ QRadioButton* MakeOptionButton(const char* name, const QString& caption, bool se
 }
 
 QListWidget* MakeFrameRateList(const char* name) {
-  auto* list = Named(new PositionList, name);
+  auto* list = Named(new PositionList(static_cast<int>(FrameRateEntries().size())), name);
   list->addItems(FrameRateEntries());
-  FitListHeight(list, static_cast<int>(FrameRateEntries().size()));
   return list;
 }
 
@@ -67,5 +66,11 @@ void FitTextBoxWidth(QLineEdit* box, int characters) {
 }
 
 void UseFixedPitch(QWidget* widget) {
-  widget->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSizeF(widget->font().pointSizeF());  // as large as its neighbours
+  widget->setFont(font);
+}
+
+int TextWidth(const QWidget* widget, int characters) {
+  return widget->fontMetrics().averageCharWidth() * characters;
 }

@@ -27,3 +27,5 @@ QListWidget* MakeFrameRateList(const char* name);
 void FitTextBoxWidth(QLineEdit* box, int characters);
 // The font of the three correction check boxes whose captions line up character by character.
 void UseFixedPitch(QWidget* widget);
+// The width of `characters` average characters in the widget's font, for wrapped texts.
+int TextWidth(const QWidget* widget, int characters);
