@@ -70,7 +70,7 @@ QWidget* MainWindow::buildFileArea() {
 
   auto* rate = MakeFrame("Frame15", QStringLiteral("Framerate (Input file)"));
   ui_.lstCurrentFrameRate = MakeFrameRateList("lstCurrentFrameRate");
-  (new QVBoxLayout(rate))->addWidget(ui_.lstCurrentFrameRate);
+  (new QVBoxLayout(rate))->addWidget(ui_.lstCurrentFrameRate, 0, Qt::AlignHCenter);
   grid->addWidget(rate, 1, 0);
 
   auto* information = MakeFrame("Frame13", QStringLiteral("Input File Information"));

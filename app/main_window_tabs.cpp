@@ -101,7 +101,7 @@ QWidget* MainWindow::buildCorrectTab() {
 QWidget* MainWindow::buildChangeFrameRateTab() {
   auto* output = MakeFrame("frame7", QStringLiteral("Output framerate"));
   ui_.lstNewFrameRate = MakeFrameRateList("lstNewFrameRate");
-  (new QVBoxLayout(output))->addWidget(ui_.lstNewFrameRate);
+  (new QVBoxLayout(output))->addWidget(ui_.lstNewFrameRate, 0, Qt::AlignHCenter);
   ui_.cmdChangeFrameRate = MakeButton("cmdChangeFrameRate", QStringLiteral("Change framerate"));
   return MakeTab({output}, ui_.cmdChangeFrameRate);
 }
@@ -171,7 +171,7 @@ QWidget* MainWindow::buildDeleteCommentsTab() {
 QWidget* MainWindow::buildConvertTab() {
   auto* rate = MakeFrame("Frame6", QStringLiteral("Framerate (Output file)"));
   ui_.lstConvertFrameRate = MakeFrameRateList("lstConvertFrameRate");
-  (new QVBoxLayout(rate))->addWidget(ui_.lstConvertFrameRate);
+  (new QVBoxLayout(rate))->addWidget(ui_.lstConvertFrameRate, 0, Qt::AlignHCenter);
   auto* help = MakeFrame("Frame3", QStringLiteral("Help"));
   auto* helpColumn = new QVBoxLayout(help);
   helpColumn->addWidget(
