@@ -29,7 +29,7 @@ class Arguments {
   const std::string& input() const { return input_; }
 
   // Typed readers; each throws UsageError for a bad value.
-  double frameRate(const std::string& name, double fallback) const;  // 23.976 … 30
+  double frameRate(const std::string& name, double fallback) const;     // 23.976 … 30
   std::optional<SubtitleFormat> format(const std::string& name) const;  // microdvd | subrip
   long long integer(const std::string& name, long long fallback, long long min,
                     long long max) const;

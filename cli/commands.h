@@ -17,8 +17,7 @@ inline constexpr int kExitUsage = 64;
 
 // Each command takes the words after its name. Exit codes: 0 completed, 1 refused,
 // 2 failed, 64 usage error (UsageError thrown).
-using Command = int (*)(const std::vector<std::string>& args, std::ostream& out,
-                        std::ostream& err);
+using Command = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 int SynchronizeCommand(const std::vector<std::string>&, std::ostream&, std::ostream&);
 int ConvertCommand(const std::vector<std::string>&, std::ostream&, std::ostream&);

@@ -5,7 +5,9 @@
 
 namespace lumetra {
 namespace {
-double Shifted(double time, double delta) { return std::max(0.0, std::floor(time + delta)); }
+double Shifted(double time, double delta) {
+  return std::max(0.0, std::floor(time + delta));
+}
 }  // namespace
 
 void ApplyShift(SubtitleEntry& entry, double unitsPerSecond, int shiftMs) {
