@@ -9,6 +9,8 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumetra"));
+  // Lets desktops match the windows to the installed lumetra.desktop entry.
+  QApplication::setDesktopFileName(QStringLiteral("lumetra"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
 
   IniSettingsStore store;
