@@ -1,19 +1,11 @@
 // frmOptions driven through the main window: opening, OK, Cancel, the close box and Reset.
 #include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QtTest>
 
-#include "app/main_window.h"
 #include "app/options_dialog.h"
-#include "app/support/find_control.h"
-#include "app/support/recording_presenter.h"
-#include "app/support/temp_ini_store.h"
+#include "app/support/started_window.h"
 #include "settings/setting_keys.h"
 
 namespace {
@@ -21,34 +13,21 @@ namespace {
 const char* const kBoxes[] = {"chkOutputAsInput", "chkDeleteBronBestand", "chkSaveSettings",
                               "chkOutputFormatIsInputFormat"};
 
-struct Fixture {
-  explicit Fixture(const QString& general = QString())
-      : store(QStringLiteral("[General]\nEersteKeer=1\n") + general) {
-    window.formLoad();
-    window.show();
-    store.writes.clear();
+struct OptionsWindow : StartedWindow {
+  explicit OptionsWindow(const QString& general = QString()) : StartedWindow(kWelcomed + general) {
+    store.written.clear();
   }
   QWidget& dialog() { return window.optionsDialog(); }
   QCheckBox* box(const char* name) { return Find<QCheckBox>(dialog(), name); }
-  void press(const char* name) { Find<QPushButton>(dialog(), name)->click(); }
-  void open() { Find<QPushButton>(window, "cmdOptions")->click(); }
+  void pressInDialog(const char* name) { Find<QPushButton>(dialog(), name)->click(); }
+  void open() { press("cmdOptions"); }
   QString boxes() {
     QString values;
     for (const char* name : kBoxes)
       values += box(name)->isChecked() ? '1' : '0';
     return values;
   }
-
-  TempIniStore store;
-  RecordingPresenter presenter;
-  MainWindow window{store, presenter};
 };
-
-int Selected(const QWidget& window, const char* list) {
-  const QListWidget* widget = Find<QListWidget>(window, list);
-  const auto items = widget->selectedItems();
-  return items.isEmpty() ? -1 : widget->row(items.first());
-}
 
 }  // namespace
 
@@ -56,62 +35,55 @@ class OptionsDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QLocale::setDefault(QLocale::c()); }
-
   void opensOverADisabledMainWindow() {
-    Fixture f(QStringLiteral("DeleteSource=1\n"));
+    OptionsWindow f(QStringLiteral("DeleteSource=1\n"));
     f.open();
     QCOMPARE(f.dialog().objectName(), QStringLiteral("frmOptions"));
-    QVERIFY(f.dialog().isVisible());
-    QVERIFY(f.dialog().isEnabled());
+    QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled() && !f.dialog().isModal());
     QVERIFY(!f.window.isEnabled());
-    QVERIFY(!f.dialog().isModal());
     QCOMPARE(f.dialog().windowTitle(), QStringLiteral("Lumetra 2.6 - Options - Written by Taviel"));
     QCOMPARE(f.boxes(), QStringLiteral("1111"));
     QCOMPARE(f.box("chkOutputFormatIsInputFormat")->text(),
              QStringLiteral("Auto set outputformat"));
   }
 
-  void cancelRestoresTheStoredValues() {
-    Fixture f(QStringLiteral("OutputAsInput=0\nSaveSettings=1\n"));
-    f.open();
-    f.box("chkOutputAsInput")->setChecked(true);
-    f.box("chkSaveSettings")->setChecked(false);
-    f.press("cmdCancel");
-    QCOMPARE(f.boxes(), QStringLiteral("0011"));
-    QVERIFY(!f.dialog().isVisible());
-    QVERIFY(f.window.isEnabled());
-    QVERIFY(f.store.writes.empty());
+  // Cancel and the close box reload the stored values; a value that is not a whole number
+  // reads as the default.
+  void leavingWithoutOkRestoresTheStoredValues_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("cancel") << "OutputAsInput=0\nSaveSettings=1\n" << false << "0011";
+    QTest::newRow("close box") << "" << true << "1011";
+    QTest::newRow("bad values") << "OutputAsInput=abc\nDeleteSource=7\n" << false << "1011";
   }
-
-  void theCloseBoxDoesWhatCancelDoes() {
-    Fixture f;
-    f.open();
-    f.box("chkDeleteBronBestand")->setChecked(true);
-    QVERIFY(f.dialog().close());
-    QCOMPARE(f.boxes(), QStringLiteral("1011"));
-    QVERIFY(f.window.isEnabled());
-    // Closed, the dialog is only hidden: the next opening finds it again.
-    f.open();
-    QVERIFY(f.dialog().isVisible());
-  }
-
-  void cancelWithBadOrMissingValuesShowsTheDefaults() {
-    Fixture f(QStringLiteral("OutputAsInput=abc\nDeleteSource=7\n"));
+  void leavingWithoutOkRestoresTheStoredValues() {
+    QFETCH(QString, stored);
+    QFETCH(bool, closeBox);
+    QFETCH(QString, expected);
+    OptionsWindow f(stored);
     f.open();
     for (const char* name : kBoxes)
       f.box(name)->setChecked(!f.box(name)->isChecked());
-    f.press("cmdCancel");
-    QCOMPARE(f.boxes(), QStringLiteral("1011"));
+    if (closeBox)
+      QVERIFY(f.dialog().close());
+    else
+      f.pressInDialog("cmdCancel");
+    QCOMPARE(f.boxes(), expected);
+    QVERIFY(!f.dialog().isVisible());
+    QVERIFY(f.window.isEnabled());
+    QVERIFY(f.store.written.isEmpty());
+    f.open();  // only hidden: the next opening finds it again
+    QVERIFY(f.dialog().isVisible());
   }
 
   void okWritesTheFourOptionsEvenWithSaveSettingsClear() {
-    Fixture f;
+    OptionsWindow f;
     f.open();
     f.box("chkOutputAsInput")->setChecked(false);
     f.box("chkSaveSettings")->setChecked(false);
-    f.press("cmdOk");
-    QCOMPARE(f.store.writtenKeys(),
+    f.pressInDialog("cmdOk");
+    QCOMPARE(f.store.written,
              (QStringList{"General/OutputAsInput", "General/DeleteSource", "General/SaveSettings",
                           "General/OutputFormatIsInputFormat"}));
     QCOMPARE(f.store.storedValue("General", "OutputAsInput"), QStringLiteral("0"));
@@ -122,24 +94,23 @@ class OptionsDialogTest : public QObject {
     // OK then Cancel keeps what OK stored.
     f.open();
     f.box("chkOutputAsInput")->setChecked(true);
-    f.press("cmdCancel");
+    f.pressInDialog("cmdCancel");
     QCOMPARE(f.boxes(), QStringLiteral("0001"));
   }
 
   void resetWritesTheFactoryValuesAndClearsTheWindow() {
-    Fixture f(QStringLiteral("OutputFormatIsInputFormat=0\n"));
-    const QWidget& w = f.window;
-    Find<QTabWidget>(w, "TabAction")->setCurrentIndex(3);
-    Find<QListWidget>(w, "lstCurrentFrameRate")->setCurrentRow(0);
-    Find<QListWidget>(w, "lstNewFrameRate")->setCurrentRow(4);
-    Find<QLineEdit>(w, "txtNumberOfSegments")->setText(QStringLiteral("9"));
-    Find<QRadioButton>(w, "optFrans")->setChecked(true);
-    Find<QCheckBox>(w, "chkIl")->setChecked(false);
-    Find<QScrollBar>(w, "HScroll1")->setValue(2500);
-    Find<QLineEdit>(w, "txtBron")->setText(QStringLiteral("/nowhere/movie.srt"));
-    Find<QLineEdit>(w, "txtLengteFilm")->setText(QStringLiteral("60"));
-    Find<QLineEdit>(w, "txtCommentsCharacterbegin")->setText(QStringLiteral("("));
-    Find<QRadioButton>(w, "optSubRip")->setChecked(true);
+    OptionsWindow f(QStringLiteral("OutputFormatIsInputFormat=0\n"));
+    f.find<QTabWidget>("TabAction")->setCurrentIndex(3);
+    f.find<QListWidget>("lstCurrentFrameRate")->setCurrentRow(0);
+    f.find<QListWidget>("lstNewFrameRate")->setCurrentRow(4);
+    f.set("txtNumberOfSegments", QStringLiteral("9"));
+    f.find<QRadioButton>("optFrans")->setChecked(true);
+    f.find<QCheckBox>("chkIl")->setChecked(false);
+    f.find<QScrollBar>("HScroll1")->setValue(2500);
+    f.set("txtBron", QStringLiteral("/nowhere/movie.srt"));
+    f.set("txtLengteFilm", QStringLiteral("60"));
+    f.set("txtCommentsCharacterbegin", QStringLiteral("("));
+    f.find<QRadioButton>("optSubRip")->setChecked(true);
     f.open();
     f.box("chkDeleteBronBestand")->setChecked(true);
     f.box("chkOutputFormatIsInputFormat")->setChecked(false);
@@ -147,20 +118,26 @@ class OptionsDialogTest : public QObject {
     f.presenter.onShow = [&](const RecordingPresenter::Shown&) {
       dialogShownDuringMessage = f.dialog().isVisible() && !f.window.isEnabled();
     };
-    f.press("cmdResetOptions");
+    f.pressInDialog("cmdResetOptions");
 
-    QStringList expectedKeys;
-    for (const auto& key : setting_keys::kResetOrder) {
-      expectedKeys << QStringLiteral("%1/%2").arg(key.section, key.name);
-    }
-    QCOMPARE(f.store.writtenKeys(), expectedKeys);
+    QCOMPARE(f.store.written,
+             (QStringList{"Settings/LastAction",           "Settings/SourceFramerate",
+                          "Settings/DestinationFrameRate", "Settings/SegmentSize",
+                          "Settings/NumberOfSegments",     "Settings/Language",
+                          "General/OutputAsInput",         "General/DeleteSource",
+                          "General/SaveSettings",          "General/OutputFormatIsInputFormat",
+                          "Settings/Synchronize",          "Settings/Folder",
+                          "Settings/Correct-I/l",          "Settings/Correct-quotes",
+                          "Settings/Correct-?./!.",        "Settings/Correct-Numbers",
+                          "Settings/OutputFormat",         "Settings/Guess-movielength",
+                          "Settings/Guess-correction",     "Settings/Begin-character",
+                          "Settings/End-character"}));
     QCOMPARE(f.store.storedValue("Settings", "Correct-?./!."), QStringLiteral("1"));
     QCOMPARE(f.store.storedValue("Settings", "Guess-correction"), QStringLiteral("4"));
     QCOMPARE(f.store.storedValue("Settings", "Folder"), setting_keys::DefaultFolder());
     QCOMPARE(f.store.storedValue("General", "OutputFormatIsInputFormat"), QStringLiteral("1"));
 
-    QCOMPARE(f.presenter.messages.size(), std::size_t(1));
-    QCOMPARE(f.presenter.messages[0].text, QStringLiteral("The settings are reset"));
+    QCOMPARE(f.presenter.texts(), QStringList{"The settings are reset"});
     QCOMPARE(f.presenter.messages[0].title, QStringLiteral("Lumetra"));
     QCOMPARE(f.presenter.messages[0].icon, lumetra::MessageIcon::None);
     QVERIFY(dialogShownDuringMessage);
@@ -168,24 +145,14 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(f.boxes(), QStringLiteral("1011"));
     QVERIFY(!f.dialog().isVisible());
     QVERIFY(f.window.isEnabled());
-    QCOMPARE(Find<QTabWidget>(w, "TabAction")->currentIndex(), 0);
-    QCOMPARE(Selected(w, "lstCurrentFrameRate"), 2);
-    QCOMPARE(Selected(w, "lstNewFrameRate"), 2);
-    QCOMPARE(Find<QLineEdit>(w, "txtFrames")->text(), QStringLiteral("180000"));
-    QCOMPARE(Find<QLineEdit>(w, "txtSec")->text(), QStringLiteral("7200"));
-    QCOMPARE(Find<QLineEdit>(w, "txtNumberOfSegments")->text(), QStringLiteral("2"));
-    QVERIFY(Find<QRadioButton>(w, "optEngels")->isChecked());
-    QVERIFY(Find<QCheckBox>(w, "chkIl")->isChecked());
-    QCOMPARE(Find<QScrollBar>(w, "HScroll1")->value(), 0);
-    QCOMPARE(Find<QLineEdit>(w, "txtSynchronize")->text(), QStringLiteral("0 sec"));
-    QCOMPARE(Find<QLineEdit>(w, "txtBron")->text(), QString());
-    QCOMPARE(Find<QLabel>(w, "lblInputFileInformation")->text(),
-             QStringLiteral("No subtitle selected."));
-    QCOMPARE(Find<QLineEdit>(w, "txtLengteFilm")->text(), QStringLiteral("7200"));
-    QCOMPARE(Selected(w, "lstGuessCorrection"), 4);
-    QVERIFY(Find<QRadioButton>(w, "optMicroDVD")->isChecked());
-    // Fields the reset leaves alone keep what they show.
-    QCOMPARE(Find<QLineEdit>(w, "txtCommentsCharacterbegin")->text(), QStringLiteral("("));
+    const QStringList shown = {"TabAction=0", "lstCurrentFrameRate=2", "lstNewFrameRate=2",
+                               "txtFrames=180000", "txtSec=7200", "txtNumberOfSegments=2",
+                               "optEngels=1", "chkIl=1", "HScroll1=0", "txtSynchronize=0 sec",
+                               "txtBron=", "lblInputFileInformation=No subtitle selected.",
+                               "txtLengteFilm=7200", "lstGuessCorrection=4", "optMicroDVD=1",
+                               // Fields the reset leaves alone keep what they show.
+                               "txtCommentsCharacterbegin=("};
+    QCOMPARE(States(f.window, shown), shown);
   }
 };
 

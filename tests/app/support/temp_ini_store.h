@@ -4,15 +4,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <utility>
-#include <vector>
 
 #include "settings/ini_settings_store.h"
 #include "settings/settings_store.h"
 
 // A settings store in a fresh temporary folder, thrown away with the test: no test reads or
 // writes the real user's settings. `initialText` is the INI file as it is before the store
-// opens it.
+// opens it; `written` lists "Section/Key" of every write, in order.
 class TempIniStore : public SettingsStore {
  public:
   explicit TempIniStore(const QString& initialText = QString())
@@ -22,38 +20,28 @@ class TempIniStore : public SettingsStore {
     return store_.read(section, key, fallback);
   }
   void write(const QString& section, const QString& key, const QString& value) override {
-    writes.push_back({section + QLatin1Char('/') + key, value});
+    written << section + QLatin1Char('/') + key;
     store_.write(section, key, value);
   }
 
-  QString path() const { return store_.fileName(); }
   // The file as it is on disk now.
   QString fileText() const {
-    QFile file(path());
+    QFile file(store_.fileName());
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-  }
-  // "Section/Key" of every write, in order.
-  QStringList writtenKeys() const {
-    QStringList keys;
-    for (const auto& write : writes)
-      keys << write.first;
-    return keys;
   }
   // A stored value read back through a fresh store on the same file.
   QString storedValue(const QString& section, const QString& key) const {
-    return IniSettingsStore(path()).read(section, key, QStringLiteral("<absent>"));
+    return IniSettingsStore(store_.fileName()).read(section, key, QStringLiteral("<absent>"));
   }
 
-  std::vector<std::pair<QString, QString>> writes;
+  QStringList written;
 
  private:
   static QString prepare(const QTemporaryDir& dir, const QString& initialText) {
     const QString path = dir.filePath(QStringLiteral("Lumetra.ini"));
-    if (!initialText.isEmpty()) {
-      QFile file(path);
-      if (file.open(QIODevice::WriteOnly))
-        file.write(initialText.toUtf8());
-    }
+    QFile file(path);
+    if (!initialText.isEmpty() && file.open(QIODevice::WriteOnly))
+      file.write(initialText.toUtf8());
     return path;
   }
 
