@@ -49,96 +49,41 @@ constexpr const char* kTwoBlocks =
     "2\r\n00:00:03,000 --> 00:00:04,000\r\nWhy?. ''OK''\r\n";
 constexpr const char* kShortLine = "{25}{50}Hello l am|so l\r\n{1}\r\n{75}{100}1 2\r\n";
 
-class CorrectFiles : public ::testing::TestWithParam<FileCase> {};
-
-TEST_P(CorrectFiles, WritesRepairedEntriesAndCountsOverTheWholeFile) {
-  const FileCase& c = GetParam();
-  TempDir dir;
-  const std::string input = dir.write(c.inputName, c.input);
-  RecordingView view;
-  const OperationResult result = Correct(Params(input, c.output), c.settings, view);
-  ASSERT_EQ(result.outcome, Outcome::Completed) << c.name;
-  EXPECT_EQ(dir.read(c.outputName), c.expected) << c.name;
-  EXPECT_EQ(result.count, c.count) << c.name;
-  ASSERT_EQ(view.messages.size(), 1u) << c.name;
-  EXPECT_EQ(view.messages[0].text, Completion(c.count)) << c.name;
-  EXPECT_EQ(result.outputs, std::vector<std::string>{dir.file(c.outputName)}) << c.name;
-  EXPECT_EQ(dir.read(input), c.input) << c.name << ": the input is never changed";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, CorrectFiles,
-    ::testing::Values(
-        FileCase{"subrip into microdvd", "movie.srt", kTwoBlocks, kSub, kAllOn,
-                 "movie - corrected.sub",
-                 "{25}{50}Hello I am|We all go\r\n{75}{100}Why? \"OK\"\r\n", 10},
-        FileCase{"french", "movie.srt", kTwoBlocks, kSrt, kFrench, "movie - corrected.srt",
-                 "1\r\n00:00:01,000 --> 00:00:02,000\r\nHello I am\r\nWe all go\r\n\r\n"
-                 "2\r\n00:00:03,000 --> 00:00:04,000\r\nWhy? \"OK\"\r\n",
-                 10},
-        FileCase{"microdvd into subrip, short line skipped", "movie.sub", kShortLine, kSrt, kAllOn,
-                 "movie - corrected.srt",
-                 "1\r\n00:00:01,000 --> 00:00:02,000\r\nHello I am\r\nso I\r\n\r\n"
-                 "3\r\n00:00:03,000 --> 00:00:04,000\r\n12\r\n",
-                 3},
-        FileCase{"every repair off: converted only", "movie.sub", kShortLine, kSrt, kAllOff,
-                 "movie - corrected.srt",
-                 "1\r\n00:00:01,000 --> 00:00:02,000\r\nHello l am\r\nso l\r\n\r\n"
-                 "3\r\n00:00:03,000 --> 00:00:04,000\r\n1 2\r\n",
-                 0},
-        FileCase{"entries without text", "movie.sub", "{100}{200}\r\n{}{}\r\n{300}{400}l\r\n", kSub,
-                 kAllOn, "movie - corrected.sub", "{100}{200}\r\n{0}{}\r\n{300}{400}I\r\n", 1},
-        FileCase{"the input's own extension is cut", "movie.subtitle", "{1}{2}l\r\n", kSrt, kAllOn,
-                 "movie - corrected.srt", "1\r\n00:00:00,040 --> 00:00:00,080\r\nI\r\n", 1}));
-
-TEST(Correct, ShowsItsBusyCaptionThenRestoresThenWritesBackThenReports) {
-  TempDir dir;
-  const std::string input = dir.write("my film.sub", "{1}{2}l\r\n");
-  CommonParams params = Params(input, kSrt);
-  params.outputAsInput = true;
-  RecordingView view;
-  const OperationResult result = Correct(params, kAllOn, view);
-  const std::string output = dir.file("my film - corrected.srt");
-  EXPECT_EQ(view.events, (std::vector<std::string>{
-                             "busy:Lumetra 2.6 - Written by Taviel - correcting...", "rest",
-                             "source:" + output, "info:SubRip subtitle", "message"}));
-  ASSERT_EQ(view.messages.size(), 1u);
-  EXPECT_EQ(view.messages[0].title, "Lumetra 2.6 - Written by Taviel");
-  EXPECT_EQ(view.messages[0].icon, MessageIcon::None);
-  EXPECT_EQ(view.messages[0].text, Completion(1));
-  EXPECT_EQ(result.newSource, output);
-}
-
-TEST(Correct, WithoutInputRefusesAndOpensNothing) {
-  TempDir dir;
-  RecordingView view;
-  const OperationResult result = Correct(Params("", kSub), kAllOn, view);
-  EXPECT_EQ(result.outcome, Outcome::Refused);
-  EXPECT_EQ(view.events, std::vector<std::string>{"message"});
-  EXPECT_EQ(view.messages[0].text, "Select a subtitle!");
-  EXPECT_EQ(view.messages[0].icon, MessageIcon::Critical);
-}
-
-TEST(Correct, AFormatFailureLeavesNoOutputAndShowsNoCount) {
-  TempDir dir;
-  const std::string input = dir.write("m.sub", "{1}{2}l\r\n{3}{4}l\r\n{x}{6}l\r\n");
-  RecordingView view;
-  const OperationResult result = Correct(Params(input, kSub), kAllOn, view);
-  EXPECT_EQ(result.outcome, Outcome::FormatFailure);
-  EXPECT_EQ(result.failureLine, 3);
-  ASSERT_EQ(view.messages.size(), 1u);
-  EXPECT_EQ(view.messages[0].text,
-            "An error has occurred!\r\rThe selected file is no subtitle (or is an unkown format)");
-  EXPECT_EQ(dir.names(), std::vector<std::string>{"m.sub"});
-}
-
-TEST(Correct, AnUnknownInputFailsAndLeavesNoOutput) {
-  TempDir dir;
-  const std::string input = dir.write("m.sub", "Hello l am\r\n");
-  RecordingView view;
-  const OperationResult result = Correct(Params(input, kSub), kAllOn, view);
-  EXPECT_EQ(result.outcome, Outcome::OtherFailure);
-  EXPECT_EQ(dir.names(), std::vector<std::string>{"m.sub"});
+TEST(Correct, WritesRepairedEntriesAndCountsOverTheWholeFile) {
+  const FileCase cases[] = {
+      {"subrip into microdvd", "movie.srt", kTwoBlocks, kSub, kAllOn, "movie - corrected.sub",
+       "{25}{50}Hello I am|We all go\r\n{75}{100}Why? \"OK\"\r\n", 10},
+      {"french", "movie.srt", kTwoBlocks, kSrt, kFrench, "movie - corrected.srt",
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\nHello I am\r\nWe all go\r\n\r\n"
+       "2\r\n00:00:03,000 --> 00:00:04,000\r\nWhy? \"OK\"\r\n",
+       10},
+      {"microdvd into subrip, short line skipped", "movie.sub", kShortLine, kSrt, kAllOn,
+       "movie - corrected.srt",
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\nHello I am\r\nso I\r\n\r\n"
+       "3\r\n00:00:03,000 --> 00:00:04,000\r\n12\r\n",
+       3},
+      {"every repair off: converted only", "movie.sub", kShortLine, kSrt, kAllOff,
+       "movie - corrected.srt",
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\nHello l am\r\nso l\r\n\r\n"
+       "3\r\n00:00:03,000 --> 00:00:04,000\r\n1 2\r\n",
+       0},
+      {"entries without text", "movie.sub", "{100}{200}\r\n{}{}\r\n{300}{400}l\r\n", kSub, kAllOn,
+       "movie - corrected.sub", "{100}{200}\r\n{0}{}\r\n{300}{400}I\r\n", 1},
+      {"the input's own extension is cut", "movie.subtitle", "{1}{2}l\r\n", kSrt, kAllOn,
+       "movie - corrected.srt", "1\r\n00:00:00,040 --> 00:00:00,080\r\nI\r\n", 1}};
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string input = dir.write(c.inputName, c.input);
+    RecordingView view;
+    const OperationResult result = Correct(Params(input, c.output), c.settings, view);
+    ASSERT_EQ(result.outcome, Outcome::Completed) << c.name;
+    EXPECT_EQ(dir.read(c.outputName), c.expected) << c.name;
+    EXPECT_EQ(result.count, c.count) << c.name;
+    ASSERT_EQ(view.messages.size(), 1u) << c.name;
+    EXPECT_EQ(view.messages[0].text, Completion(c.count)) << c.name;
+    EXPECT_EQ(result.outputs, std::vector<std::string>{dir.file(c.outputName)}) << c.name;
+    EXPECT_EQ(dir.read(input), c.input) << c.name << ": the input is never changed";
+  }
 }
 
 }  // namespace

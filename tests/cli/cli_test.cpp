@@ -1,0 +1,214 @@
+// The command line's own concerns: options and their defaults, exit codes and where messages
+// go. What each operation writes is tested on the drivers.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/run_cli.h"
+#include "support/temp_dir.h"
+
+namespace lumetra {
+namespace {
+
+using testing::RunCliProcess;
+using testing::TempDir;
+using Files = std::vector<std::pair<std::string, std::string>>;
+
+constexpr const char* kSub = "{1000}{1100}Hi\r\n";
+constexpr const char* kSrt = "1\n00:00:01,000 --> 00:00:02,500\nx\n";
+constexpr const char* kFourEntries =
+    "{100}{200}A\r\n{950}{1050}B\r\n{1200}{1300}C\r\n{2500}{2600}D\r\n";
+constexpr const char* kCorrect = "{1}{2}Hello l am|''Yes''?.|1 2\r\n{3}{4}Et l'homme\r\n";
+
+struct RunCase {
+  std::vector<std::string> args;  // the input path is added last
+  const char* inputName;
+  const char* input;
+  const char* out;
+  Files folder;  // every file in the folder afterwards, with its content
+};
+
+// One run per command and option: the folder ends up holding exactly these files ("*": any
+// content).
+TEST(Cli, RunsEveryCommandWithItsOptions) {
+  // clang-format off
+  const RunCase cases[] = {
+      // --to defaults to the input's own format (synchronize) or the other one (convert).
+      {{"synchronize", "--shift", "1500"}, "Ça va été.sub", kSub, "The subtitle is synchronized.\n",
+       {{"Ça va été - synchronized.sub", "{1037}{1137}Hi\r\n"}, {"Ça va été.sub", kSub}}},
+      {{"synchronize", "--shift", "1500"}, "m.srt", kSrt, "The subtitle is synchronized.\n",
+       {{"m - synchronized.srt", "1\r\n00:00:02,500 --> 00:00:04,000\r\nx\r\n"}, {"m.srt", kSrt}}},
+      {{"synchronize", "--shift=-1000", "--fps", "23.976", "--to", "subrip", "--delete-source"},
+       "m.sub", kSub, "The subtitle is synchronized.\n",
+       {{"m - synchronized.srt", "1\r\n00:00:40,707 --> 00:00:44,878\r\nHi\r\n"}}},
+      {{"convert"}, "my film.sub", kSub, "The subtitle is converted.\n",
+       {{"my film - SubRip.srt", "1\r\n00:00:40,000 --> 00:00:44,000\r\nHi\r\n"},
+        {"my film.sub", kSub}}},
+      {{"convert", "--fps", "24", "--shift", "500", "--delete-source"}, "m.srt", kSrt,
+       "The subtitle is converted.\n", {{"m - MicroDVD.sub", "{36}{72}x\r\n"}}},
+      {{"change-framerate", "--new-fps", "23.976"}, "m.sub", kSub, "The framerate is changed.\n",
+       {{"m - 23.976fps.sub", "{959}{1055}Hi\r\n"}, {"m.sub", kSub}}},
+      {{"change-framerate", "--fps", "23.976", "--new-fps=25", "--delete-source"}, "m.txt",
+       "{959}{1055}x\r\n", "The framerate is changed.\n", {{"m - 25fps.txt", "{1000}{1100}x\r\n"}}},
+      {{"correct"}, "m.sub", kCorrect, "The subtitle is corrected.\n\nNumber of corrections: 8\n",
+       {{"m - corrected.sub", "{1}{2}Hello I am|\"Yes\"?|12\r\n{3}{4}Et I'homme\r\n"},
+        {"m.sub", kCorrect}}},
+      {{"correct", "--language", "french", "--to", "subrip", "--fps", "24"}, "m.sub", kCorrect,
+       "The subtitle is corrected.\n\nNumber of corrections: 7\n",
+       {{"m - corrected.srt",
+         "1\r\n00:00:00,042 --> 00:00:00,083\r\nHello I am\r\n\"Yes\"?\r\n12\r\n\r\n"
+         "2\r\n00:00:00,125 --> 00:00:00,167\r\nEt l'homme\r\n"}, {"m.sub", kCorrect}}},
+      {{"correct", "--no-il", "--no-full-stops", "--no-digit-spaces"}, "m.sub", kCorrect,
+       "The subtitle is corrected.\n\nNumber of corrections: 4\n",
+       {{"m - corrected.sub", "{1}{2}Hello l am|\"Yes\"?.|1 2\r\n{3}{4}Et l'homme\r\n"},
+        {"m.sub", kCorrect}}},
+      {{"correct", "--no-quotes", "--no-il", "--no-full-stops", "--no-digit-spaces",
+        "--delete-source"}, "m.srt", kSrt,
+       "The subtitle is corrected.\n\nNumber of corrections: 0\n",
+       {{"m - corrected.srt", "1\r\n00:00:01,000 --> 00:00:02,500\r\nx\r\n"}}},
+      {{"delete-comments"}, "m.sub", "{1}{2}[door] Hi\r\n{3}{4}[x]\r\n",
+       "The comments are deleted.\nNumber of deleted comments: 2\n",
+       {{"m - without comments.sub", "{1}{2}Hi\r\n"}, {"m.sub", "*"}}},
+      {{"delete-comments", "--begin", "\xC2\xAB", "--end=\xC2\xBB", "--to", "subrip",
+        "--delete-source"}, "m.sub", "{25}{50}\xC2\xABrire\xC2\xBB Oui [non]\r\n",
+       "The comments are deleted.\nNumber of deleted comments: 1\n",
+       {{"m - without comments.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nOui [non]\r\n"}}},
+      {{"split", "--segment-frames", "1000", "--segments=3", "--to", "subrip"}, "m.sub",
+       kFourEntries, "The subtitle is split.\n\nNumber of segments: 3\n",
+       {{"m - 1.srt", "*"}, {"m - 2.srt", "*"},
+        {"m - 3.srt", "1\r\n00:00:20,000 --> 00:00:24,000\r\nD\r\n"}, {"m.sub", kFourEntries}}},
+      // Two segments of 180000 frames by default.
+      {{"split", "--delete-source"}, "m.sub", "{179990}{180010}X\r\n{400000}{400001}Y\r\n",
+       "The subtitle is split.\n\nNumber of segments: 2\n",
+       {{"m - 1.sub", "{179990}{180010}X\r\n"},
+        {"m - 2.sub", "{0}{10}X\r\n{220000}{220001}Y\r\n"}}},
+      {{"guess-framerate", "--length", "7200"}, "m.sub", "{171000}{172800}Bye\r\n",
+       "Calculated framerate: 24 fps\n", {{"m.sub", "{171000}{172800}Bye\r\n"}}},
+      {{"guess-framerate", "--length", "7200", "--correction", "4", "--delete-source"}, "m.sub",
+       "{171000}{172800}Bye\r\n", "Calculated framerate: 23.226 fps\n", {}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + c.inputName);
+    TempDir dir;
+    std::vector<std::string> args = c.args;
+    args.push_back(dir.write(c.inputName, c.input));
+    const auto run = RunCliProcess(args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, "");
+    Files folder = c.folder;
+    std::sort(folder.begin(), folder.end());
+    std::vector<std::string> names;
+    for (const auto& [name, content] : folder) {
+      names.push_back(name);
+      if (content != "*") {
+        EXPECT_EQ(dir.read(name), content) << name;
+      }
+    }
+    EXPECT_EQ(dir.names(), names);
+  }
+}
+
+struct ExitCase {
+  std::vector<std::string> args;  // "IN" stands for the input file
+  const char* input;              // nullptr: the input does not exist
+  int exitCode;
+  const char* errStart;
+};
+
+// Refusals exit 1, failures 2, usage errors 64; each prints on stderr only and writes nothing.
+TEST(Cli, ExitCodesAndMessages) {
+  const char* bad = "{1}{2}a\r\n{x}{2}b\r\n";
+  const char* text = "Hello\r\n";
+  const char* sub = "{1}{2}a\r\n";
+  const char* formatFailure =
+      "An error has occurred!\n\nThe selected file is no subtitle (or is an unkown format)\n"
+      "Reading stopped at line 2 of the input.\n";
+  // clang-format off
+  const ExitCase cases[] = {
+      {{"synchronize", "--shift", "0", "IN"}, sub, 1,
+       "0 seconds set: unnecessary to synchronize\n"},
+      {{"synchronize", "--shift", "10", "IN"}, bad, 2, formatFailure},
+      {{"synchronize", "--shift", "10", "IN"}, nullptr, 2,
+       "An error has occurred!\n\nError 53 : File not found\n"},
+      {{"synchronize", "IN"}, sub, 64, "lumetra-cli synchronize: option --shift"},
+      {{"synchronize", "--shift", "30001", "IN"}, sub, 64, "lumetra-cli"},
+      {{"synchronize", "--shift", "1", "--fps", "26", "IN"}, sub, 64, "lumetra-cli"},
+      {{"synchronize", "--shift", "1", "--to", "ass", "IN"}, sub, 64, "lumetra-cli"},
+      {{"synchronize", "--shift", "1"}, sub, 64, "lumetra-cli"},
+      {{"shuffle", "IN"}, sub, 64, "lumetra-cli: unknown command"},
+      {{"convert", "--to", "microdvd", "IN"}, sub, 1,
+       "The output format is the same as the input format!\n"},
+      {{"convert", "IN"}, text, 2, "An error has occurred!\n\nError "},
+      {{"convert", "IN"}, bad, 2, formatFailure},
+      {{"convert", "--fps", "25.0", "IN"}, sub, 64, "lumetra-cli"},
+      {{"change-framerate", "--new-fps", "24", "IN"}, text, 1,
+       "The selected file is not a subtitle (or is an unknown format)\n"},
+      {{"change-framerate", "--new-fps", "25", "IN"}, sub, 1,
+       "The current and the new framerate are the same!\n"},
+      {{"change-framerate", "IN"}, sub, 64, "lumetra-cli change-framerate: option --new-fps"},
+      {{"change-framerate", "--new-fps", "26", "IN"}, sub, 64, "lumetra-cli"},
+      {{"change-framerate", "--new-fps", "24", "--to", "subrip", "IN"}, sub, 64, "lumetra-cli"},
+      {{"correct", "--language", "german", "IN"}, sub, 64, "lumetra-cli"},
+      {{"correct", "--language", "IN"}, sub, 64, "lumetra-cli"},
+      {{"correct", "--no-il=1", "IN"}, sub, 64, "lumetra-cli"},
+      {{"correct", "--quotes", "IN"}, sub, 64, "lumetra-cli"},
+      {{"delete-comments", "--end", "", "IN"}, sub, 1, "Enter the end character!\n"},
+      {{"split", "--segments", "1", "IN"}, sub, 1, "The number of segments must be 2 or more\n"},
+      {{"split", "--segments", "two", "IN"}, sub, 64, "lumetra-cli"},
+      {{"split", "IN"}, text, 2, "An error has occurred!\n\nError "},
+      {{"guess-framerate", "--length", "0", "IN"}, sub, 1, "The length of the movie can't be 0!\n"},
+      // Where the window stays silent the command line says why.
+      {{"guess-framerate", "--length", "7200", "IN"}, text, 1,
+       "The file is neither a MicroDVD nor a SubRip subtitle.\n"},
+      {{"guess-framerate", "IN"}, sub, 64, "lumetra-cli"},
+      {{"guess-framerate", "--length", "7200", "--correction", "11", "IN"}, sub, 64, "lumetra-cli"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    std::string shown;
+    for (const auto& arg : c.args) {
+      shown += arg + " ";
+    }
+    SCOPED_TRACE(shown);
+    TempDir dir;
+    std::vector<std::string> args = c.args;
+    for (auto& arg : args) {
+      if (arg == "IN") {
+        arg = c.input ? dir.write("m.sub", c.input) : dir.file("m.sub");
+      }
+    }
+    const auto run = RunCliProcess(args);
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+    EXPECT_TRUE(run.err.starts_with(c.errStart)) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(dir.names(), c.input && std::find(c.args.begin(), c.args.end(), "IN") != c.args.end()
+                               ? std::vector<std::string>{"m.sub"}
+                               : std::vector<std::string>{});
+  }
+}
+
+TEST(Cli, HelpListsEveryOperation) {
+  const auto run = RunCliProcess({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  for (const char* command : {"synchronize", "convert", "change-framerate", "correct",
+                              "delete-comments", "split", "guess-framerate"}) {
+    EXPECT_NE(run.out.find(std::string("  ") + command + " "), std::string::npos) << command;
+  }
+}
+
+TEST(Cli, AFullStandardOutputIsAFailure) {
+  TempDir dir;
+  const auto run = RunCliProcess(
+      {"synchronize", "--shift", "10", dir.write("m.sub", "{1}{2}a\r\n")}, "/dev/full");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("cannot write"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumetra
