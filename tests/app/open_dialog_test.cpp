@@ -131,20 +131,23 @@ class OpenDialogTest : public QObject {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("autoSet");
     QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<bool>("doubleClick");
     const QByteArray sub = "{1}{25}Hello\r\n{30}{50}World\r\n";
     const QByteArray srt = "1\r\n00:00:01,000 --> 00:00:02,000\r\nHello\r\n";
     const QByteArray bom = "\xEF\xBB\xBF";
     const auto row = [](const char* name, const QByteArray& bytes, int tab, const char* autoSet,
-                        bool microDvdLabel, bool microDvdOutput) {
+                        bool microDvdLabel, bool microDvdOutput, bool doubleClick = false) {
       QTest::newRow(name) << bytes << tab << QString::fromLatin1(autoSet)
                           << QStringList{microDvdLabel ? "lblInputFileInformation=MicroDVD subtitle"
                                                        : "lblInputFileInformation=SubRip subtitle",
-                                         microDvdOutput ? "optMicroDVD=1" : "optSubRip=1"};
+                                         microDvdOutput ? "optMicroDVD=1" : "optSubRip=1"}
+                          << doubleClick;
     };
     const int split = 0, correct = 1, convert = 5;
     row("MicroDVD on Split", sub, split, "1", true, true);
     row("MicroDVD on Convert", sub, convert, "1", true, false);
     row("SubRip on Split", srt, split, "1", false, false);
+    row("SubRip by double click", srt, split, "1", false, false, true);
     row("SubRip on Convert", srt, convert, "1", false, true);
     row("SubRip, preset off", srt, split, "0", false, true);
     row("MicroDVD on Convert, preset off", sub, convert, "0", true, true);
@@ -156,13 +159,19 @@ class OpenDialogTest : public QObject {
     QFETCH(int, tab);
     QFETCH(QString, autoSet);
     QFETCH(QStringList, shown);
+    QFETCH(bool, doubleClick);
     const QString file = f_->file("movies/film.txt", bytes);
     useFolder("movies");
     f_->store.write("General", "OutputFormatIsInputFormat", autoSet);
     f_->find<QTabWidget>("TabAction")->setCurrentIndex(tab);
     open();
-    pick("film.txt");
-    clickOpen();
+    auto* files = control<QListWidget>("File1");
+    if (doubleClick) {
+      emit files->itemActivated(files->item(0));
+    } else {
+      pick("film.txt");
+      clickOpen();
+    }
     QVERIFY(f_->presenter.messages.empty());
     shown << "txtBron=" + file;
     QCOMPARE(States(f_->window, shown), shown);
@@ -232,17 +241,6 @@ class OpenDialogTest : public QObject {
     QCOMPARE(control<QListWidget>("File1")->count(), 1);
   }
 
-  void doubleClickOpens() {
-    const QString file =
-        f_->file("movies/film.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n");
-    useFolder("movies");
-    open();
-    emit control<QListWidget>("File1")->itemActivated(control<QListWidget>("File1")->item(0));
-    const QStringList shown = {"txtBron=" + file, "lblInputFileInformation=SubRip subtitle"};
-    QCOMPARE(States(f_->window, shown), shown);
-    QVERIFY(!dialog()->isVisible());
-  }
-
   void unreadableFileShowsTheError() {
     const QString file = f_->file("movies/locked.srt", "1\r\n2\r\n");
     QFile::setPermissions(file, QFileDevice::WriteOwner);
@@ -270,36 +268,31 @@ class OpenDialogTest : public QObject {
              QString("Lumetra 2.6: An error has occurred!\r\rError 53 : File not found"));
   }
 
-  void cancelKeepsTheSource() {
+  // Cancel hides the dialog for the next use, the close box discards it; both keep the
+  // input and enable the main window. A changed folder on reopening clears the file name.
+  void leavingWithoutAFile_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("close box") << true;
+  }
+  void leavingWithoutAFile() {
+    QFETCH(bool, closeBox);
     f_->file("movies/film.sub", "{1}{2}a\r\n{3}{4}b\r\n");
     useFolder("movies");
     open();
     QPointer<QWidget> first = dialog();
     pick("film.sub");
-    QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
+    if (closeBox)
+      QVERIFY(first->close());
+    else
+      QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
     QCOMPARE(State(f_->window, "txtBron"), QString("/earlier/choice.sub"));
     QVERIFY(f_->window.isEnabled());
-    QVERIFY(!first->isVisible());
-    // Hidden, not discarded: the next opening finds the same dialog. It passes through the
-    // home folder on its way to the stored one, and that change of folder clears the name.
-    open();
-    QCOMPARE(dialog(), first.data());
-    QCOMPARE(folders()->path(), path("movies"));
-    QVERIFY(control<QLineEdit>("txtBestandsnaam")->text().isEmpty());
-  }
-
-  void closeBoxDiscardsTheDialog() {
-    f_->file("movies/film.sub", "{1}{2}a\r\n{3}{4}b\r\n");
-    useFolder("movies");
-    open();
-    QPointer<QWidget> first = dialog();
-    pick("film.sub");
-    QVERIFY(first->close());
-    QVERIFY(f_->window.isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(first.isNull());
+    QCOMPARE(first.isNull(), closeBox);
     open();
-    QVERIFY(dialog());
+    QCOMPARE(dialog() == first.data(), !closeBox);
+    QCOMPARE(folders()->path(), path("movies"));
     QVERIFY(control<QLineEdit>("txtBestandsnaam")->text().isEmpty());
     QVERIFY(!f_->window.isEnabled());
   }
