@@ -104,26 +104,17 @@ OperationResult ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& 
   try {
     RescaleFrames(params.inputPath, outputPath, currentRate, newRate, busy, view);
   } catch (const SubtitleError& error) {
-    OperationResult failure = FailureResult(view, error);
-    if (busy) {
-      view.leaveBusy();
-    }
-    return failure;
+    return FailureResult(view, error, busy);
   }
 
   OperationResult result;
   result.outputs.push_back(outputPath);
-  if (params.deleteSource) {
-    DeleteSourceFile(params.inputPath, result, view);
-    if (result.outcome != Outcome::Completed) {
-      return result;
-    }
-  }
-  if (params.outputAsInput) {
-    // The output's rate becomes the current one; its kind (MicroDVD) is unchanged.
-    result.newSource = outputPath;
-    view.setSource(outputPath);
-    view.selectCurrentFrameRate(newRate);
+  // With the output as new input, its rate becomes the current one; its kind (MicroDVD) and
+  // so lblInputFileInformation stay as they are.
+  if (!ApplyPostSuccessOptions(params.inputPath, outputPath, params.deleteSource,
+                               params.outputAsInput, result, view,
+                               [&] { view.selectCurrentFrameRate(newRate); })) {
+    return result;
   }
   result.message = Message{TitleText(), kCompleted, MessageIcon::None};
   view.showMessage(*result.message);

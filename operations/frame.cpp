@@ -67,7 +67,7 @@ OperationResult Refusal(FrameView& view, const std::string& text, MessageIcon ic
   return result;
 }
 
-OperationResult FailureResult(FrameView& view, const SubtitleError& error) {
+OperationResult FailureResult(FrameView& view, const SubtitleError& error, bool wasBusy) {
   OperationResult result;
   const bool format = error.kind() == SubtitleError::Kind::Format;
   result.outcome = format ? Outcome::FormatFailure : Outcome::OtherFailure;
@@ -76,6 +76,9 @@ OperationResult FailureResult(FrameView& view, const SubtitleError& error) {
   result.failureLine = error.line();
   result.message = Message{TitleText(), FailureText(error), MessageIcon::Critical};
   view.showMessage(*result.message);
+  if (wasBusy) {
+    view.leaveBusy();
+  }
   return result;
 }
 
@@ -91,6 +94,32 @@ void DeleteSourceFile(const std::string& path, OperationResult& result, FrameVie
   }
   result.newSource = "";
   view.setSource("");
+}
+
+bool ApplyPostSuccessOptions(const std::string& inputPath, const std::string& outputPath,
+                             bool deleteSource, bool outputAsInput, OperationResult& result,
+                             FrameView& view, const std::function<void()>& alsoForNewInput) {
+  if (deleteSource) {
+    DeleteSourceFile(inputPath, result, view);
+    if (result.outcome != Outcome::Completed) {
+      return false;
+    }
+  }
+  if (outputAsInput) {
+    result.newSource = outputPath;
+    view.setSource(outputPath);
+    alsoForNewInput();
+  }
+  return true;
+}
+
+void CompleteThenDeleteSource(const std::string& inputPath, bool deleteSource,
+                              const Message& message, OperationResult& result, FrameView& view) {
+  result.message = message;
+  view.showMessage(message);
+  if (deleteSource) {
+    DeleteSourceFile(inputPath, result, view);
+  }
 }
 
 OperationResult RunEntryOperation(const CommonParams& params, const EntryOperation& operation,
@@ -135,11 +164,7 @@ OperationResult RunEntryOperation(const CommonParams& params, const EntryOperati
     }
   } catch (const SubtitleError& error) {
     // Every file of the run is closed and the unfinished output removed by now.
-    OperationResult failure = FailureResult(view, error);
-    if (busy) {
-      view.leaveBusy();
-    }
-    return failure;
+    return FailureResult(view, error, busy);
   }
 
   OperationResult result;
@@ -147,17 +172,13 @@ OperationResult RunEntryOperation(const CommonParams& params, const EntryOperati
   if (operation.count) {
     result.count = operation.count();
   }
-  if (params.deleteSource) {
-    DeleteSourceFile(params.inputPath, result, view);
-    if (result.outcome != Outcome::Completed) {
-      return result;
-    }
-  }
-  if (params.outputAsInput) {
-    result.newSource = outputPath;
-    result.inputInformation = std::string(FormatName(params.outputFormat)) + " subtitle";
-    view.setSource(outputPath);
-    view.setInputInformation(*result.inputInformation);
+  const bool applied = ApplyPostSuccessOptions(
+      params.inputPath, outputPath, params.deleteSource, params.outputAsInput, result, view, [&] {
+        result.inputInformation = std::string(FormatName(params.outputFormat)) + " subtitle";
+        view.setInputInformation(*result.inputInformation);
+      });
+  if (!applied) {
+    return result;
   }
   if (operation.afterSuccess) {
     operation.afterSuccess(view);

@@ -15,11 +15,11 @@ class SubtitleError;
 
 // Values every operation gathers from the main window before it runs.
 struct CommonParams {
-  std::string inputPath;                             // txtBron; empty: nothing selected
-  double frameRate = 25.0;                           // lstCurrentFrameRate
+  std::string inputPath;                                   // txtBron; empty: nothing selected
+  double frameRate = 25.0;                                 // lstCurrentFrameRate
   SubtitleFormat outputFormat = SubtitleFormat::MicroDvd;  // optMicroDVD / optSubRip
-  bool deleteSource = false;                         // chkDeleteBronBestand
-  bool outputAsInput = false;                        // chkOutputAsInput
+  bool deleteSource = false;                               // chkDeleteBronBestand
+  bool outputAsInput = false;                              // chkOutputAsInput
 };
 
 // Time bases of one run, known once the input's format is.
@@ -56,10 +56,20 @@ OperationResult RunEntryOperation(const CommonParams& params, const EntryOperati
 // Helpers for the operations that run their own loops.
 OperationResult Refusal(FrameView& view, const std::string& text,
                         MessageIcon icon = MessageIcon::Critical);
-// The error tail's message for a failure caught from the subtitle layer; the caller then
-// restores the window (leaveBusy) if it had entered the busy state.
-OperationResult FailureResult(FrameView& view, const SubtitleError& error);
+// The error tail: the failure's message, then the window restored when `wasBusy`.
+OperationResult FailureResult(FrameView& view, const SubtitleError& error, bool wasBusy = false);
 // Post-success option 1: delete the input and clear txtBron. Fails like any file operation.
 void DeleteSourceFile(const std::string& path, OperationResult& result, FrameView& view);
+// Both post-success options after `outputPath` was written: the input deleted where asked,
+// then the output taken as the new input, where `alsoForNewInput` adds what the operation
+// writes back besides txtBron. Returns false when the input could not be deleted (the
+// result then holds that failure).
+bool ApplyPostSuccessOptions(const std::string& inputPath, const std::string& outputPath,
+                             bool deleteSource, bool outputAsInput, OperationResult& result,
+                             FrameView& view, const std::function<void()>& alsoForNewInput);
+// Shows the completion message, then deletes the input where asked: the order of the
+// operations that report before their post-success option.
+void CompleteThenDeleteSource(const std::string& inputPath, bool deleteSource,
+                              const Message& message, OperationResult& result, FrameView& view);
 
 }  // namespace lumetra

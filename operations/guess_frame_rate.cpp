@@ -82,23 +82,18 @@ OperationResult GuessFrameRate(const GuessFrameRateParams& params, FrameView& vi
       }
     }
   } catch (const SubtitleError& error) {
-    OperationResult failure = FailureResult(view, error);
-    view.leaveBusy();
-    return failure;
+    return FailureResult(view, error, true);
   }
 
   OperationResult result;
   result.outcome = Outcome::Completed;
   result.frameRate = RoundToThousandths(endFrame, divisor);
   view.leaveBusy();
-  result.message = Message{std::string("Lumetra ") + kVersion,
-                           "Calculated framerate: " +
-                               ShortestDecimal(*result.frameRate, params.decimalSeparator) + " fps",
-                           MessageIcon::None};
-  view.showMessage(*result.message);
-  if (params.deleteSource) {
-    DeleteSourceFile(params.inputPath, result, view);
-  }
+  const Message message{std::string("Lumetra ") + kVersion,
+                        "Calculated framerate: " +
+                            ShortestDecimal(*result.frameRate, params.decimalSeparator) + " fps",
+                        MessageIcon::None};
+  CompleteThenDeleteSource(params.inputPath, params.deleteSource, message, result, view);
   return result;
 }
 

@@ -9,10 +9,10 @@ struct OperationResult;
 
 struct GuessFrameRateParams {
   std::string inputPath;
-  std::string lengthText;                 // text of txtLengteFilm
-  std::optional<double> lengthSeconds;    // its number; nullopt when not a number
-  std::optional<int> correctionMinutes;   // item of lstGuessCorrection; nullopt: none selected
-  char decimalSeparator = '.';            // of the user's locale, for the result
+  std::string lengthText;                // text of txtLengteFilm
+  std::optional<double> lengthSeconds;   // its number; nullopt when not a number
+  std::optional<int> correctionMinutes;  // item of lstGuessCorrection; nullopt: none selected
+  char decimalSeparator = '.';           // of the user's locale, for the result
   bool deleteSource = false;
 };
 

@@ -2,7 +2,9 @@
 
 namespace lumetra {
 
-std::string TitleText() { return std::string("Lumetra ") + kVersion + " - Written by Taviel"; }
+std::string TitleText() {
+  return std::string("Lumetra ") + kVersion + " - Written by Taviel";
+}
 
 std::string BusyCaption(const std::string& busyLiteral) {
   return std::string("Lumetra ") + kVersion + busyLiteral;

@@ -24,12 +24,12 @@ struct OperationResult {
   std::vector<std::string> outputs;  // files written and kept, in order
   int failureNumber = 0;             // for OtherFailure (13 for a format failure)
   std::string failureDescription;
-  long failureLine = 0;  // input line where reading stopped, 0 when none
-  long long count = 0;   // corrections, deleted comments or segments
+  long failureLine = 0;             // input line where reading stopped, 0 when none
+  long long count = 0;              // corrections, deleted comments or segments
   std::optional<double> frameRate;  // the result of Guess frame rate
 
   // What the window writes back after success.
-  std::optional<std::string> newSource;  // txtBron; "" clears it
+  std::optional<std::string> newSource;         // txtBron; "" clears it
   std::optional<std::string> inputInformation;  // caption of lblInputFileInformation
 };
 

@@ -211,8 +211,7 @@ OperationResult Split(const CommonParams& params, const SplitParams& split, Fram
   } catch (const SubtitleError& error) {
     // The segment being written is dropped with its temporary file; finished ones stay.
     input.reset();
-    OperationResult result = FailureResult(view, error);
-    view.leaveBusy();
+    OperationResult result = FailureResult(view, error, true);
     if (segments) {
       result.outputs = segments->kept();
     }
@@ -224,14 +223,11 @@ OperationResult Split(const CommonParams& params, const SplitParams& split, Fram
   result.outputs = segments->kept();
   result.count = segments->number();
   view.leaveBusy();
-  result.message = Message{TitleText(),
-                           std::string("The subtitle is split.") + kCR + kCR +
-                               "Number of segments: " + std::to_string(result.count),
-                           MessageIcon::None};
-  view.showMessage(*result.message);
-  if (params.deleteSource) {
-    DeleteSourceFile(params.inputPath, result, view);
-  }
+  const Message message{TitleText(),
+                        std::string("The subtitle is split.") + kCR + kCR +
+                            "Number of segments: " + std::to_string(result.count),
+                        MessageIcon::None};
+  CompleteThenDeleteSource(params.inputPath, params.deleteSource, message, result, view);
   return result;
 }
 
