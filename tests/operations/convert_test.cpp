@@ -5,24 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "operations/operation_params.h"
 #include "operations/recording_view.h"
 #include "support/temp_dir.h"
 
 namespace lumetra {
 namespace {
 
+using testing::Params;
 using testing::RecordingView;
 using testing::TempDir;
 
 constexpr const char* kRates[] = {"23.976", "24", "25", "29.97", "30"};
-
-CommonParams Params(const std::string& input, SubtitleFormat output, double rate = 25.0) {
-  CommonParams params;
-  params.inputPath = input;
-  params.frameRate = rate;
-  params.outputFormat = output;
-  return params;
-}
 
 struct ExampleCase {
   const char* inputName;

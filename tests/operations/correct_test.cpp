@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "operations/operation_params.h"
 #include "operations/recording_view.h"
 #include "support/temp_dir.h"
 
@@ -14,16 +15,9 @@ namespace {
 using testing::RecordingView;
 using testing::TempDir;
 
-constexpr auto kSub = SubtitleFormat::MicroDvd;
-constexpr auto kSrt = SubtitleFormat::SubRip;
-
-CommonParams Params(const std::string& input, SubtitleFormat output) {
-  CommonParams params;
-  params.inputPath = input;
-  params.frameRate = 25;
-  params.outputFormat = output;
-  return params;
-}
+using testing::kSrt;
+using testing::kSub;
+using testing::Params;
 
 std::string Completion(long long count) {
   return "The subtitle is corrected.\r\rNumber of corrections: " + std::to_string(count);

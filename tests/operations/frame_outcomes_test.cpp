@@ -13,6 +13,7 @@
 #include "operations/correct.h"
 #include "operations/delete_comments.h"
 #include "operations/guess_frame_rate.h"
+#include "operations/operation_params.h"
 #include "operations/recording_view.h"
 #include "operations/split.h"
 #include "operations/synchronize.h"
@@ -25,8 +26,8 @@ using testing::RecordingView;
 using testing::TempDir;
 using Run = std::function<OperationResult(CommonParams params, FrameView& view)>;
 
-constexpr auto kSub = SubtitleFormat::MicroDvd;
-constexpr auto kSrt = SubtitleFormat::SubRip;
+using testing::kSrt;
+using testing::kSub;
 constexpr const char* kSubRip = "1\r\n00:00:01,000 --> 00:00:02,000\r\nx\r\n";
 constexpr const char* kBomSubRip =
     "\xEF\xBB\xBF"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "operations/operation_params.h"
 #include "operations/recording_view.h"
 #include "operations/split.h"
 #include "support/temp_dir.h"
@@ -10,8 +11,8 @@ namespace {
 using testing::RecordingView;
 using testing::TempDir;
 
-constexpr auto kSub = SubtitleFormat::MicroDvd;
-constexpr auto kSrt = SubtitleFormat::SubRip;
+using testing::kSrt;
+using testing::kSub;
 constexpr const char* kFourEntries =
     "{100}{200}A\r\n{950}{1050}B\r\n{1200}{1300}C\r\n{2500}{2600}D\r\n";
 

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include "operations/operation_params.h"
 #include "operations/recording_view.h"
 #include "support/temp_dir.h"
 
@@ -13,16 +14,9 @@ namespace {
 using testing::RecordingView;
 using testing::TempDir;
 
-constexpr auto kSub = SubtitleFormat::MicroDvd;
-constexpr auto kSrt = SubtitleFormat::SubRip;
-
-CommonParams Params(const std::string& input, double rate = 25, SubtitleFormat out = kSub) {
-  CommonParams params;
-  params.inputPath = input;
-  params.frameRate = rate;
-  params.outputFormat = out;
-  return params;
-}
+using testing::kSrt;
+using testing::kSub;
+using testing::Params;
 
 struct ShiftCase {
   double rate;
@@ -58,7 +52,7 @@ TEST(Synchronize, WritesShiftedEntries) {
     const bool subrip = c.input[0] != '{';
     const std::string input = dir.write(subrip ? "movie.srt" : "movie.sub", c.input);
     RecordingView view;
-    ASSERT_EQ(Synchronize(Params(input, c.rate, c.output), c.shift, view).outcome,
+    ASSERT_EQ(Synchronize(Params(input, c.output, c.rate), c.shift, view).outcome,
               Outcome::Completed);
     EXPECT_EQ(dir.read(c.output == kSrt ? "movie - synchronized.srt" : "movie - synchronized.sub"),
               c.expected);
