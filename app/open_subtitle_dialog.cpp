@@ -21,6 +21,7 @@
 
 #include "app/folder_list.h"
 #include "app/message_presenter.h"
+#include "app/native_path.h"
 #include "app/window_placement.h"
 #include "operations/message.h"
 #include "settings/settings_access.h"
@@ -240,7 +241,7 @@ void OpenSubtitleDialog::confirm() {
   const QString path = folderText + name;
   lumetra::DetectedKind kind = lumetra::DetectedKind::Unknown;
   try {
-    kind = lumetra::DetectSubtitleKind(QFile::encodeName(path).toStdString());
+    kind = lumetra::DetectSubtitleKind(NativePath(path));
   } catch (const lumetra::SubtitleError& error) {
     message(VersionTitle(), QStringLiteral("An error has occurred!") + kCR + kCR +
                                 QStringLiteral("Error %1 : %2")

@@ -2,7 +2,6 @@
 // calls the operation's driver; the driver tells the window, through the frame view, what to
 // show and write back, in the order the user sees it.
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "app/frame_rates.h"
 #include "app/locale_numbers.h"
 #include "app/main_window.h"
+#include "app/native_path.h"
 #include "app/options_dialog.h"
 #include "app/position_list.h"
 #include "app/window_frame_view.h"
@@ -25,15 +25,9 @@
 #include "operations/split.h"
 #include "operations/synchronize.h"
 
-namespace {
-std::string PathText(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
-}  // namespace
-
 lumetra::CommonParams MainWindow::commonParams() const {
   lumetra::CommonParams params;
-  params.inputPath = PathText(ui_.txtBron->text());
+  params.inputPath = NativePath(ui_.txtBron->text());
   params.frameRate = FrameRateOfEntry(SelectedText(ui_.lstCurrentFrameRate));
   params.outputFormat = ui_.optMicroDVD->isChecked() ? lumetra::SubtitleFormat::MicroDvd
                         : ui_.optSubRip->isChecked() ? lumetra::SubtitleFormat::SubRip
@@ -126,14 +120,15 @@ void MainWindow::cmdChangeFrameRate_Click() {
 void MainWindow::cmdGuessFrameRate_Click() {
   runOperation(ui_.cmdGuessFrameRate, false, [this](lumetra::FrameView& view) {
     lumetra::GuessFrameRateParams params;
-    params.inputPath = PathText(ui_.txtBron->text());
+    const lumetra::CommonParams common = commonParams();
+    params.inputPath = common.inputPath;
     params.lengthText = ui_.txtLengteFilm->text().toStdString();
     params.lengthSeconds = ParseLocaleNumber(ui_.txtLengteFilm->text());
     const QList<QListWidgetItem*> correction = ui_.lstGuessCorrection->selectedItems();
     if (!correction.isEmpty())
       params.correctionMinutes = correction.first()->data(Qt::UserRole).toInt();
     params.decimalSeparator = LocaleDecimalSeparator();
-    params.deleteSource = commonParams().deleteSource;
+    params.deleteSource = common.deleteSource;
     lumetra::GuessFrameRate(params, view);
   });
 }

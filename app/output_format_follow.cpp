@@ -1,9 +1,9 @@
 // TabAction_Click: on every tab change the output format follows the input, the input's own
 // format on every tab but "Convert", the other one on "Convert".
-#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include "app/native_path.h"
 
 #include "app/main_window.h"
 #include "settings/settings_access.h"
@@ -20,7 +20,7 @@ void MainWindow::TabAction_Click() {
 
   lumetra::SubtitleFormat input = lumetra::SubtitleFormat::Unknown;
   try {
-    input = lumetra::DetectFileFormat(QFile::encodeName(ui_.txtBron->text()).toStdString());
+    input = lumetra::DetectFileFormat(NativePath(ui_.txtBron->text()));
   } catch (const lumetra::SubtitleError&) {
     return;  // a missing or empty file leaves the output format as it is
   }

@@ -9,8 +9,7 @@ class MessagePresenter;
 // disabled (and on the welcome path hidden), and every way out enables it again.
 
 // cmdBronZoeken: the open-subtitle dialog (frmLumetraBestandOpenen).
-void ShowOpenSubtitleDialog(QWidget* mainWindow, SettingsStore& store,
-                            MessagePresenter& presenter);
+void ShowOpenSubtitleDialog(QWidget* mainWindow, SettingsStore& store, MessagePresenter& presenter);
 // cmdOver: the About page (frmAbout).
 void ShowAbout(QWidget* mainWindow);
 // Start-up on the first run of this version: the welcome page (frmAbout).

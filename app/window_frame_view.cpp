@@ -1,10 +1,10 @@
 #include "app/window_frame_view.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include "app/native_path.h"
 
 #include "app/frame_rates.h"
 #include "app/main_window_controls.h"
@@ -35,7 +35,7 @@ void WindowFrameView::leaveBusy() {
 }
 
 void WindowFrameView::setSource(const std::string& path) {
-  controls_.txtBron->setText(QFile::decodeName(QByteArray::fromStdString(path)));
+  controls_.txtBron->setText(DisplayPath(path));
 }
 
 void WindowFrameView::setInputInformation(const std::string& caption) {
