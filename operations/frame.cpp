@@ -85,7 +85,8 @@ OperationResult FailureResult(FrameView& view, const SubtitleError& error, bool 
 void DeleteSourceFile(const std::string& path, OperationResult& result, FrameView& view) {
   if (::unlink(path.c_str()) != 0) {
     // The output is complete and stays; the user is told the input could not go.
-    const OperationResult failure = FailureResult(view, SubtitleError::FromErrno(errno, path));
+    const OperationResult failure =
+        FailureResult(view, SubtitleError::FromErrno(errno, path, FileAction::Deleting));
     result.outcome = failure.outcome;
     result.message = failure.message;
     result.failureNumber = failure.failureNumber;

@@ -31,7 +31,7 @@ OutputFile::OutputFile(const std::string& target) : target_(target) {
   if (fd_ < 0) {
     const int error = errno;
     temporary_.clear();
-    throw SubtitleError::FromErrno(error, target);
+    throw SubtitleError::FromErrno(error, target, FileAction::Writing);
   }
   // mkostemp makes the file private; give it the mode a newly created file would get.
   const mode_t mask = ::umask(0);
@@ -69,7 +69,7 @@ void OutputFile::flush() {
       if (errno == EINTR) {
         continue;
       }
-      throw SubtitleError::FromErrno(errno, target_);
+      throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
     }
     done += static_cast<std::size_t>(wrote);
   }
@@ -81,10 +81,10 @@ void OutputFile::commit() {
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0) {
-    throw SubtitleError::FromErrno(errno, target_);
+    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
   }
   if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-    throw SubtitleError::FromErrno(errno, target_);
+    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
   }
   temporary_.clear();
 }

@@ -19,8 +19,11 @@ SubtitleError SubtitleError::UnknownFormat() {
                        "The file is neither a MicroDVD nor a SubRip subtitle");
 }
 
-SubtitleError SubtitleError::FromErrno(int error, const std::string& path) {
+namespace {
+
+SubtitleError ClassifyErrno(int error, const std::string& path) {
   using namespace error_number;
+  using Kind = SubtitleError::Kind;
   switch (error) {
     case ENOENT: {
       // A missing folder is told apart from a missing file, as users expect.
@@ -47,8 +50,29 @@ SubtitleError SubtitleError::FromErrno(int error, const std::string& path) {
       return SubtitleError(Kind::Other, kPathFileAccess, "Path/File access error");
     default:
       return SubtitleError(Kind::Other, kDeviceIo,
-                           std::string("Device I/O error (") + std::strerror(error) + ")");
+                           std::string("Device I/O error: ") + std::strerror(error));
   }
+}
+
+const char* ActionWord(FileAction action) {
+  switch (action) {
+    case FileAction::Reading:
+      return "reading";
+    case FileAction::Writing:
+      return "writing";
+    case FileAction::Deleting:
+      break;
+  }
+  return "deleting";
+}
+
+}  // namespace
+
+SubtitleError SubtitleError::FromErrno(int error, const std::string& path, FileAction action) {
+  const SubtitleError plain = ClassifyErrno(error, path);
+  return SubtitleError(
+      Kind::Other, plain.number(),
+      std::string(plain.description()) + " (" + ActionWord(action) + " " + path + ")");
 }
 
 }  // namespace lumetra

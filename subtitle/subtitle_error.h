@@ -18,6 +18,9 @@ inline constexpr int kPathNotFound = 76;
 inline constexpr int kInvalidFileFormat = 321;
 }  // namespace error_number
 
+// What was being done to a file when it failed; named in the failure's description.
+enum class FileAction { Reading, Writing, Deleting };
+
 // A failure inside the subtitle layer. Format failures (a digit expected and something else
 // found) have their own kind; every other failure carries a number and a description.
 class SubtitleError : public std::runtime_error {
@@ -29,8 +32,9 @@ class SubtitleError : public std::runtime_error {
   static SubtitleError Format(long line);
   static SubtitleError PastEnd(long line);
   static SubtitleError UnknownFormat();
-  // From an errno value of a failed open, read, write, rename or delete.
-  static SubtitleError FromErrno(int error, const std::string& path = {});
+  // From an errno value of a failed open, read, write, rename or delete of `path`; the
+  // description names the file and the action: "Permission denied (writing /films/a.srt)".
+  static SubtitleError FromErrno(int error, const std::string& path, FileAction action);
 
   Kind kind() const { return kind_; }
   int number() const { return number_; }

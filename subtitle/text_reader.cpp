@@ -25,7 +25,7 @@ const char* FindLineBreak(const char* begin, const char* stop) {
 TextReader::TextReader(const std::string& path) : path_(path) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd_ < 0) {
-    throw SubtitleError::FromErrno(errno, path);
+    throw SubtitleError::FromErrno(errno, path, FileAction::Reading);
   }
   buffer_.resize(kBufferSize);
   // Make sure a folder given as input fails here, not in the middle of a run.
@@ -64,7 +64,7 @@ bool TextReader::fill() {
       return false;
     }
     if (errno != EINTR) {
-      SubtitleError error = SubtitleError::FromErrno(errno, path_);
+      SubtitleError error = SubtitleError::FromErrno(errno, path_, FileAction::Reading);
       error.setLine(line_);
       throw error;
     }

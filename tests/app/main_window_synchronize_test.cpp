@@ -105,7 +105,8 @@ class MainWindowSynchronizeTest : public QObject {
     QTest::addColumn<QByteArray>("bytes");  // "missing": no such file
     QTest::addColumn<QString>("message");
     QTest::newRow("missing input")
-        << QByteArray("missing") << "An error has occurred!\r\rError 53 : File not found";
+        << QByteArray("missing")
+        << "An error has occurred!\r\rError 53 : File not found (reading %1)";
     QTest::newRow("broken second line")
         << QByteArray("{10}{20}fine\r\n{1x}{2}broken\r\n")
         << "An error has occurred!\r\rThe selected file is no subtitle (or is an unkown format)";
@@ -118,7 +119,7 @@ class MainWindowSynchronizeTest : public QObject {
         bytes == "missing" ? f.dir.filePath("bad.sub") : f.file("bad.sub", bytes);
     const QStringList before = f.files();
     f.run(source, 1000);
-    QCOMPARE(f.presenter.texts(), QStringList{message});
+    QCOMPARE(f.presenter.texts(), QStringList{message.arg(source)});
     QCOMPARE(f.presenter.messages[0].icon, lumetra::MessageIcon::Critical);
     QCOMPARE(f.seen.mid(0, 2), (QStringList{kBusy, "0"}));
     QCOMPARE(f.window.windowTitle(), kTitle);

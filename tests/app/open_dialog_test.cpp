@@ -264,8 +264,8 @@ class OpenDialogTest : public QObject {
     control<QLineEdit>("txtBestandsnaam")->setText("lumetra-test-missing.srt");
     clickOpen();
     QCOMPARE(folder(), QString("/"));
-    QCOMPARE(message(),
-             QString("Lumetra 2.6: An error has occurred!\r\rError 53 : File not found"));
+    QCOMPARE(message(), QString("Lumetra 2.6: An error has occurred!\r\rError 53 : File not found "
+                                "(reading /lumetra-test-missing.srt)"));
   }
 
   // Cancel hides the dialog for the next use, the close box discards it; both keep the

@@ -135,7 +135,7 @@ TEST(Cli, ExitCodesAndMessages) {
        "0 seconds set: unnecessary to synchronize\n"},
       {{"synchronize", "--shift", "10", "IN"}, bad, 2, formatFailure},
       {{"synchronize", "--shift", "10", "IN"}, nullptr, 2,
-       "An error has occurred!\n\nError 53 : File not found\n"},
+       "An error has occurred!\n\nError 53 : File not found (reading "},
       {{"synchronize", "IN"}, sub, 64, "lumetra-cli synchronize: option --shift"},
       {{"synchronize", "--shift", "30001", "IN"}, sub, 64, "lumetra-cli"},
       {{"synchronize", "--shift", "1", "--fps", "26", "IN"}, sub, 64, "lumetra-cli"},

@@ -161,7 +161,7 @@ TEST(Failures, LeaveTheFolderAsItWas) {
   const char* sync = "m - synchronized.sub";
   const FailureCase cases[] = {
       {"{1}{2}a\r\n{3}{4}b\r\n{5}{x}c\r\n{7}{8}d\r\n", Sync(100), sync, kFormat, 3, kFormatFailure},
-      {nullptr, Sync(100), sync, kOther, 0, "Error 53 : File not found"},
+      {nullptr, Sync(100), sync, kOther, 0, "Error 53 : File not found (reading IN)"},
       {"", Sync(100), sync, kOther, 1, "Error 62 : Input past end of file"},
       {"Hello\r\n", Sync(100), sync, kOther, 0,
        "Error 321 : The file is neither a MicroDVD nor a SubRip subtitle"},
@@ -173,7 +173,8 @@ TEST(Failures, LeaveTheFolderAsItWas) {
       {"{25}{50}a\r\n\r\n{ 25}{50}b\r\n", Change("25", "24"), "m - 24fps.sub", kFormat, 3,
        kFormatFailure},
       {"{25}{50}a\r\n{123\r\n", Change("25", "24"), "m - 24fps.sub", kOther, 2, nullptr},
-      {nullptr, Change("25", "24"), "m - 24fps.sub", kOther, 0, "Error 53 : File not found", false},
+      {nullptr, Change("25", "24"), "m - 24fps.sub", kOther, 0,
+       "Error 53 : File not found (reading IN)", false},
       {"", Change("25", "24"), "m - 24fps.sub", kOther, 1, nullptr, false},
       {"{1}{2}l\r\n{3}{4}l\r\n{x}{6}l\r\n", CorrectAll(), "m - corrected.sub", kFormat, 3,
        kFormatFailure},  // and no count
@@ -210,7 +211,11 @@ TEST(Failures, LeaveTheFolderAsItWas) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].icon, MessageIcon::Critical);
     if (c.text) {
-      EXPECT_EQ(view.messages[0].text, std::string("An error has occurred!\r\r") + c.text);
+      std::string text = c.text;
+      if (const auto in = text.find("IN"); in != std::string::npos) {
+        text.replace(in, 2, input);
+      }
+      EXPECT_EQ(view.messages[0].text, "An error has occurred!\r\r" + text);
     }
     if (c.busy) {
       // The window is restored only after the message.
