@@ -20,13 +20,15 @@
 #include <QVBoxLayout>
 
 #include "app/folder_list.h"
+#include "app/frame_rates.h"
 #include "app/message_presenter.h"
 #include "app/native_path.h"
+#include "app/position_list.h"
 #include "app/window_placement.h"
 #include "operations/message.h"
 #include "settings/settings_access.h"
-#include "subtitle/subtitle_detection.h"
 #include "subtitle/subtitle_error.h"
+#include "subtitle/subtitle_input.h"
 
 namespace {
 
@@ -239,9 +241,9 @@ void OpenSubtitleDialog::confirm() {
     WriteSetting(*store_, setting_keys::kFolder, folderText);
   }
   const QString path = folderText + name;
-  lumetra::DetectedKind kind = lumetra::DetectedKind::Unknown;
+  lumetra::SubtitleFileFacts facts;
   try {
-    kind = lumetra::DetectSubtitleKind(NativePath(path));
+    facts = lumetra::InspectSubtitleFile(NativePath(path));
   } catch (const lumetra::SubtitleError& error) {
     message(VersionTitle(), QStringLiteral("An error has occurred!") + kCR + kCR +
                                 QStringLiteral("Error %1 : %2")
@@ -249,30 +251,28 @@ void OpenSubtitleDialog::confirm() {
                                     .arg(QString::fromLocal8Bit(error.description())));
     return;
   }
-  switch (kind) {
-    case lumetra::DetectedKind::MicroDvd:
-      acceptFile(path, true);
-      break;
-    case lumetra::DetectedKind::SubRip:
-      acceptFile(path, false);
-      break;
-    case lumetra::DetectedKind::SubViewer:
-    case lumetra::DetectedKind::Unknown:
-      message(QStringLiteral("Lumetra"),
-              QStringLiteral("The selected file is not a subtitle (or is an unknown format)"));
-      break;
+  if (facts.format == lumetra::SubtitleFormat::Unknown) {
+    message(QStringLiteral("Lumetra"),
+            QStringLiteral("The selected file is not a subtitle (or is an unknown format)"));
+    return;
   }
+  acceptFile(path, facts);
 }
 
-void OpenSubtitleDialog::acceptFile(const QString& path, bool microDvd) {
+void OpenSubtitleDialog::acceptFile(const QString& path, const lumetra::SubtitleFileFacts& facts) {
+  const bool microDvd = facts.format == lumetra::SubtitleFormat::MicroDvd;
   if (auto* source = main_->findChild<QLineEdit*>(QStringLiteral("txtBron"))) {
     source->setText(path);
   }
   main_->setEnabled(true);
   hide();
   if (auto* kind = main_->findChild<QLabel*>(QStringLiteral("lblInputFileInformation"))) {
-    kind->setText(microDvd ? QStringLiteral("MicroDVD subtitle")
-                           : QStringLiteral("SubRip subtitle"));
+    kind->setText(QString::fromStdString(lumetra::DescribeSubtitle(facts)));
+  }
+  // A rate the file declares becomes the input frame rate.
+  auto* rates = main_->findChild<QListWidget*>(QStringLiteral("lstCurrentFrameRate"));
+  if (facts.frameRate && rates) {
+    SelectPosition(rates, FrameRatePosition(facts.frameRate->value));
   }
   if (!StoredAsTrue(*store_, setting_keys::kOutputFormatIsInputFormat)) {
     return;

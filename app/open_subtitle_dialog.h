@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/drive_list.h"
+#include "subtitle/subtitle_input.h"
 
 class FolderList;
 class MessagePresenter;
@@ -43,7 +44,7 @@ class OpenSubtitleDialog : public QWidget {
   void confirm();
   void cancel();
   void refuseDrive(const QString& text);
-  void acceptFile(const QString& path, bool microDvd);
+  void acceptFile(const QString& path, const lumetra::SubtitleFileFacts& facts);
   void message(const QString& title, const QString& text);
 
   QWidget* main_;

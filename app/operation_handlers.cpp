@@ -21,7 +21,6 @@
 #include "operations/correct.h"
 #include "operations/delete_comments.h"
 #include "operations/guess_frame_rate.h"
-#include "operations/operation_result.h"
 #include "operations/split.h"
 #include "operations/synchronize.h"
 
@@ -29,9 +28,10 @@ lumetra::CommonParams MainWindow::commonParams() const {
   lumetra::CommonParams params;
   params.inputPath = NativePath(ui_.txtBron->text());
   params.frameRate = FrameRateOfEntry(SelectedText(ui_.lstCurrentFrameRate));
-  params.outputFormat = ui_.optMicroDVD->isChecked() ? lumetra::SubtitleFormat::MicroDvd
-                        : ui_.optSubRip->isChecked() ? lumetra::SubtitleFormat::SubRip
-                                                     : lumetra::SubtitleFormat::Unknown;
+  if (ui_.optMicroDVD->isChecked())
+    params.outputFormat = lumetra::SubtitleFormat::MicroDvd;
+  else if (ui_.optSubRip->isChecked())
+    params.outputFormat = lumetra::SubtitleFormat::SubRip;
   // The two options that act after an operation are read from the dialog's check boxes.
   const OptionsDialog& options = *options_;
   params.deleteSource = options.deleteSourceValue() == 1;

@@ -7,8 +7,8 @@
 
 #include "app/main_window.h"
 #include "settings/settings_access.h"
-#include "subtitle/format.h"
 #include "subtitle/subtitle_error.h"
+#include "subtitle/subtitle_input.h"
 
 void MainWindow::TabAction_Click() {
   // The stored option decides, not the options dialog's check box.
@@ -20,7 +20,7 @@ void MainWindow::TabAction_Click() {
 
   lumetra::SubtitleFormat input = lumetra::SubtitleFormat::Unknown;
   try {
-    input = lumetra::DetectFileFormat(NativePath(ui_.txtBron->text()));
+    input = lumetra::InspectSubtitleFile(NativePath(ui_.txtBron->text())).format;
   } catch (const lumetra::SubtitleError&) {
     return;  // a missing or empty file leaves the output format as it is
   }

@@ -10,13 +10,14 @@ int ChangeFrameRateCommand(const std::vector<std::string>& args, std::ostream& o
   ChangeFrameRateParams params;
   params.inputPath = arguments.input();
   params.newRateText = arguments.required("new-fps");
-  params.currentRateText = arguments.value("fps").value_or("25");
+  params.currentRateText = arguments.value("fps");
   // Only the texts of the window's lists pass, so the two compare as the window's lists do.
   arguments.frameRate("new-fps", 0);
   arguments.frameRate("fps", 0);
   params.deleteSource = arguments.has("delete-source");
-  FrameView view;
-  return Report(ChangeFrameRate(params, view), out, err);
+  ReportingView view(out, err);
+  ChangeFrameRate(params, view);
+  return view.exitCode();
 }
 
 }  // namespace lumetra::cli

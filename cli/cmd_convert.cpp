@@ -8,9 +8,10 @@ namespace lumetra::cli {
 int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const Arguments arguments(args, {"fps", "to", "shift"}, {"delete-source"});
   const auto shift = static_cast<int>(arguments.integer("shift", 0, -30000, 30000));
-  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::OtherFormat);
-  FrameView view;
-  return Report(Convert(params, shift, view), out, err);
+  const CommonParams params = CommonParamsFrom(arguments);
+  ReportingView view(out, err);
+  Convert(params, shift, view);
+  return view.exitCode();
 }
 
 }  // namespace lumetra::cli

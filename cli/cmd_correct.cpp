@@ -29,9 +29,10 @@ int CorrectCommand(const std::vector<std::string>& args, std::ostream& out, std:
   settings.il = !arguments.has("no-il");
   settings.fullStops = !arguments.has("no-full-stops");
   settings.digitSpaces = !arguments.has("no-digit-spaces");
-  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::InputFormat);
-  FrameView view;
-  return Report(Correct(params, settings, view), out, err);
+  const CommonParams params = CommonParamsFrom(arguments);
+  ReportingView view(out, err);
+  Correct(params, settings, view);
+  return view.exitCode();
 }
 
 }  // namespace lumetra::cli

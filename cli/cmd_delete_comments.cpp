@@ -12,9 +12,10 @@ int DeleteCommentsCommand(const std::vector<std::string>& args, std::ostream& ou
   // is refused by the operation like an empty box on the window.
   const std::string begin = arguments.value("begin").value_or("[");
   const std::string end = arguments.value("end").value_or("]");
-  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::InputFormat);
-  FrameView view;
-  return Report(DeleteComments(params, begin, end, view), out, err);
+  const CommonParams params = CommonParamsFrom(arguments);
+  ReportingView view(out, err);
+  DeleteComments(params, begin, end, view);
+  return view.exitCode();
 }
 
 }  // namespace lumetra::cli

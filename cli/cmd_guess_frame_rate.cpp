@@ -1,8 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "operations/frame_view.h"
 #include "operations/guess_frame_rate.h"
-#include "operations/operation_result.h"
 
 namespace lumetra::cli {
 
@@ -20,8 +18,9 @@ int GuessFrameRateCommand(const std::vector<std::string>& args, std::ostream& ou
     params.correctionMinutes = static_cast<int>(arguments.integer("correction", 0, 0, 10));
   }
   params.deleteSource = arguments.has("delete-source");
-  FrameView view;
-  return Report(GuessFrameRate(params, view), out, err);
+  ReportingView view(out, err);
+  GuessFrameRate(params, view);
+  return view.exitCode();
 }
 
 }  // namespace lumetra::cli

@@ -11,10 +11,12 @@ int SplitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   SplitParams split;
   split.segmentFrames =
       static_cast<double>(arguments.integer("segment-frames", 180000, 0, 1'000'000'000'000));
-  split.numberOfSegments = static_cast<double>(arguments.integer("segments", 2, 0, 1'000'000'000));
-  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::InputFormat);
-  FrameView view;
-  return Report(Split(params, split, view), out, err);
+  // At most 999, as the window's three-digit field: every part up to the last is written.
+  split.numberOfSegments = static_cast<double>(arguments.integer("segments", 2, 0, 999));
+  const CommonParams params = CommonParamsFrom(arguments);
+  ReportingView view(out, err);
+  Split(params, split, view);
+  return view.exitCode();
 }
 
 }  // namespace lumetra::cli

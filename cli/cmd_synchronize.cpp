@@ -11,9 +11,10 @@ int SynchronizeCommand(const std::vector<std::string>& args, std::ostream& out, 
   if (!arguments.has("shift")) {
     throw UsageError("option --shift is required");
   }
-  const CommonParams params = CommonParamsFrom(arguments, DefaultOutput::InputFormat);
-  FrameView view;
-  return Report(Synchronize(params, shift, view), out, err);
+  const CommonParams params = CommonParamsFrom(arguments);
+  ReportingView view(out, err);
+  Synchronize(params, shift, view);
+  return view.exitCode();
 }
 
 }  // namespace lumetra::cli

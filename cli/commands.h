@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace lumetra {
-struct OperationResult;
-}
+#include "operations/frame_view.h"
 
 namespace lumetra::cli {
 
@@ -27,10 +25,20 @@ int DeleteCommentsCommand(const std::vector<std::string>&, std::ostream&, std::o
 int SplitCommand(const std::vector<std::string>&, std::ostream&, std::ostream&);
 int GuessFrameRateCommand(const std::vector<std::string>&, std::ostream&, std::ostream&);
 
-// Prints the result's message (CR shown as a line break) where it belongs and returns the
-// exit code: completion on stdout (0), refusal on stderr (1), failure on stderr with the
-// input line where reading stopped (2).
-int Report(const OperationResult& result, std::ostream& out, std::ostream& err);
+// An operation's messages as the command line shows them (CR as a line break): completions on
+// stdout, refusals and failures on stderr, a failure with the input line where reading
+// stopped. The exit code is the worst of them: 0 completed, 1 refused, 2 failed.
+class ReportingView final : public FrameView {
+ public:
+  ReportingView(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+  void showMessage(const Message& message) override;
+  int exitCode() const { return exitCode_; }
+
+ private:
+  std::ostream& out_;
+  std::ostream& err_;
+  int exitCode_ = kExitOk;
+};
 
 // The whole command line, for main() and the tests.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,7 +1,7 @@
+#include <algorithm>
 #include <ostream>
 
 #include "cli/commands.h"
-#include "operations/operation_result.h"
 
 namespace lumetra::cli {
 namespace {
@@ -14,29 +14,27 @@ void PrintMessage(std::ostream& stream, const std::string& text) {
   stream << '\n';
 }
 
-}  // namespace
-
-int Report(const OperationResult& result, std::ostream& out, std::ostream& err) {
-  switch (result.outcome) {
-    case Outcome::Completed:
-      PrintMessage(out, result.message ? result.message->text : std::string());
+int ExitCodeOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Completion:
       return kExitOk;
-    case Outcome::Refused:
-      PrintMessage(err, result.message ? result.message->text : std::string());
+    case MessageKind::Refusal:
       return kExitRefused;
-    case Outcome::Silent:
-      // The window says nothing here; a script still needs to know why nothing happened.
-      PrintMessage(err, "The file is neither a MicroDVD nor a SubRip subtitle.");
-      return kExitRefused;
-    case Outcome::FormatFailure:
-    case Outcome::OtherFailure:
-      PrintMessage(err, result.message ? result.message->text : std::string());
-      if (result.failureLine > 0) {
-        err << "Reading stopped at line " << result.failureLine << " of the input.\n";
-      }
-      return kExitFailed;
+    case MessageKind::Failure:
+      break;
   }
   return kExitFailed;
+}
+
+}  // namespace
+
+void ReportingView::showMessage(const Message& message) {
+  std::ostream& stream = message.kind == MessageKind::Completion ? out_ : err_;
+  PrintMessage(stream, message.text);
+  if (message.inputLine > 0) {
+    stream << "Reading stopped at line " << message.inputLine << " of the input.\n";
+  }
+  exitCode_ = std::max(exitCode_, ExitCodeOf(message.kind));
 }
 
 }  // namespace lumetra::cli

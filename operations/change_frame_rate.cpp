@@ -2,26 +2,21 @@
 
 #include <charconv>
 #include <cmath>
-#include <optional>
-#include <string_view>
 
-#include "subtitle/microdvd.h"
+#include "subtitle/entry_io.h"
 #include "subtitle/number_text.h"
 #include "subtitle/output_file.h"
 #include "subtitle/paths.h"
-#include "subtitle/subtitle_error.h"
-#include "subtitle/text_reader.h"
+#include "subtitle/subtitle_input.h"
+#include "subtitle/subtitle_output.h"
+#include "subtitle/units.h"
 
 namespace lumetra {
 namespace {
 
 constexpr const char* kBusyLiteral = " - Written by Taviel - changing framerate...";
-constexpr const char* kSameRates = "The current and the new framerate are the same!";
 constexpr const char* kNotASubtitle =
     "The selected file is not a subtitle (or is an unknown format)";
-constexpr const char* kNoRate = "Select a framerate!";
-constexpr const char* kCompleted = "The framerate is changed.";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The number at the start of a list entry's text, "." as the decimal point whatever the
 // locale; 0 when the text does not start with one.
@@ -36,89 +31,94 @@ bool IsUsableRate(double rate) {
 }
 
 // The tests that end the operation before it shows any sign of work, in the order the user
-// meets them. Only MicroDVD has frames to rescale, so the format comes before the rates.
-std::optional<OperationResult> RefusedBeforeStart(const ChangeFrameRateParams& params,
-                                                  FrameView& view) {
-  if (params.inputPath.empty()) {
-    return Refusal(view, "Select a subtitle!");
+// meets them; the refusal's text, or "" to go on. Only MicroDVD has frames to rescale, so the
+// format comes before the rates.
+std::string RefusalOf(const SubtitleInput& input, const std::string& currentRateText,
+                      const std::string& newRateText, MessageIcon& icon) {
+  icon = MessageIcon::Critical;
+  if (input.format() == SubtitleFormat::SubRip) {
+    icon = MessageIcon::Information;
+    return std::string("You can not change the framerate of a ") + FormatName(input.format()) +
+           "-file";
   }
-  SubtitleFormat format = SubtitleFormat::Unknown;
-  try {
-    format = DetectFileFormat(params.inputPath);
-  } catch (const SubtitleError& error) {
-    return FailureResult(view, error);
-  }
-  if (format == SubtitleFormat::SubRip) {
-    return Refusal(
-        view, std::string("You can not change the framerate of a ") + FormatName(format) + "-file",
-        MessageIcon::Information);
-  }
-  if (format == SubtitleFormat::Unknown) {
-    return Refusal(view, kNotASubtitle);
+  if (input.format() == SubtitleFormat::Unknown) {
+    return kNotASubtitle;
   }
   // The two list entries are compared as texts, as the user sees them.
-  if (params.currentRateText == params.newRateText) {
-    return Refusal(view, kSameRates);
+  if (currentRateText == newRateText) {
+    return "The current and the new framerate are the same!";
   }
-  if (!IsUsableRate(LeadingNumber(params.newRateText)) ||
-      !IsUsableRate(LeadingNumber(params.currentRateText))) {
-    return Refusal(view, kNoRate);
+  if (!IsUsableRate(LeadingNumber(newRateText)) || !IsUsableRate(LeadingNumber(currentRateText))) {
+    return "Select a framerate!";
   }
-  return std::nullopt;
+  return {};
 }
 
-// Rewrites every MicroDVD line of the input at the new rate; lines too short to hold an
-// entry are dropped. The window is restored before the output is closed, as after any run,
-// and the output appears under its name only when the whole input is done.
-void RescaleFrames(const std::string& inputPath, const std::string& outputPath, double currentRate,
-                   double newRate, bool& busy, FrameView& view) {
-  TextReader input(inputPath);
-  OutputFile output(outputPath);
-  if (input.hasByteOrderMark()) {
-    output.write(kByteOrderMark);
+// Rewrites every entry of the input at the new rate; lines too short to hold an entry are
+// dropped, and a frame-rate line at the top declares the new rate.
+void RescaleFrames(SubtitleInput& input, OutputFile& file, double currentRate, double newRate) {
+  SubtitleOutput output(file, SubtitleFormat::MicroDvd, input.encoding());
+  if (input.frameRateLine()) {
+    output.writeLine(DeclaringRate(*input.frameRateLine(), ShortestDecimal(newRate)));
   }
+  EntryReader& entries = input.entries();
+  const UnitConversion toNewRate(currentRate, newRate);
   SubtitleEntry entry;
-  while (!input.atEnd()) {
-    if (ReadMicroDvdEntry(input, entry)) {
-      WriteMicroDvdEntry(output, entry, currentRate, newRate);
+  for (EntryReader::Step step; (step = entries.next(entry)) != EntryReader::Step::End;) {
+    if (step == EntryReader::Step::Entry) {
+      const bool hasEnd = ConvertEntryTimes(entry, toNewRate);
+      output.write(entry, hasEnd, 0, false);
     }
   }
-  view.leaveBusy();
-  busy = false;
-  output.commit();
 }
 
 }  // namespace
 
-OperationResult ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
-  if (auto refused = RefusedBeforeStart(params, view)) {
-    return *refused;
+void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
+  if (params.inputPath.empty()) {
+    Refuse(view, "Select a subtitle!");
+    return;
   }
-  view.enterBusy(BusyCaption(kBusyLiteral));
-  bool busy = true;
-  const double newRate = LeadingNumber(params.newRateText);
-  const double currentRate = LeadingNumber(params.currentRateText);
-  const std::string rateText = ShortestDecimal(newRate, params.decimalSeparator);
-  const std::string outputPath =
-      OutputPath(params.inputPath, " - " + rateText + "fps", FileExtension(params.inputPath));
+  bool busy = false;
+  std::string outputPath;
+  double newRate = 0;
   try {
-    RescaleFrames(params.inputPath, outputPath, currentRate, newRate, busy, view);
-  } catch (const SubtitleError& error) {
-    return FailureResult(view, error, busy);
+    SubtitleInput input(params.inputPath);
+    const ListedFrameRate* declared = input.listedFrameRate();
+    const std::string currentRateText =
+        params.currentRateText.value_or(declared ? std::string(declared->text) : "25");
+    MessageIcon icon;
+    if (const std::string refusal = RefusalOf(input, currentRateText, params.newRateText, icon);
+        !refusal.empty()) {
+      Refuse(view, refusal, icon);
+      return;
+    }
+    view.enterBusy(BusyCaption(kBusyLiteral));
+    busy = true;
+    newRate = LeadingNumber(params.newRateText);
+    const std::string rateText = ShortestDecimal(newRate, params.decimalSeparator);
+    outputPath =
+        OutputPath(params.inputPath, " - " + rateText + "fps", FileExtension(params.inputPath));
+    OutputFile file(outputPath);
+    RescaleFrames(input, file, LeadingNumber(currentRateText), newRate);
+    view.leaveBusy();
+    busy = false;
+    file.commit();
+  } catch (...) {
+    Fail(view, std::current_exception(), params.inputPath, busy);
+    return;
   }
 
-  OperationResult result;
-  result.outputs.push_back(outputPath);
+  if (params.deleteSource && !DeleteSourceFile(params.inputPath, {outputPath}, view)) {
+    return;
+  }
   // With the output as new input, its rate becomes the current one; its kind (MicroDVD) and
   // so lblInputFileInformation stay as they are.
-  if (!ApplyPostSuccessOptions(params.inputPath, outputPath, params.deleteSource,
-                               params.outputAsInput, result, view,
-                               [&] { view.selectCurrentFrameRate(newRate); })) {
-    return result;
+  if (params.outputAsInput) {
+    view.setSource(outputPath);
+    view.selectCurrentFrameRate(newRate);
   }
-  result.message = Message{TitleText(), kCompleted, MessageIcon::None};
-  view.showMessage(*result.message);
-  return result;
+  Complete(view, "The framerate is changed.");
 }
 
 }  // namespace lumetra

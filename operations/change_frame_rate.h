@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "operations/frame.h"
@@ -8,7 +9,9 @@ namespace lumetra {
 
 struct ChangeFrameRateParams {
   std::string inputPath;
-  std::string currentRateText;  // selected entry of lstCurrentFrameRate, e.g. "23.976"
+  // Selected entry of lstCurrentFrameRate, e.g. "23.976"; open: the listed rate the input
+  // declares, else "25".
+  std::optional<std::string> currentRateText;
   std::string newRateText;      // selected entry of lstNewFrameRate
   char decimalSeparator = '.';  // of the user's locale, for the output file name
   bool deleteSource = false;
@@ -16,6 +19,6 @@ struct ChangeFrameRateParams {
 };
 
 // Rescales every frame number of a MicroDVD file from the current to the new rate.
-OperationResult ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view);
+void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view);
 
 }  // namespace lumetra

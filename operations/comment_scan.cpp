@@ -1,5 +1,7 @@
 #include "operations/comment_scan.h"
 
+#include "subtitle/subtitle_entry.h"
+
 namespace lumetra {
 namespace {
 
@@ -21,15 +23,15 @@ void TrimEnd(std::string& text, char c) {
 }
 
 // Order matters: line breaks are trimmed before spaces, so a space in front of a leading
-// '|' keeps that '|'.
+// line break keeps that line break.
 void CleanUp(std::string& text) {
-  TrimEnd(text, '|');
-  TrimStart(text, '|');
+  TrimEnd(text, kLineBreak);
+  TrimStart(text, kLineBreak);
 
   std::string collapsed;
   collapsed.reserve(text.size());
   for (const char c : text) {
-    if (c != '|' || collapsed.empty() || collapsed.back() != '|') {
+    if (c != kLineBreak || collapsed.empty() || collapsed.back() != kLineBreak) {
       collapsed.push_back(c);
     }
   }

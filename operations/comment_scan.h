@@ -11,7 +11,7 @@ struct CommentScanResult {
 };
 
 // Removes every comment from `begin` up to the next `end` from one entry's text, with the
-// one space that follows a comment, then trims '|' line breaks and spaces. `begin` and
+// one space that follows a comment, then trims line breaks and spaces. `begin` and
 // `end` are matched as byte sequences, so a UTF-8 character works as well as an ASCII one;
 // both must be non-empty. Comments do not nest and never reach into another entry.
 CommentScanResult RemoveComments(std::string_view text, std::string_view begin,

@@ -1,29 +1,16 @@
 #include "operations/convert.h"
 
-#include <optional>
-#include <string>
-
 #include "operations/shift.h"
 
 namespace lumetra {
 
-OperationResult Convert(const CommonParams& params, int shiftMs, FrameView& view) {
-  EntryOperation operation;
-  operation.busyLiteral = " - Written by Taviel - converting...";
-  operation.outputSuffix = std::string(" - ") + FormatName(params.outputFormat);
-  // Tested before the busy state, so a refused run never touches a file of the output's name.
-  operation.refuseInput = [output = params.outputFormat](SubtitleFormat input) {
-    return input == output
-               ? std::optional<std::string>("The output format is the same as the input format!")
-               : std::nullopt;
-  };
+void Convert(const CommonParams& params, int shiftMs, FrameView& view) {
+  constexpr EntryOperation kConvert{" - Written by Taviel - converting...", nullptr, true};
   // A shift left on the Synchronize tab applies here too; at 0 it changes nothing.
-  operation.transform = [shiftMs](SubtitleEntry& entry, const UnitContext& units) {
-    ApplyShift(entry, units.inputUnitsPerSecond, shiftMs);
-    return true;
-  };
-  operation.completion = [] { return std::string("The subtitle is converted."); };
-  return RunEntryOperation(params, operation, view);
+  ShiftTransform shift(shiftMs);
+  if (RunEntryOperation(params, kConvert, shift, view)) {
+    Complete(view, "The subtitle is converted.");
+  }
 }
 
 }  // namespace lumetra

@@ -4,8 +4,8 @@
 
 namespace lumetra {
 
-// Turns MicroDVD into SubRip and back at params.frameRate, applying the shift of the
+// Turns MicroDVD into SubRip and back at the run's frame rate, applying the shift of the
 // Synchronize tab (normally 0); writes base name + " - " + format name.
-OperationResult Convert(const CommonParams& params, int shiftMs, FrameView& view);
+void Convert(const CommonParams& params, int shiftMs, FrameView& view);
 
 }  // namespace lumetra

@@ -6,29 +6,34 @@
 #include "operations/correct_repairs.h"
 
 namespace lumetra {
+namespace {
 
-OperationResult Correct(const CommonParams& params, const CorrectSettings& settings,
-                        FrameView& view) {
-  // One counter for the whole run: it is never reset between entries.
-  long long corrections = 0;
-  EntryOperation operation;
-  operation.busyLiteral = " - Written by Taviel - correcting...";
-  operation.outputSuffix = " - corrected";
-  operation.transform = [&settings, &corrections](SubtitleEntry& entry, const UnitContext&) {
-    RepairedText repaired = RepairEntryText(std::move(entry.text), settings);
+// Runs the repairs over every entry; one counter for the whole run.
+class Repairs final : public EntryTransform {
+ public:
+  explicit Repairs(const CorrectSettings& settings) : settings_(settings) {}
+  bool apply(SubtitleEntry& entry, double) override {
+    RepairedText repaired = RepairEntryText(std::move(entry.text), settings_);
     entry.text = std::move(repaired.text);
-    corrections += repaired.count;
+    corrections_ += repaired.count;
     return true;
-  };
-  operation.completion = [&corrections] {
-    std::string text = "The subtitle is corrected.";
-    text += kCR;
-    text += kCR;
-    text += "Number of corrections: " + std::to_string(corrections);
-    return text;
-  };
-  operation.count = [&corrections] { return corrections; };
-  return RunEntryOperation(params, operation, view);
+  }
+  long long corrections() const { return corrections_; }
+
+ private:
+  const CorrectSettings& settings_;
+  long long corrections_ = 0;
+};
+
+}  // namespace
+
+void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view) {
+  constexpr EntryOperation kCorrect{" - Written by Taviel - correcting...", " - corrected"};
+  Repairs repairs(settings);
+  if (RunEntryOperation(params, kCorrect, repairs, view)) {
+    Complete(view, std::string("The subtitle is corrected.") + kCR + kCR +
+                       "Number of corrections: " + std::to_string(repairs.corrections()));
+  }
 }
 
 }  // namespace lumetra

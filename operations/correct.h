@@ -16,7 +16,6 @@ struct CorrectSettings {
 };
 
 // Repairs every entry and writes base name + " - corrected" in the output format.
-OperationResult Correct(const CommonParams& params, const CorrectSettings& settings,
-                        FrameView& view);
+void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view);
 
 }  // namespace lumetra

@@ -1,5 +1,6 @@
 // The two passes of the I/l repair. Step and case names (A1, L3, I2, D1, E2...) follow the
-// repair tables of the Correct operation, so each branch can be read next to its row.
+// repair tables of the Correct operation, so each branch can be read next to its row. The
+// line break between display lines is '\n' (kLineBreak); a "|" is an ordinary character.
 #include "operations/correct_repairs.h"
 #include "operations/correct_working_text.h"
 
@@ -9,7 +10,7 @@ namespace {
 using namespace correct_detail;
 
 // Characters after which an "l" may be a capital "I" (the L1 to L4 group).
-constexpr std::string_view kBeforeCapitalI = " |'-";
+constexpr std::string_view kBeforeCapitalI = " \n'-";
 
 // A: the "l" part of the scan at position k.
 void RepairSmallL(WorkingText& t, long k, CorrectLanguage language, long long& count) {
@@ -17,7 +18,7 @@ void RepairSmallL(WorkingText& t, long k, CorrectLanguage language, long long& c
   const char q = t[k - 2];
   const char r = t[k + 1];
   if (OneOf(p, kBeforeCapitalI)) {
-    if (p == '-' && OneOf(q, "| .!?")) {  // L1
+    if (p == '-' && OneOf(q, "\n .!?")) {  // L1
       t.write(k, 'I', count);
     }
     if (p == '\'' && q == '\'') {  // L2
@@ -45,12 +46,12 @@ void RepairCapitalI(WorkingText& t, long k, long long& count) {
   const char p = t[k - 1];
   const char q = t[k - 2];
   const char r = t[k + 1];
-  if (!OneOf(p, ".?!\" |'-")) {  // I1
+  if (!OneOf(p, ".?!\" \n'-")) {  // I1
     t.write(k, 'l', count);
     return;
   }
   const bool wordGoesOn = (p == kSpace || p == '-') && !IsWordEnd(r);
-  if (wordGoesOn && !OneOf(q, ".?!-|")) {  // I2
+  if (wordGoesOn && !OneOf(q, ".?!-\n")) {  // I2
     t.write(k, 'l', count);
   }
   if (wordGoesOn && q == ',' && IsSmallLetter(r)) {  // I3
@@ -90,7 +91,7 @@ void FirstPassLongText(WorkingText& t, CorrectLanguage language, long long& coun
 
 // B: a text of two characters.
 void FirstPassTwoCharacters(WorkingText& t, long long& count) {
-  constexpr std::string_view kNeighbours = " |-.!?";
+  constexpr std::string_view kNeighbours = " \n-.!?";
   if (t[0] == 'l') {
     if (OneOf(t[1], kNeighbours)) {
       t.write(0, 'I', count);
@@ -115,7 +116,7 @@ void SecondPassCapitals(WorkingText& t, long long& count) {
     const char r = t[k + 1];
     if (IsDBefore(p) && k < n - 1 && (IsCapitalCode(r) || OneOf(r, " .!?-l"))) {  // D1
       t.write(k, 'I', count);
-      if (OneOf(t[k - 2], " |") && r == kSpace) {  // D2
+      if (OneOf(t[k - 2], " \n") && r == kSpace) {  // D2
         t.write(k, 'l', count, -1);
       }
     }
@@ -138,12 +139,12 @@ void WriteAll(WorkingText& t, long j, long long& count) {
 // E: the word "all" spelled with "I" in any of its last two places.
 void SecondPassAll(WorkingText& t, long long& count) {
   const long n = t.size();
-  if (IsAllAt(t, 0) && (n == 3 || OneOf(t[3], " ,|") || IsSmallLetter(t[3]))) {  // E1
+  if (IsAllAt(t, 0) && (n == 3 || OneOf(t[3], " ,\n") || IsSmallLetter(t[3]))) {  // E1
     WriteAll(t, 0, count);
   }
   for (long j = 1; j <= n - 3; ++j) {  // E2
-    const bool wordEnds = j == n - 3 || OneOf(t[j + 3], " ,!.?|-") || IsSmallLetter(t[j + 3]);
-    if (IsAllAt(t, j) && OneOf(t[j - 1], " |-") && wordEnds) {
+    const bool wordEnds = j == n - 3 || OneOf(t[j + 3], " ,!.?\n-") || IsSmallLetter(t[j + 3]);
+    if (IsAllAt(t, j) && OneOf(t[j - 1], " \n-") && wordEnds) {
       WriteAll(t, j, count);
     }
   }

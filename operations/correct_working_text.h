@@ -11,6 +11,7 @@
 namespace lumetra::correct_detail {
 
 inline constexpr char kSpace = ' ';
+// Display lines are parted by kLineBreak ('\n'), which the character sets below spell "\n".
 inline constexpr char kDoubleQuote = '"';
 // What a position outside the text holds. NUL belongs to no class, so it tests like nothing.
 inline constexpr char kNothing = '\0';
@@ -39,7 +40,7 @@ inline bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 inline bool IsWordEnd(char c) {
-  return OneOf(c, " '.?!|\",");
+  return OneOf(c, " '.?!\n\",");
 }
 
 class WorkingText {

@@ -3,18 +3,19 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <new>
 
-#include "subtitle/microdvd.h"
 #include "subtitle/output_file.h"
 #include "subtitle/paths.h"
-#include "subtitle/subrip.h"
 #include "subtitle/subtitle_error.h"
-#include "subtitle/text_reader.h"
+#include "subtitle/subtitle_input.h"
+#include "subtitle/subtitle_output.h"
+#include "subtitle/units.h"
 
 namespace lumetra {
 namespace {
 
-constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+constexpr double kFallbackFrameRate = 25.0;
 
 std::string FailureText(const SubtitleError& error) {
   std::string text = "An error has occurred!";
@@ -29,164 +30,148 @@ std::string FailureText(const SubtitleError& error) {
 }
 
 // The entry loop: reads with the input's reader, transforms, writes in the output format.
-void CopyEntries(TextReader& input, OutputFile& output, const UnitContext& units,
-                 SubtitleFormat outputFormat, const EntryOperation& operation) {
+void CopyEntries(EntryReader& entries, SubtitleOutput& output, const TimeBases& bases,
+                 EntryTransform& transform, bool numberWrittenEntries) {
+  const UnitConversion toOutput(bases.input, bases.output);
   SubtitleEntry entry;
   long long entryNumber = 0;
   long long written = 0;
-  while (!input.atEnd()) {
-    ++entryNumber;
-    if (units.inputFormat == SubtitleFormat::MicroDvd) {
-      if (!ReadMicroDvdEntry(input, entry)) {
-        continue;
-      }
-    } else {
-      ReadSubRipEntry(input, entry);
+  for (;;) {
+    const EntryReader::Step step = entries.next(entry);
+    if (step == EntryReader::Step::End) {
+      return;
     }
-    if (operation.transform && !operation.transform(entry, units)) {
+    ++entryNumber;  // a line without an entry still counts
+    if (step == EntryReader::Step::NoEntry || !transform.apply(entry, bases.input)) {
       continue;
     }
     ++written;
-    if (outputFormat == SubtitleFormat::SubRip) {
-      const long long number = operation.numberWrittenEntries ? written : entryNumber;
-      WriteSubRipEntry(output, entry, number, units.inputUnitsPerSecond, units.outputUnitsPerSecond,
-                       input.atEnd());
-    } else {
-      WriteMicroDvdEntry(output, entry, units.inputUnitsPerSecond, units.outputUnitsPerSecond);
-    }
+    const bool hasEnd = ConvertEntryTimes(entry, toOutput);
+    output.write(entry, hasEnd, numberWrittenEntries ? written : entryNumber, entries.atEnd());
   }
 }
 
 }  // namespace
 
-OperationResult Refusal(FrameView& view, const std::string& text, MessageIcon icon) {
-  OperationResult result;
-  result.outcome = Outcome::Refused;
-  result.message = Message{TitleText(), text, icon};
-  view.showMessage(*result.message);
-  return result;
+double FrameRateOf(const CommonParams& params, const SubtitleInput& input) {
+  if (params.frameRate) {
+    return *params.frameRate;
+  }
+  const ListedFrameRate* declared = input.listedFrameRate();
+  return declared ? declared->value : kFallbackFrameRate;
 }
 
-OperationResult FailureResult(FrameView& view, const SubtitleError& error, bool wasBusy) {
-  OperationResult result;
-  const bool format = error.kind() == SubtitleError::Kind::Format;
-  result.outcome = format ? Outcome::FormatFailure : Outcome::OtherFailure;
-  result.failureNumber = error.number();
-  result.failureDescription = error.description();
-  result.failureLine = error.line();
-  result.message = Message{TitleText(), FailureText(error), MessageIcon::Critical};
-  view.showMessage(*result.message);
+void Refuse(FrameView& view, const std::string& text, MessageIcon icon) {
+  view.showMessage(Message{TitleText(), text, icon, MessageKind::Refusal});
+}
+
+void Complete(FrameView& view, const std::string& text, const std::string& title) {
+  view.showMessage(Message{title, text, MessageIcon::None, MessageKind::Completion});
+}
+
+void Fail(FrameView& view, const std::exception_ptr& failure, const std::string& inputPath,
+          bool wasBusy) {
+  Message message{TitleText(), {}, MessageIcon::Critical, MessageKind::Failure};
+  try {
+    std::rethrow_exception(failure);
+  } catch (const SubtitleError& error) {
+    message.text = FailureText(error);
+    message.inputLine = error.line();
+  } catch (const std::bad_alloc&) {
+    message.text = FailureText(SubtitleError::OutOfMemory(inputPath));
+  } catch (const std::exception& error) {
+    message.text = std::string("An error has occurred!") + kCR + kCR + error.what();
+  }
+  view.showMessage(message);
   if (wasBusy) {
     view.leaveBusy();
   }
-  return result;
 }
 
-void DeleteSourceFile(const std::string& path, OperationResult& result, FrameView& view) {
-  if (::unlink(path.c_str()) != 0) {
-    // The output is complete and stays; the user is told the input could not go.
-    const OperationResult failure =
-        FailureResult(view, SubtitleError::FromErrno(errno, path, FileAction::Deleting));
-    result.outcome = failure.outcome;
-    result.message = failure.message;
-    result.failureNumber = failure.failureNumber;
-    result.failureDescription = failure.failureDescription;
-    return;
+bool DeleteSourceFile(const std::string& path, const std::vector<std::string>& outputs,
+                      FrameView& view) {
+  if (::unlink(path.c_str()) == 0) {
+    view.setSource("");
+    return true;
   }
-  result.newSource = "";
-  view.setSource("");
+  std::string text = FailureText(SubtitleError::FromErrno(errno, path, FileAction::Deleting));
+  text += kCR;
+  text += kCR;
+  if (outputs.size() == 1) {
+    text += "The output was written to " + outputs.front() + "; the source file was kept.";
+  } else if (!outputs.empty()) {
+    text += "All " + std::to_string(outputs.size()) +
+            " outputs were written; the source file was kept.";
+  } else {
+    text += "The source file was kept.";
+  }
+  view.showMessage(Message{TitleText(), text, MessageIcon::Critical, MessageKind::Failure});
+  return false;
 }
 
-bool ApplyPostSuccessOptions(const std::string& inputPath, const std::string& outputPath,
-                             bool deleteSource, bool outputAsInput, OperationResult& result,
-                             FrameView& view, const std::function<void()>& alsoForNewInput) {
-  if (deleteSource) {
-    DeleteSourceFile(inputPath, result, view);
-    if (result.outcome != Outcome::Completed) {
-      return false;
-    }
-  }
-  if (outputAsInput) {
-    result.newSource = outputPath;
-    view.setSource(outputPath);
-    alsoForNewInput();
-  }
-  return true;
-}
-
-void CompleteThenDeleteSource(const std::string& inputPath, bool deleteSource,
-                              const Message& message, OperationResult& result, FrameView& view) {
-  result.message = message;
-  view.showMessage(message);
-  if (deleteSource) {
-    DeleteSourceFile(inputPath, result, view);
-  }
-}
-
-OperationResult RunEntryOperation(const CommonParams& params, const EntryOperation& operation,
-                                  FrameView& view) {
+bool RunEntryOperation(const CommonParams& params, const EntryOperation& operation,
+                       EntryTransform& transform, FrameView& view) {
   if (params.inputPath.empty()) {
-    return Refusal(view, "Select a subtitle!");
+    Refuse(view, "Select a subtitle!");
+    return false;
   }
-  UnitContext units;
-  units.outputUnitsPerSecond = UnitsPerSecond(params.outputFormat, params.frameRate);
-  const std::string extension = FormatExtension(params.outputFormat);
-  const std::string outputPath = OutputPath(params.inputPath, operation.outputSuffix, extension);
-
   bool busy = false;
-  try {
-    if (operation.refuseInput) {
-      // This operation tests the input before it shows any sign of work.
-      units.inputFormat = DetectFileFormat(params.inputPath);
-      if (auto refusal = operation.refuseInput(units.inputFormat)) {
-        return Refusal(view, *refusal);
-      }
-    }
+  const auto enterBusy = [&] {
     view.enterBusy(BusyCaption(operation.busyLiteral));
     busy = true;
-    {
-      TextReader first(params.inputPath);
-      OutputFile output(outputPath);
-      if (!operation.refuseInput) {
-        units.inputFormat = FormatOfFirstCharacter(first.readChar());
-      }
-      units.inputUnitsPerSecond = UnitsPerSecond(units.inputFormat, params.frameRate);
-      TextReader input(params.inputPath);
-      if (input.hasByteOrderMark()) {
-        output.write(kByteOrderMark);
-      }
-      if (units.inputFormat == SubtitleFormat::Unknown) {
-        throw SubtitleError::UnknownFormat();
-      }
-      CopyEntries(input, output, units, params.outputFormat, operation);
-      view.leaveBusy();
-      busy = false;
-      output.commit();
+  };
+  SubtitleFileFacts written;
+  std::string outputPath;
+  try {
+    // Convert looks at its input before it shows any sign of work.
+    if (!operation.convertsFormat) {
+      enterBusy();
     }
-  } catch (const SubtitleError& error) {
+    SubtitleInput input(params.inputPath);
+    const SubtitleFormat own =
+        input.format() == SubtitleFormat::Unknown ? SubtitleFormat::MicroDvd : input.format();
+    written.format =
+        params.outputFormat.value_or(operation.convertsFormat ? OtherFormat(own) : own);
+    written.encoding = input.encoding();
+    if (operation.convertsFormat) {
+      if (input.format() == written.format) {
+        Refuse(view, "The output format is the same as the input format!");
+        return false;
+      }
+      enterBusy();
+    }
+    const double rate = FrameRateOf(params, input);
+    EntryReader& entries = input.entries();
+    const TimeBases bases{UnitsPerSecond(input.format(), rate),
+                          UnitsPerSecond(written.format, rate)};
+    const std::string suffix = operation.outputSuffix
+                                   ? std::string(operation.outputSuffix)
+                                   : std::string(" - ") + FormatName(written.format);
+    outputPath = OutputPath(params.inputPath, suffix, FormatExtension(written.format));
+    OutputFile file(outputPath);
+    SubtitleOutput output(file, written.format, written.encoding);
+    if (written.format == SubtitleFormat::MicroDvd && input.frameRateLine()) {
+      output.writeLine(input.frameRateLine()->line);
+      written.frameRate = input.listedFrameRate();
+    }
+    CopyEntries(entries, output, bases, transform, operation.numberWrittenEntries);
+    view.leaveBusy();
+    busy = false;
+    file.commit();
+  } catch (...) {
     // Every file of the run is closed and the unfinished output removed by now.
-    return FailureResult(view, error, busy);
+    Fail(view, std::current_exception(), params.inputPath, busy);
+    return false;
   }
 
-  OperationResult result;
-  result.outputs.push_back(outputPath);
-  if (operation.count) {
-    result.count = operation.count();
+  if (params.deleteSource && !DeleteSourceFile(params.inputPath, {outputPath}, view)) {
+    return false;
   }
-  const bool applied = ApplyPostSuccessOptions(
-      params.inputPath, outputPath, params.deleteSource, params.outputAsInput, result, view, [&] {
-        result.inputInformation = std::string(FormatName(params.outputFormat)) + " subtitle";
-        view.setInputInformation(*result.inputInformation);
-      });
-  if (!applied) {
-    return result;
+  if (params.outputAsInput) {
+    view.setSource(outputPath);
+    view.setInputInformation(DescribeSubtitle(written));
   }
-  if (operation.afterSuccess) {
-    operation.afterSuccess(view);
-  }
-  result.message = Message{TitleText(), operation.completion(), MessageIcon::None};
-  view.showMessage(*result.message);
-  return result;
+  return true;
 }
 
 }  // namespace lumetra

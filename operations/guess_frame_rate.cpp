@@ -2,13 +2,11 @@
 
 #include <cmath>
 #include <cstdint>
-#include <memory>
 
 #include "operations/end_frame_scan.h"
 #include "operations/frame.h"
 #include "subtitle/number_text.h"
-#include "subtitle/subtitle_error.h"
-#include "subtitle/text_reader.h"
+#include "subtitle/subtitle_input.h"
 
 namespace lumetra {
 namespace {
@@ -32,69 +30,75 @@ double RoundToThousandths(double endFrame, double divisor) {
   return std::nearbyint(endFrame / divisor * 1000.0) / 1000.0;
 }
 
+// The end frame of the last usable line of a MicroDVD input; its frame-rate line ends nothing.
+double LastEndFrame(SubtitleInput& input) {
+  LineReader& lines = input.lines();
+  const long frameRateLine = input.frameRateLine() ? input.frameRateLine()->lineNumber : 0;
+  double endFrame = 0;
+  std::string_view line;
+  while (lines.next(line)) {
+    if (lines.lineNumber() == frameRateLine) {
+      continue;
+    }
+    if (const auto end = GuessEndFrame(line, lines.lineNumber(), lines.name())) {
+      endFrame = *end;  // the last usable line counts, not the largest end
+    }
+  }
+  return endFrame;
+}
+
 }  // namespace
 
-OperationResult GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
+void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
   if (params.inputPath.empty()) {
-    return Refusal(view, "Select a subtitle!");
+    Refuse(view, "Select a subtitle!");
+    return;
   }
   if (params.lengthText == "0") {
-    return Refusal(view, "The length of the movie can't be 0!");
+    Refuse(view, "The length of the movie can't be 0!");
+    return;
   }
   if (!params.lengthSeconds) {
-    return Refusal(view, "The length of the movie must numeric!");
+    Refuse(view, "The length of the movie must numeric!");
+    return;
   }
   double divisor = std::floor(*params.lengthSeconds);
   if (params.correctionMinutes) {
     divisor += 60.0 * *params.correctionMinutes;
   }
   // Only reachable without the window, e.g. a length of "00" or "0.5".
-  if (!(divisor > 0)) {
-    return Refusal(view, "The length of the movie can't be 0!");
+  if (!(divisor > 0) || !std::isfinite(divisor)) {
+    Refuse(view, "The length of the movie can't be 0!");
+    return;
   }
 
-  SubtitleFormat format;
-  try {
-    format = DetectFileFormat(params.inputPath);
-  } catch (const SubtitleError& error) {
-    return FailureResult(view, error);
-  }
-  if (format == SubtitleFormat::SubRip) {
-    return Refusal(view, "You can not guess the framerate of a SubRip subtitle",
-                   MessageIcon::Information);
-  }
-  if (format == SubtitleFormat::Unknown) {
-    OperationResult silent;
-    silent.outcome = Outcome::Silent;
-    return silent;
-  }
-
-  view.enterBusy(BusyCaption(kBusyLiteral));
+  bool busy = false;
   double endFrame = 0;
   try {
-    TextReader input(params.inputPath);
-    std::string line;
-    while (!input.atEnd()) {
-      const long lineNumber = input.lineNumber();
-      input.readLine(line);
-      if (const auto end = GuessEndFrame(line, lineNumber)) {
-        endFrame = *end;  // the last usable line counts, not the largest end
-      }
+    SubtitleInput input(params.inputPath);
+    if (input.format() == SubtitleFormat::SubRip) {
+      Refuse(view, "You can not guess the framerate of a SubRip subtitle",
+             MessageIcon::Information);
+      return;
     }
-  } catch (const SubtitleError& error) {
-    return FailureResult(view, error, true);
+    if (input.format() == SubtitleFormat::Unknown) {
+      Refuse(view, "The selected file is not a subtitle (or is an unknown format)");
+      return;
+    }
+    view.enterBusy(BusyCaption(kBusyLiteral));
+    busy = true;
+    endFrame = LastEndFrame(input);
+  } catch (...) {
+    Fail(view, std::current_exception(), params.inputPath, busy);
+    return;
   }
-
-  OperationResult result;
-  result.outcome = Outcome::Completed;
-  result.frameRate = RoundToThousandths(endFrame, divisor);
+  const double rate = RoundToThousandths(endFrame, divisor);
   view.leaveBusy();
-  const Message message{std::string("Lumetra ") + kVersion,
-                        "Calculated framerate: " +
-                            ShortestDecimal(*result.frameRate, params.decimalSeparator) + " fps",
-                        MessageIcon::None};
-  CompleteThenDeleteSource(params.inputPath, params.deleteSource, message, result, view);
-  return result;
+  Complete(view, "Calculated framerate: " + ShortestDecimal(rate, params.decimalSeparator) + " fps",
+           std::string("Lumetra ") + kVersion);
+  if (params.deleteSource) {
+    DeleteSourceFile(params.inputPath, {}, view);
+  }
 }
 
 }  // namespace lumetra

@@ -5,7 +5,6 @@
 
 namespace lumetra {
 class FrameView;
-struct OperationResult;
 
 struct GuessFrameRateParams {
   std::string inputPath;
@@ -17,6 +16,6 @@ struct GuessFrameRateParams {
 };
 
 // Estimates the frame rate of a MicroDVD file from the movie's length; writes nothing.
-OperationResult GuessFrameRate(const GuessFrameRateParams& params, FrameView& view);
+void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view);
 
 }  // namespace lumetra

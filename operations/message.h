@@ -7,10 +7,15 @@ namespace lumetra {
 // What a message box shows: the window presents it, the command line prints it.
 enum class MessageIcon { None, Information, Critical };
 
+// How a run ended, as its message tells: the command line makes its exit status of it.
+enum class MessageKind { Completion, Refusal, Failure };
+
 struct Message {
   std::string title;
   std::string text;  // lines joined by a bare CR
   MessageIcon icon = MessageIcon::None;
+  MessageKind kind = MessageKind::Completion;
+  long inputLine = 0;  // a failure: the input line where reading stopped; 0 when none
 };
 
 inline constexpr char kCR = '\r';

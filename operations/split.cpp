@@ -5,149 +5,119 @@
 #include <memory>
 #include <vector>
 
-#include "subtitle/microdvd.h"
-#include "subtitle/number_text.h"
+#include "subtitle/entry_io.h"
 #include "subtitle/output_file.h"
 #include "subtitle/paths.h"
-#include "subtitle/subrip.h"
-#include "subtitle/subtitle_error.h"
-#include "subtitle/text_reader.h"
+#include "subtitle/subtitle_input.h"
+#include "subtitle/subtitle_output.h"
 #include "subtitle/units.h"
 
 namespace lumetra {
 namespace {
 
 constexpr const char* kBusyLiteral = " - Written by Taviel - splitting...";
-constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 
-// The segment files of one run. Each is written through a temporary file and appears under
-// its name only once it is complete; one that is dropped unfinished leaves nothing.
+// The segment files of one run, numbered from 1. Each is written through a temporary file;
+// all get their names together at the end, or none does.
 class SegmentFiles {
  public:
-  SegmentFiles(const std::string& inputPath, SubtitleFormat outputFormat, bool byteOrderMark)
-      : inputPath_(inputPath),
-        extension_(FormatExtension(outputFormat)),
-        byteOrderMark_(byteOrderMark) {
+  SegmentFiles(const std::string& inputPath, SubtitleFormat format, const SubtitleInput& input)
+      : inputPath_(inputPath), format_(format), encoding_(input.encoding()) {
+    if (format == SubtitleFormat::MicroDvd && input.frameRateLine()) {
+      frameRateLine_ = input.frameRateLine()->line;
+    }
     open();
   }
 
-  OutputFile& current() { return *file_; }
-  long long number() const { return number_; }
-  const std::vector<std::string>& kept() const { return kept_; }
+  SubtitleOutput& current() { return *output_; }
+  long long number() const { return static_cast<long long>(files_.size()); }
 
-  void next() {
-    finish();
-    ++number_;
-    open();
-  }
+  void next() { open(); }
 
-  void finish() {
-    file_->commit();
-    kept_.push_back(file_->target());
-    file_.reset();
+  std::vector<std::string> commitAll() {
+    std::vector<std::string> names;
+    for (const auto& file : files_) {
+      file->commit();
+      names.push_back(file->target());
+    }
+    return names;
   }
 
  private:
   void open() {
-    file_ = std::make_unique<OutputFile>(
-        OutputPath(inputPath_, " - " + std::to_string(number_), extension_));
-    if (byteOrderMark_) {
-      file_->write(kByteOrderMark);
+    const std::string name =
+        OutputPath(inputPath_, " - " + std::to_string(number() + 1), FormatExtension(format_));
+    files_.push_back(std::make_unique<OutputFile>(name));
+    output_ = std::make_unique<SubtitleOutput>(*files_.back(), format_, encoding_);
+    if (!frameRateLine_.empty()) {
+      output_->writeLine(frameRateLine_);  // every part declares the rate of the whole
     }
   }
 
   std::string inputPath_;
-  std::string extension_;
-  bool byteOrderMark_;
-  long long number_ = 1;
-  std::unique_ptr<OutputFile> file_;
-  std::vector<std::string> kept_;
+  SubtitleFormat format_;
+  TextEncoding encoding_;
+  std::string frameRateLine_;
+  std::vector<std::unique_ptr<OutputFile>> files_;
+  std::unique_ptr<SubtitleOutput> output_;
 };
 
 struct SplitRun {
-  SubtitleFormat inputFormat;
-  SubtitleFormat outputFormat;
-  double inputUnitsPerSecond;
-  double outputUnitsPerSecond;
+  TimeBases bases;
+  UnitConversion toOutput{1, 1};
   double segmentLength;   // L, in input units
   double segmentEndMs;    // where a SubRip block that spans a cut ends
   long long maxSegments;  // N
+  bool subRipOutput;
 };
 
-// Writes an entry already shifted into its segment. A time before the segment's start is
-// written as 0; an entry with an end of its own keeps one ("{0}{0}", never "{0}{}").
-void WriteShifted(OutputFile& output, SubtitleEntry entry, bool hasEnd, long long number,
-                  const SplitRun& run, bool inputAtEnd) {
-  entry.start = std::max(entry.start, 0.0);
-  entry.end = hasEnd ? std::max(entry.end, 0.0) : 0.0;
-  if (run.outputFormat == SubtitleFormat::SubRip) {
-    WriteSubRipEntry(output, entry, number, run.inputUnitsPerSecond, run.outputUnitsPerSecond,
-                     inputAtEnd);
-    return;
-  }
-  if (hasEnd && entry.end == 0) {
-    std::string line = "{";
-    AppendWholeNumber(line,
-                      ConvertUnits(entry.start, run.inputUnitsPerSecond, run.outputUnitsPerSecond));
-    line += "}{0}";
-    line += entry.text;
-    output.writeLine(line);
-    return;
-  }
-  WriteMicroDvdEntry(output, entry, run.inputUnitsPerSecond, run.outputUnitsPerSecond);
+// Writes an entry already shifted into its segment, in the output's units; `endMs` replaces
+// its end. Times before the segment's start are written as 0 by the writer.
+void WriteShifted(SubtitleOutput& output, SubtitleEntry& entry, bool hasEnd, long long number,
+                  const SplitRun& run, bool last, std::optional<double> endMs = std::nullopt) {
+  const double start = entry.start;
+  const double end = entry.end;
+  entry.start = run.toOutput(start);
+  entry.end = endMs ? *endMs : run.toOutput(end);
+  output.write(entry, hasEnd, number, last);
+  entry.start = start;
+  entry.end = end;
 }
 
-// The part of an entry up to the cut, written into the segment it leaves.
-void WriteUpToCut(OutputFile& output, const SubtitleEntry& entry, long long number,
-                  const SplitRun& run, bool inputAtEnd) {
-  if (run.outputFormat == SubtitleFormat::SubRip) {
-    const double startMs =
-        ConvertUnits(std::max(entry.start, 0.0), run.inputUnitsPerSecond, 1000.0);
-    WriteSubRipBlock(output, number, startMs, run.segmentEndMs, entry.text, inputAtEnd);
-    return;
-  }
-  WriteShifted(output, entry, true, number, run, inputAtEnd);
-}
-
-void SplitEntries(TextReader& input, SegmentFiles& segments, const SplitRun& run) {
+void SplitEntries(EntryReader& entries, SegmentFiles& segments, const SplitRun& run) {
   long long entryNumber = 0;
   SubtitleEntry entry;
-  while (!input.atEnd()) {
+  for (EntryReader::Step step; (step = entries.next(entry)) != EntryReader::Step::End;) {
     ++entryNumber;
-    if (run.inputFormat == SubtitleFormat::MicroDvd) {
-      if (!ReadMicroDvdEntry(input, entry)) {
-        continue;
-      }
-    } else {
-      ReadSubRipEntry(input, entry);
+    if (step == EntryReader::Step::NoEntry) {
+      continue;
     }
     // An end of 0 means the entry has none of its own: it is placed by its start alone.
     const bool hasEnd = entry.end != 0;
-    const double offset = run.segmentLength * static_cast<double>(segments.number() - 1);
-    entry.start -= offset;
-    if (hasEnd) {
-      entry.end -= offset;
-    }
-
-    if (segments.number() < run.maxSegments) {
-      if (entry.start >= run.segmentLength) {
-        // Lies beyond the cut: moves whole into the next segment (one segment at most).
-        entry.start -= run.segmentLength;
-        if (hasEnd) {
-          entry.end -= run.segmentLength;
-        }
-        entryNumber = 1;
-        segments.next();
-      } else if (hasEnd && entry.end > run.segmentLength) {
-        // Spans the cut: written up to the cut here, and from 0 in the next segment.
-        WriteUpToCut(segments.current(), entry, entryNumber, run, input.atEnd());
-        entry.start = 0;
-        entry.end -= run.segmentLength;
-        entryNumber = 1;
-        segments.next();
+    const auto moveBy = [&](double units) {
+      entry.start -= units;
+      if (hasEnd) {
+        entry.end -= units;
       }
+    };
+    moveBy(run.segmentLength * static_cast<double>(segments.number() - 1));
+    // An entry beyond the cut moves on as many segments as its start requires; a segment
+    // passed over is still written, empty, so part k always holds part k of the movie.
+    while (segments.number() < run.maxSegments && entry.start >= run.segmentLength) {
+      moveBy(run.segmentLength);
+      segments.next();
+      entryNumber = 1;
     }
-    WriteShifted(segments.current(), entry, hasEnd, entryNumber, run, input.atEnd());
+    if (segments.number() < run.maxSegments && hasEnd && entry.end > run.segmentLength) {
+      // Spans the cut: written up to the cut here, and from 0 in the next segment.
+      WriteShifted(segments.current(), entry, true, entryNumber, run, entries.atEnd(),
+                   run.subRipOutput ? std::optional<double>(run.segmentEndMs) : std::nullopt);
+      entry.start = 0;
+      entry.end -= run.segmentLength;
+      segments.next();
+      entryNumber = 1;
+    }
+    WriteShifted(segments.current(), entry, hasEnd, entryNumber, run, entries.atEnd());
   }
 }
 
@@ -174,61 +144,50 @@ std::optional<std::string> RefusalText(const CommonParams& params, const SplitPa
 
 }  // namespace
 
-OperationResult Split(const CommonParams& params, const SplitParams& split, FrameView& view) {
+void Split(const CommonParams& params, const SplitParams& split, FrameView& view) {
   if (const auto refusal = RefusalText(params, split)) {
-    return Refusal(view, *refusal);
+    Refuse(view, *refusal);
+    return;
   }
   const double frames = *split.segmentFrames;
-  const double rate = params.frameRate;
 
   view.enterBusy(BusyCaption(kBusyLiteral));
-  std::unique_ptr<TextReader> input;
-  std::unique_ptr<SegmentFiles> segments;
+  bool busy = true;
+  std::vector<std::string> written;
   try {
-    const SubtitleFormat inputFormat = DetectFileFormat(params.inputPath);
-    input = std::make_unique<TextReader>(params.inputPath);
-    segments = std::make_unique<SegmentFiles>(params.inputPath, params.outputFormat,
-                                              input->hasByteOrderMark());
-    if (inputFormat == SubtitleFormat::Unknown) {
-      throw SubtitleError::UnknownFormat();
-    }
+    SubtitleInput input(params.inputPath);
+    const double rate = FrameRateOf(params, input);
+    const SubtitleFormat own =
+        input.format() == SubtitleFormat::Unknown ? SubtitleFormat::MicroDvd : input.format();
+    const SubtitleFormat outputFormat = params.outputFormat.value_or(own);
+    EntryReader& entries = input.entries();
 
     SplitRun run;
-    run.inputFormat = inputFormat;
-    run.outputFormat = params.outputFormat;
-    run.inputUnitsPerSecond = UnitsPerSecond(inputFormat, rate);
-    run.outputUnitsPerSecond = UnitsPerSecond(params.outputFormat, rate);
+    run.bases = {UnitsPerSecond(input.format(), rate), UnitsPerSecond(outputFormat, rate)};
+    run.toOutput = UnitConversion(run.bases.input, run.bases.output);
     // Multiply, divide, then drop the fraction: at 23.976 fps a MicroDVD segment of
     // 100006 frames is 100005 frames long, as it always was.
-    run.segmentLength = std::floor((frames * run.inputUnitsPerSecond) / rate);
+    run.segmentLength = std::floor((frames * run.bases.input) / rate);
     run.segmentEndMs = ConvertUnits(frames, rate, 1000.0);
     // More segments than a run can ever fill are as good as no limit.
     run.maxSegments = static_cast<long long>(std::min(std::floor(*split.numberOfSegments), 1e15));
+    run.subRipOutput = outputFormat == SubtitleFormat::SubRip;
 
-    SplitEntries(*input, *segments, run);
-    input.reset();
-    segments->finish();
-  } catch (const SubtitleError& error) {
-    // The segment being written is dropped with its temporary file; finished ones stay.
-    input.reset();
-    OperationResult result = FailureResult(view, error, true);
-    if (segments) {
-      result.outputs = segments->kept();
-    }
-    return result;
+    SegmentFiles segments(params.inputPath, outputFormat, input);
+    SplitEntries(entries, segments, run);
+    view.leaveBusy();
+    busy = false;
+    written = segments.commitAll();
+  } catch (...) {
+    // No segment of this run has its name yet; every temporary file is gone with it.
+    Fail(view, std::current_exception(), params.inputPath, busy);
+    return;
   }
-
-  OperationResult result;
-  result.outcome = Outcome::Completed;
-  result.outputs = segments->kept();
-  result.count = segments->number();
-  view.leaveBusy();
-  const Message message{TitleText(),
-                        std::string("The subtitle is split.") + kCR + kCR +
-                            "Number of segments: " + std::to_string(result.count),
-                        MessageIcon::None};
-  CompleteThenDeleteSource(params.inputPath, params.deleteSource, message, result, view);
-  return result;
+  Complete(view, std::string("The subtitle is split.") + kCR + kCR +
+                     "Number of segments: " + std::to_string(written.size()));
+  if (params.deleteSource) {
+    DeleteSourceFile(params.inputPath, written, view);
+  }
 }
 
 }  // namespace lumetra

@@ -13,8 +13,9 @@ struct SplitParams {
   std::optional<double> segmentFrames;
 };
 
-// Cuts the subtitle into segment files base name + " - " + k + "." + output extension.
-// CommonParams::outputAsInput is never applied.
-OperationResult Split(const CommonParams& params, const SplitParams& split, FrameView& view);
+// Cuts the subtitle into segment files base name + " - " + k + "." + output extension, part k
+// holding part k of the movie. The files get their names only once all are written, so a run
+// that fails leaves every earlier file as it was. CommonParams::outputAsInput is never applied.
+void Split(const CommonParams& params, const SplitParams& split, FrameView& view);
 
 }  // namespace lumetra

@@ -4,23 +4,22 @@
 
 namespace lumetra {
 
-OperationResult Synchronize(const CommonParams& params, int shiftMs, FrameView& view) {
+void Synchronize(const CommonParams& params, int shiftMs, FrameView& view) {
   if (params.inputPath.empty()) {
-    return Refusal(view, "Select a subtitle!");
+    Refuse(view, "Select a subtitle!");
+    return;
   }
   if (shiftMs == 0) {
-    return Refusal(view, "0 seconds set: unnecessary to synchronize");
+    Refuse(view, "0 seconds set: unnecessary to synchronize");
+    return;
   }
-  EntryOperation operation;
-  operation.busyLiteral = " - Written by Taviel - synchronizing...";
-  operation.outputSuffix = " - synchronized";
-  operation.transform = [shiftMs](SubtitleEntry& entry, const UnitContext& units) {
-    ApplyShift(entry, units.inputUnitsPerSecond, shiftMs);
-    return true;
-  };
-  operation.afterSuccess = [](FrameView& frameView) { frameView.resetShift(); };
-  operation.completion = [] { return std::string("The subtitle is synchronized."); };
-  return RunEntryOperation(params, operation, view);
+  constexpr EntryOperation kSynchronize{" - Written by Taviel - synchronizing...",
+                                        " - synchronized"};
+  ShiftTransform shift(shiftMs);
+  if (RunEntryOperation(params, kSynchronize, shift, view)) {
+    view.resetShift();
+    Complete(view, "The subtitle is synchronized.");
+  }
 }
 
 }  // namespace lumetra

@@ -6,6 +6,6 @@ namespace lumetra {
 
 // Moves every entry by shiftMs milliseconds (−30000…30000) and writes
 // base name + " - synchronized" in the output format.
-OperationResult Synchronize(const CommonParams& params, int shiftMs, FrameView& view);
+void Synchronize(const CommonParams& params, int shiftMs, FrameView& view);
 
 }  // namespace lumetra

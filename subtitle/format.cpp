@@ -1,58 +1,74 @@
 #include "subtitle/format.h"
 
-#include "subtitle/text_reader.h"
+#include "subtitle/line_reader.h"
+#include "subtitle/microdvd.h"
+#include "subtitle/subrip.h"
 
 namespace lumetra {
 
-const char* FormatName(SubtitleFormat format) {
+const FormatDescription* Describe(SubtitleFormat format) {
   switch (format) {
     case SubtitleFormat::MicroDvd:
-      return "MicroDVD";
+      return &MicroDvdFormat();
     case SubtitleFormat::SubRip:
-      return "SubRip";
+      return &SubRipFormat();
     case SubtitleFormat::Unknown:
       break;
   }
-  return "Unknown";
+  return nullptr;
+}
+
+const char* FormatName(SubtitleFormat format) {
+  const FormatDescription* description = Describe(format);
+  return description ? description->name : "Unknown";
 }
 
 const char* FormatExtension(SubtitleFormat format) {
-  switch (format) {
-    case SubtitleFormat::MicroDvd:
-      return "sub";
-    case SubtitleFormat::SubRip:
-      return "srt";
-    case SubtitleFormat::Unknown:
-      break;
-  }
-  return "";
-}
-
-SubtitleFormat FormatOfFirstCharacter(char first) {
-  if (first == '{') {
-    return SubtitleFormat::MicroDvd;
-  }
-  if (first == '1') {
-    return SubtitleFormat::SubRip;
-  }
-  return SubtitleFormat::Unknown;
+  const FormatDescription* description = Describe(format);
+  return description ? description->extension : "";
 }
 
 double UnitsPerSecond(SubtitleFormat format, double frameRate) {
-  switch (format) {
-    case SubtitleFormat::MicroDvd:
-      return frameRate;
-    case SubtitleFormat::SubRip:
-      return 1000.0;
-    case SubtitleFormat::Unknown:
-      break;
+  const FormatDescription* description = Describe(format);
+  if (!description) {
+    return 0.0;
   }
-  return 0.0;
+  return description->timedInFrames ? frameRate : 1000.0;
 }
 
-SubtitleFormat DetectFileFormat(const std::string& path) {
-  TextReader reader(path);
-  return FormatOfFirstCharacter(reader.readChar());
+SubtitleFormat OtherFormat(SubtitleFormat format) {
+  return format == SubtitleFormat::MicroDvd ? SubtitleFormat::SubRip : SubtitleFormat::MicroDvd;
+}
+
+bool IsBlank(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+SubtitleFormat DetectFormat(LineReader& lines) {
+  OpeningLines opening;
+  std::string_view line;
+  bool found = false;
+  while (!found && lines.next(line)) {
+    found = !IsBlank(line);
+  }
+  if (!found) {
+    return SubtitleFormat::Unknown;
+  }
+  opening.first = line;
+  if (lines.next(line)) {
+    opening.following = std::string(line);
+    while (IsBlank(line) && lines.next(line)) {
+    }
+    if (!IsBlank(line)) {
+      opening.nextNonBlank = std::string(line);
+    }
+  }
+  for (const SubtitleFormat format : {SubtitleFormat::SubRip, SubtitleFormat::MicroDvd}) {
+    if (Describe(format)->recognises(opening)) {
+      return format;
+    }
+  }
+  return SubtitleFormat::Unknown;
 }
 
 }  // namespace lumetra

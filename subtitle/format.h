@@ -1,21 +1,54 @@
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace lumetra {
 
+class ByteSink;
+class EntryReader;
+class EntryWriter;
+class LineReader;
+
 enum class SubtitleFormat { MicroDvd, SubRip, Unknown };
+
+// The start of a file as detection sees it, blank lines before it skipped.
+struct OpeningLines {
+  std::string first;                        // the first line that is not blank
+  std::optional<std::string> following;     // the line right after it, blank or not
+  std::optional<std::string> nextNonBlank;  // the next line after it that is not blank
+};
+
+// Everything the program knows of one subtitle format. Callers never look further into a
+// format than this.
+struct FormatDescription {
+  SubtitleFormat format;
+  const char* name;       // "MicroDVD", "SubRip"
+  const char* extension;  // "sub", "srt"
+  bool timedInFrames;     // times in frames of the movie; otherwise in milliseconds
+  bool (*recognises)(const OpeningLines& lines);
+  // Reads entries from `lines`, standing at the start; `frameRateLine` (0: none) holds no entry.
+  std::unique_ptr<EntryReader> (*reader)(LineReader& lines, long frameRateLine);
+  std::unique_ptr<EntryWriter> (*writer)(ByteSink& sink);
+};
+
+// nullptr for Unknown.
+const FormatDescription* Describe(SubtitleFormat format);
 
 // "MicroDVD", "SubRip" or "Unknown".
 const char* FormatName(SubtitleFormat format);
 // "sub", "srt", or "" for Unknown.
 const char* FormatExtension(SubtitleFormat format);
-// A file is recognised by its first character: '{' MicroDVD, '1' SubRip.
-SubtitleFormat FormatOfFirstCharacter(char first);
-// Units per second: the frame rate for MicroDVD, 1000 for SubRip, 0 for Unknown.
+// The frame rate for a format timed in frames, 1000 for milliseconds, 0 for Unknown.
 double UnitsPerSecond(SubtitleFormat format, double frameRate);
-// Opens the file and tests its first character (after a UTF-8 byte-order mark).
-// Throws SubtitleError when it cannot be opened or is empty.
-SubtitleFormat DetectFileFormat(const std::string& path);
+// The other one of MicroDVD and SubRip (MicroDVD for Unknown).
+SubtitleFormat OtherFormat(SubtitleFormat format);
+
+// Reads the opening lines from where `lines` stands and says whose they are.
+SubtitleFormat DetectFormat(LineReader& lines);
+
+// Only spaces and tabs, or nothing.
+bool IsBlank(std::string_view line);
 
 }  // namespace lumetra

@@ -1,99 +1,219 @@
 #include "subtitle/microdvd.h"
 
-#include <cmath>
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
 
+#include "subtitle/entry_io.h"
+#include "subtitle/line_reader.h"
 #include "subtitle/number_text.h"
 #include "subtitle/subtitle_error.h"
-#include "subtitle/units.h"
 
 namespace lumetra {
 namespace {
 
 constexpr std::size_t kShortestEntryLine = 4;
+constexpr std::uint64_t kLargestFrame = 999'999'999'999'999;  // below 10^15
 
-// Reads the digits of a frame number from `pos` up to its closing '}' and moves past it.
-// A line that ends before any character of the field gives 0; one that ends after digits
-// is a failure of its own kind, a character that is no digit a format failure.
-double ReadFrameField(const std::string& line, std::size_t& pos, long lineNumber) {
-  // Digits are gathered as an integer while that is exact and fast, then as a double, which
-  // stays a whole number (approximate beyond 2^53) as long as it is finite.
-  constexpr unsigned long long kExactLimit = 1'000'000'000'000'000ULL;
-  unsigned long long whole = 0;
-  double value = 0;
-  bool large = false;
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Appends `text` with every `from` written as `to`; memchr skips the stretches between.
+void AppendReplacing(std::string& out, std::string_view text, char from, char to) {
+  while (const auto* found =
+             static_cast<const char*>(std::memchr(text.data(), from, text.size()))) {
+    const auto length = static_cast<std::size_t>(found - text.data());
+    out.append(text.data(), length);
+    out.push_back(to);
+    text.remove_prefix(length + 1);
+  }
+  out.append(text);
+}
+
+// Reads a frame number from `pos` up to its closing '}' and moves past it. A line that ends
+// before the field begins gives 0; one that ends inside it is a failure of its own.
+double ReadFrameField(std::string_view line, std::size_t& pos, long lineNumber,
+                      const std::string& inputName) {
+  const bool negative = pos < line.size() && line[pos] == '-';
+  if (negative) {
+    ++pos;
+  }
   const std::size_t first = pos;
+  std::uint64_t value = 0;
   for (;;) {
     if (pos >= line.size()) {
       if (pos == first) {
         return 0;
       }
-      throw SubtitleError(SubtitleError::Kind::Other, 5, "Frame number not closed by '}'",
+      throw SubtitleError(SubtitleError::Kind::Other, 5,
+                          "Frame number not closed by '}' in line " + std::to_string(lineNumber) +
+                              " (reading " + inputName + ")",
                           lineNumber);
     }
     const char c = line[pos++];
     if (c == '}') {
-      return large ? value : static_cast<double>(whole);
+      const auto frames = static_cast<double>(value);
+      return negative ? -frames : frames;
     }
-    if (c < '0' || c > '9') {
+    if (!IsDigit(c)) {
       throw SubtitleError::Format(lineNumber);
     }
-    if (!large && whole < kExactLimit) {
-      whole = whole * 10 + static_cast<unsigned>(c - '0');
-      continue;
-    }
-    if (!large) {
-      large = true;
-      value = static_cast<double>(whole);
-    }
-    value = value * 10 + (c - '0');
-    if (!std::isfinite(value)) {
-      throw SubtitleError::Format(lineNumber);
+    value = value * 10 + static_cast<unsigned>(c - '0');
+    if (value > kLargestFrame) {
+      throw SubtitleError::NumberTooLarge(lineNumber, inputName);
     }
   }
 }
 
+class MicroDvdReader final : public EntryReader {
+ public:
+  MicroDvdReader(LineReader& lines, long frameRateLine)
+      : lines_(lines), frameRateLine_(frameRateLine) {}
+
+  Step next(SubtitleEntry& entry) override {
+    std::string_view line;
+    do {
+      if (!lines_.next(line)) {
+        return Step::End;
+      }
+    } while (lines_.lineNumber() == frameRateLine_);
+    if (line.size() < kShortestEntryLine || IsBlank(line)) {
+      return Step::NoEntry;
+    }
+    ParseMicroDvdLine(line, entry, lines_.lineNumber(), lines_.name());
+    return Step::Entry;
+  }
+
+  bool atEnd() override { return lines_.atEnd(); }
+
+ private:
+  LineReader& lines_;
+  long frameRateLine_;
+};
+
+class MicroDvdWriter final : public EntryWriter {
+ public:
+  explicit MicroDvdWriter(ByteSink& sink) : sink_(sink) {}
+
+  void write(const SubtitleEntry& entry, bool hasEnd, long long, bool) override {
+    line_.clear();
+    line_ += '{';
+    AppendWholeNumber(line_, std::max(0.0, entry.start));
+    line_ += "}{";
+    if (hasEnd) {
+      AppendWholeNumber(line_, std::max(0.0, entry.end));
+    }
+    line_ += '}';
+    const std::size_t textAt = line_.size();
+    line_ += entry.text;
+    std::replace(line_.begin() + static_cast<std::ptrdiff_t>(textAt), line_.end(), kLineBreak, '|');
+    line_ += "\r\n";
+    sink_.write(line_);
+  }
+
+  void writeLine(std::string_view line) override {
+    line_.assign(line);
+    line_ += "\r\n";
+    sink_.write(line_);
+  }
+
+ private:
+  ByteSink& sink_;
+  std::string line_;
+};
+
+bool RecognisesMicroDvd(const OpeningLines& lines) {
+  return lines.first.starts_with('{') &&
+         (!lines.nextNonBlank || lines.nextNonBlank->starts_with('{'));
+}
+
+// The rate a text of digits, with one "." or "," among them, declares; nullopt for any other
+// text. Spaces and tabs around it do not count.
+std::optional<double> DeclaredRate(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) {
+    return std::nullopt;
+  }
+  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  std::string number(text);
+  const auto separator = number.find_first_of(".,");
+  if (separator != std::string::npos) {
+    number[separator] = '.';
+  }
+  const bool digitsAround = separator != 0 && separator != number.size() - 1;
+  if (!digitsAround || number.find_first_not_of("0123456789.") != std::string::npos ||
+      number.find('.', separator == std::string::npos ? 0 : separator + 1) != std::string::npos) {
+    return std::nullopt;
+  }
+  double rate = 0;
+  const auto parsed = std::from_chars(number.data(), number.data() + number.size(), rate);
+  if (parsed.ec != std::errc() || !(rate > 0)) {
+    return std::nullopt;
+  }
+  return rate;
+}
+
 }  // namespace
 
-void ParseMicroDvdLine(const std::string& line, SubtitleEntry& entry, long lineNumber) {
+void ParseMicroDvdLine(std::string_view line, SubtitleEntry& entry, long lineNumber,
+                       const std::string& inputName) {
   std::size_t pos = 1;  // the opening character is not looked at
-  entry.start = ReadFrameField(line, pos, lineNumber);
+  entry.start = ReadFrameField(line, pos, lineNumber, inputName);
   ++pos;  // nor is the one after the first '}'
   if (pos >= line.size()) {
     entry.end = 0;
     entry.text.clear();
     return;
   }
-  entry.end = ReadFrameField(line, pos, lineNumber);
-  entry.text.assign(line, std::min(pos, line.size()));
+  entry.end = ReadFrameField(line, pos, lineNumber, inputName);
+  entry.text.clear();
+  AppendReplacing(entry.text, line.substr(std::min(pos, line.size())), '|', kLineBreak);
 }
 
-bool ReadMicroDvdEntry(TextReader& input, SubtitleEntry& entry) {
-  static thread_local std::string line;
-  const long lineNumber = input.lineNumber();
-  input.readLine(line);
-  if (line.size() < kShortestEntryLine) {
-    return false;
+std::optional<FrameRateLine> FindFrameRateLine(LineReader& lines) {
+  std::string_view line;
+  while (lines.next(line)) {
+    if (line.size() < kShortestEntryLine || IsBlank(line)) {
+      continue;
+    }
+    SubtitleEntry entry;
+    try {
+      ParseMicroDvdLine(line, entry, lines.lineNumber(), lines.name());
+    } catch (const SubtitleError&) {
+      return std::nullopt;  // reading the entries will say what is wrong with it
+    }
+    const bool frameFields = entry.start == entry.end && (entry.start == 0 || entry.start == 1);
+    const std::optional<double> rate = frameFields ? DeclaredRate(entry.text) : std::nullopt;
+    if (!rate) {
+      return std::nullopt;
+    }
+    return FrameRateLine{lines.lineNumber(), std::string(line), line.size() - entry.text.size(),
+                         *rate};
   }
-  ParseMicroDvdLine(line, entry, lineNumber);
-  return true;
+  return std::nullopt;
 }
 
-void WriteMicroDvdEntry(OutputFile& output, const SubtitleEntry& entry, double inputUnitsPerSecond,
-                        double outputUnitsPerSecond) {
-  static thread_local std::string line;
-  line.clear();
-  line.push_back('{');
-  AppendWholeNumber(
-      line, std::max(0.0, ConvertUnits(entry.start, inputUnitsPerSecond, outputUnitsPerSecond)));
-  line.push_back('}');
-  line.push_back('{');
-  if (entry.end != 0) {
-    AppendWholeNumber(
-        line, std::max(0.0, ConvertUnits(entry.end, inputUnitsPerSecond, outputUnitsPerSecond)));
-  }
-  line += '}';
-  line += entry.text;
-  output.writeLine(line);
+std::string DeclaringRate(const FrameRateLine& frameRateLine, std::string_view rateText) {
+  return frameRateLine.line.substr(0, frameRateLine.rateAt) + std::string(rateText);
+}
+
+const FormatDescription& MicroDvdFormat() {
+  static const FormatDescription description{
+      SubtitleFormat::MicroDvd,
+      "MicroDVD",
+      "sub",
+      true,
+      RecognisesMicroDvd,
+      [](LineReader& lines, long frameRateLine) -> std::unique_ptr<EntryReader> {
+        return std::make_unique<MicroDvdReader>(lines, frameRateLine);
+      },
+      [](ByteSink& sink) -> std::unique_ptr<EntryWriter> {
+        return std::make_unique<MicroDvdWriter>(sink);
+      },
+  };
+  return description;
 }
 
 }  // namespace lumetra

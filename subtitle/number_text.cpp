@@ -26,9 +26,13 @@ std::string WholeNumberText(double value) {
 }
 
 std::string ShortestDecimal(double value, char decimalSeparator) {
-  std::array<char, 64> digits;
+  // Room for the fixed notation of the largest double.
+  std::array<char, 512> digits;
   const auto written =
       std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
+  if (written.ec != std::errc()) {
+    return "0";
+  }
   std::string text(digits.data(), written.ptr);
   for (char& c : text) {
     if (c == '.') {

@@ -14,7 +14,7 @@
 namespace lumetra {
 namespace {
 constexpr std::size_t kBufferSize = 1 << 20;
-constexpr const char* kLineBreak = "\r\n";
+constexpr const char* kCrLf = "\r\n";
 
 std::string TemporaryPattern(const std::string& target) {
   const auto slash = target.rfind('/');
@@ -58,7 +58,7 @@ void OutputFile::write(std::string_view bytes) {
 
 void OutputFile::writeLine(std::string_view text) {
   write(text);
-  write(kLineBreak);
+  write(kCrLf);
 }
 
 void OutputFile::flush() {

@@ -5,22 +5,24 @@
 #include <string_view>
 #include <vector>
 
+#include "subtitle/entry_io.h"
+
 namespace lumetra {
 
 // A new text file written through a temporary file beside its target. Nothing appears under
 // the target's name until commit(); a file already there stays untouched until then.
 // Without commit() (a failure, an exception) the temporary file is removed.
 // Every failure throws SubtitleError.
-class OutputFile {
+class OutputFile final : public ByteSink {
  public:
   explicit OutputFile(const std::string& target);
-  ~OutputFile();
+  ~OutputFile() override;
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
   // The text and a CR LF line break.
   void writeLine(std::string_view text);
-  void write(std::string_view bytes);
+  void write(std::string_view bytes) override;
   // Flushes, closes and moves the file over its target.
   void commit();
   // Removes the temporary file; the target is left as it was.

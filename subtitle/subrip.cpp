@@ -1,93 +1,326 @@
 #include "subtitle/subrip.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 
+#include "subtitle/entry_io.h"
+#include "subtitle/line_reader.h"
 #include "subtitle/number_text.h"
 #include "subtitle/subtitle_error.h"
-#include "subtitle/units.h"
 
 namespace lumetra {
 namespace {
 
-constexpr int kSkippedBetweenTimes = 5;  // " --> "
+constexpr double kTooLargeMs = 1e15;
+constexpr std::size_t kMostHourDigits = 15;
 
-int ReadDigit(TextReader& input) {
-  const long line = input.lineNumber();
-  const char c = input.readChar();
-  if (c < '0' || c > '9') {
-    throw SubtitleError::Format(line);
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+void SkipSpaces(std::string_view text, std::size_t& pos) {
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
+    ++pos;
   }
+}
+
+// Reads one or two digits; false when there is none.
+bool ReadOneOrTwoDigits(std::string_view text, std::size_t& pos, std::uint64_t& value) {
+  if (pos >= text.size() || !IsDigit(text[pos])) {
+    return false;
+  }
+  value = static_cast<unsigned>(text[pos++] - '0');
+  if (pos < text.size() && IsDigit(text[pos])) {
+    value = value * 10 + static_cast<unsigned>(text[pos++] - '0');
+  }
+  return true;
+}
+
+int Digit(char c) {
   return c - '0';
 }
 
-int ReadDigits(TextReader& input, int count) {
-  int value = 0;
-  for (int i = 0; i < count; ++i) {
-    value = value * 10 + ReadDigit(input);
+// The usual form "hh:mm:ss,mmm" at `pos`, read at once; false for any other.
+bool ReadUsualTime(std::string_view text, std::size_t& pos, double& time) {
+  if (text.size() - pos < 12) {
+    return false;
   }
-  return value;
+  const char* t = text.data() + pos;
+  if (t[2] != ':' || t[5] != ':' || (t[8] != ',' && t[8] != '.') ||
+      (text.size() - pos > 12 && IsDigit(t[12]))) {
+    return false;
+  }
+  for (const int at : {0, 1, 3, 4, 6, 7, 9, 10, 11}) {
+    if (!IsDigit(t[at])) {
+      return false;
+    }
+  }
+  time = (Digit(t[0]) * 10 + Digit(t[1])) * 3600000.0 + (Digit(t[3]) * 10 + Digit(t[4])) * 60000 +
+         (Digit(t[6]) * 10 + Digit(t[7])) * 1000 + Digit(t[9]) * 100 + Digit(t[10]) * 10 +
+         Digit(t[11]);
+  pos += 12;
+  return true;
 }
 
-// hh:mm:ss,mmm, the three separators not looked at.
-double ReadTime(TextReader& input) {
-  const int hours = ReadDigits(input, 2);
-  input.readChar();
-  const int minutes = ReadDigits(input, 2);
-  input.readChar();
-  const int seconds = ReadDigits(input, 2);
-  input.readChar();
-  const int milliseconds = ReadDigits(input, 3);
-  return hours * 3600000.0 + minutes * 60000.0 + seconds * 1000.0 + milliseconds;
+// One time at `pos`; false when there is none there. Sets `tooLarge` for 10^15 ms or more.
+bool ReadTime(std::string_view text, std::size_t& pos, double& time, bool& tooLarge) {
+  if (ReadUsualTime(text, pos, time)) {
+    return true;
+  }
+  const bool negative = pos < text.size() && text[pos] == '-';
+  pos += negative ? 1 : 0;
+  std::uint64_t hours = 0;
+  std::size_t hourDigits = 0;
+  for (; pos < text.size() && IsDigit(text[pos]); ++pos, ++hourDigits) {
+    if (hourDigits < kMostHourDigits) {
+      hours = hours * 10 + static_cast<unsigned>(text[pos] - '0');
+    }
+  }
+  std::uint64_t minutes = 0;
+  std::uint64_t seconds = 0;
+  if (hourDigits == 0 || pos >= text.size() || text[pos++] != ':' ||
+      !ReadOneOrTwoDigits(text, pos, minutes) || pos >= text.size() || text[pos++] != ':' ||
+      !ReadOneOrTwoDigits(text, pos, seconds)) {
+    return false;
+  }
+  std::uint64_t milliseconds = 0;
+  if (pos + 1 < text.size() && (text[pos] == ',' || text[pos] == '.' || text[pos] == ':') &&
+      IsDigit(text[pos + 1])) {
+    ++pos;
+    for (int digits = 0; digits < 3 && pos < text.size() && IsDigit(text[pos]); ++digits, ++pos) {
+      milliseconds = milliseconds * 10 + static_cast<unsigned>(text[pos] - '0');
+    }
+  }
+  time = static_cast<double>(hours) * 3600000.0 +
+         static_cast<double>(minutes * 60000 + seconds * 1000 + milliseconds);
+  tooLarge = tooLarge || hourDigits > kMostHourDigits || time >= kTooLargeMs;
+  time = negative ? -time : time;
+  return true;
 }
+
+// memchr finds the rare '>' quickly; a text line is searched for the arrow anyway.
+bool HoldsArrow(std::string_view line) {
+  const char* at = line.data();
+  const char* end = line.data() + line.size();
+  while (const auto* found = static_cast<const char*>(std::memchr(at, '>', end - at))) {
+    if (found - line.data() >= 2 && found[-1] == '-' && found[-2] == '-') {
+      return true;
+    }
+    at = found + 1;
+  }
+  return false;
+}
+
+bool IsTimeLine(std::string_view line) {
+  return ParseTimeLine(line).kind != TimeLine::Kind::None;
+}
+
+bool IsWholeNumber(std::string_view line) {
+  const auto first = line.find_first_not_of(" \t");
+  if (first == std::string_view::npos || !IsDigit(line[first])) {
+    return false;
+  }
+  std::size_t pos = first;
+  while (pos < line.size() && IsDigit(line[pos])) {
+    ++pos;
+  }
+  SkipSpaces(line, pos);
+  return pos == line.size();
+}
+
+// Finds blocks by their time lines; see SubRipFormat(). Looks one line ahead of the text it
+// has taken, and keeps the blank lines it has not yet placed: inside the text they stay,
+// at its end they go.
+class SubRipReader final : public EntryReader {
+ public:
+  explicit SubRipReader(LineReader& lines) : lines_(lines) { findFirstBlock(); }
+
+  Step next(SubtitleEntry& entry) override {
+    if (!nextTimes_) {
+      return Step::End;
+    }
+    entry.start = nextTimes_->start;
+    entry.end = nextTimes_->end;
+    readText(entry.text);
+    return Step::Entry;
+  }
+
+  bool atEnd() override { return !nextTimes_; }
+
+ private:
+  // The time line of `line`, or nullopt; a line that holds "-->" but is no time line, or
+  // whose times are too large, stops the reading there.
+  std::optional<TimeLine> timeLineOf(std::string_view line) {
+    const TimeLine parsed = ParseTimeLine(line);
+    if (parsed.kind == TimeLine::Kind::TooLarge) {
+      throw SubtitleError::NumberTooLarge(lines_.lineNumber(), lines_.name());
+    }
+    if (parsed.kind == TimeLine::Kind::Times) {
+      return parsed;
+    }
+    if (HoldsArrow(line)) {
+      throw SubtitleError::Format(lines_.lineNumber());
+    }
+    return std::nullopt;
+  }
+
+  // Blank lines before the first block are skipped; the first other line is its time line or
+  // its number line, right before the time line.
+  void findFirstBlock() {
+    std::string_view line;
+    while (lines_.next(line)) {
+      if (IsBlank(line)) {
+        continue;
+      }
+      if ((nextTimes_ = timeLineOf(line))) {
+        return;
+      }
+      const long numberLine = lines_.lineNumber();
+      if (lines_.next(line) && (nextTimes_ = timeLineOf(line))) {
+        return;
+      }
+      throw SubtitleError::Format(numberLine);
+    }
+  }
+
+  // The text up to the next block's number line or time line, or the end of the input, less
+  // the blank lines at its end. Leaves the next block's times in nextTimes_.
+  void readText(std::string& text) {
+    text.clear();
+    blanks_.clear();
+    started_ = false;
+    bool holding = false;
+    bool heldIsBlank = false;
+    bool heldFollowsBlank = false;
+    std::string_view line;
+    while (lines_.next(line)) {
+      if (const std::optional<TimeLine> times = timeLineOf(line)) {
+        // The line before a time line is the next block's number line when it is a whole
+        // number or follows a blank line; otherwise it is text.
+        if (holding && !heldFollowsBlank && !IsWholeNumber(held_)) {
+          take(held_, heldIsBlank, text);
+        }
+        nextTimes_ = times;
+        return;
+      }
+      if (holding) {
+        take(held_, heldIsBlank, text);
+      }
+      heldFollowsBlank = holding && heldIsBlank;
+      held_.assign(line);
+      heldIsBlank = IsBlank(line);
+      holding = true;
+    }
+    if (holding) {
+      take(held_, heldIsBlank, text);
+    }
+    nextTimes_.reset();
+  }
+
+  // Adds a line to the text; a blank one waits until a line of text comes after it.
+  void take(const std::string& line, bool blank, std::string& text) {
+    if (text.size() + blanks_.size() + line.size() >= LineReader::kLongestLine) {
+      throw SubtitleError::TooLong("Subtitle text", lines_.lineNumber(), lines_.name());
+    }
+    if (blank) {
+      blanks_ += line;
+      blanks_ += kLineBreak;
+      return;
+    }
+    if (started_) {
+      text += kLineBreak;
+    }
+    text += blanks_;
+    text += line;
+    blanks_.clear();
+    started_ = true;
+  }
+
+  LineReader& lines_;
+  std::optional<TimeLine> nextTimes_;
+  std::string held_;
+  std::string blanks_;
+  bool started_ = false;  // the text has a line already
+};
+
+class SubRipWriter final : public EntryWriter {
+ public:
+  explicit SubRipWriter(ByteSink& sink) : sink_(sink) {}
+
+  void write(const SubtitleEntry& entry, bool, long long number, bool last) override {
+    block_.clear();
+    AppendWholeNumber(block_, static_cast<double>(number));
+    block_ += "\r\n";
+    AppendSubRipTime(block_, entry.start);
+    block_ += " --> ";
+    AppendSubRipTime(block_, entry.end);
+    block_ += "\r\n";
+    // Every line break of the text starts a new line; empty lines stay.
+    std::size_t from = 0;
+    for (;;) {
+      const auto lineBreak = entry.text.find(kLineBreak, from);
+      block_.append(entry.text, from,
+                    lineBreak == std::string::npos ? std::string::npos : lineBreak - from);
+      block_ += "\r\n";
+      if (lineBreak == std::string::npos) {
+        break;
+      }
+      from = lineBreak + 1;
+    }
+    if (!last) {
+      block_ += "\r\n";
+    }
+    sink_.write(block_);
+  }
+
+  void writeLine(std::string_view line) override {
+    block_.assign(line);
+    block_ += "\r\n";
+    sink_.write(block_);
+  }
+
+ private:
+  ByteSink& sink_;
+  std::string block_;
+};
 
 void AppendTwoDigits(std::string& out, long long value) {
   const char digits[2] = {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
   out.append(digits, 2);
 }
 
+bool RecognisesSubRip(const OpeningLines& lines) {
+  return IsTimeLine(lines.first) || (lines.following && IsTimeLine(*lines.following));
+}
+
 }  // namespace
 
-void ReadSubRipEntry(TextReader& input, SubtitleEntry& entry) {
-  input.skipLine();  // the block number is never read; writers number anew
-
-  double times[2] = {0, 0};  // a time the line does not hold is 0
-  for (int read = 0; read < 2 && !input.atEndOfLine(); ++read) {
-    times[read] = ReadTime(input);
-    if (read == 0) {
-      for (int i = 0; i < kSkippedBetweenTimes; ++i) {
-        input.readChar();
-      }
-    }
+TimeLine ParseTimeLine(std::string_view line) {
+  std::size_t pos = 0;
+  bool tooLarge = false;
+  double start = 0;
+  double end = 0;
+  SkipSpaces(line, pos);
+  // Most lines are text: turned away at their first character.
+  if (pos == line.size() || (!IsDigit(line[pos]) && line[pos] != '-') ||
+      !ReadTime(line, pos, start, tooLarge)) {
+    return {};
   }
-  entry.start = times[0];
-  entry.end = times[1];
-  input.skipLine();
-
-  static thread_local std::string line;
-  entry.text.clear();
-  bool first = true;
-  while (!input.atEnd()) {
-    input.readLine(line);
-    if (line.empty()) {
-      break;
-    }
-    if (!first) {
-      entry.text += '|';
-    }
-    entry.text += line;
-    first = false;
+  SkipSpaces(line, pos);
+  if (line.substr(pos, 3) != "-->") {
+    return {};
   }
-
-  // Normally the first digit of the next block's number; otherwise one surplus empty line
-  // (the character may itself be its line break) or a stray line is absorbed.
-  if (!input.atEnd()) {
-    const char c = input.readChar();
-    const bool numberDigit = c >= '1' && c <= '9';
-    if (!numberDigit && c != '\n' && !input.atEnd()) {
-      input.skipLine();
-    }
+  pos += 3;
+  SkipSpaces(line, pos);
+  if (!ReadTime(line, pos, end, tooLarge)) {
+    return {};
   }
+  if (tooLarge) {
+    return {TimeLine::Kind::TooLarge, 0, 0};
+  }
+  return {TimeLine::Kind::Times, start, end};
 }
 
 void AppendSubRipTime(std::string& out, double milliseconds) {
@@ -123,38 +356,21 @@ std::string SubRipTime(double milliseconds) {
   return text;
 }
 
-void WriteSubRipBlock(OutputFile& output, long long number, double startMs, double endMs,
-                      const std::string& text, bool inputAtEnd) {
-  static thread_local std::string block;
-  block.clear();
-  AppendWholeNumber(block, static_cast<double>(number));
-  block += "\r\n";
-  AppendSubRipTime(block, startMs);
-  block += " --> ";
-  AppendSubRipTime(block, endMs);
-  block += "\r\n";
-  // Every '|' starts a new line; empty pieces give empty lines.
-  std::size_t from = 0;
-  for (;;) {
-    const auto bar = text.find('|', from);
-    block.append(text, from, bar == std::string::npos ? std::string::npos : bar - from);
-    block += "\r\n";
-    if (bar == std::string::npos) {
-      break;
-    }
-    from = bar + 1;
-  }
-  if (!inputAtEnd) {
-    block += "\r\n";
-  }
-  output.write(block);
-}
-
-void WriteSubRipEntry(OutputFile& output, const SubtitleEntry& entry, long long number,
-                      double inputUnitsPerSecond, double outputUnitsPerSecond, bool inputAtEnd) {
-  WriteSubRipBlock(
-      output, number, ConvertUnits(entry.start, inputUnitsPerSecond, outputUnitsPerSecond),
-      ConvertUnits(entry.end, inputUnitsPerSecond, outputUnitsPerSecond), entry.text, inputAtEnd);
+const FormatDescription& SubRipFormat() {
+  static const FormatDescription description{
+      SubtitleFormat::SubRip,
+      "SubRip",
+      "srt",
+      false,
+      RecognisesSubRip,
+      [](LineReader& lines, long) -> std::unique_ptr<EntryReader> {
+        return std::make_unique<SubRipReader>(lines);
+      },
+      [](ByteSink& sink) -> std::unique_ptr<EntryWriter> {
+        return std::make_unique<SubRipWriter>(sink);
+      },
+  };
+  return description;
 }
 
 }  // namespace lumetra

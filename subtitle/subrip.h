@@ -1,27 +1,32 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "subtitle/output_file.h"
-#include "subtitle/subtitle_entry.h"
-#include "subtitle/text_reader.h"
+#include "subtitle/format.h"
 
 namespace lumetra {
 
-// Reads one block: number line, time line, text lines up to an empty line, and the first
-// character of the next block. Throws SubtitleError like the MicroDVD reader.
-void ReadSubRipEntry(TextReader& input, SubtitleEntry& entry);
+// Numbered blocks of a time line and text lines, timed in milliseconds. Blocks are found by
+// their time lines, so blank lines between them, missing or odd numbers and short time fields
+// read as other common tools read them.
+const FormatDescription& SubRipFormat();
 
-// "hh:mm:ss,mmm" of a whole number of milliseconds; hours may have more digits.
+// A time line: a time, "-->" and a time, with spaces or tabs around them and anything after
+// the second time. A time is an optional "-", hours (one digit or more), ":", minutes and
+// seconds (one or two digits each), then optionally "," or "." (or ":") and one to three
+// digits of milliseconds, read as a whole number.
+struct TimeLine {
+  enum class Kind { None, Times, TooLarge };  // TooLarge: 10^15 ms or more
+  Kind kind = Kind::None;
+  double start = 0;
+  double end = 0;
+};
+TimeLine ParseTimeLine(std::string_view line);
+
+// "hh:mm:ss,mmm" of a whole number of milliseconds; hours may have more digits, and a time
+// below 0 is written as 0.
 std::string SubRipTime(double milliseconds);
 void AppendSubRipTime(std::string& out, double milliseconds);
-
-// Writes one numbered block with its times converted to milliseconds, and the empty line
-// after it unless the input is at its end.
-void WriteSubRipEntry(OutputFile& output, const SubtitleEntry& entry, long long number,
-                      double inputUnitsPerSecond, double outputUnitsPerSecond, bool inputAtEnd);
-// The same with the end time given in milliseconds, written without conversion.
-void WriteSubRipBlock(OutputFile& output, long long number, double startMs, double endMs,
-                      const std::string& text, bool inputAtEnd);
 
 }  // namespace lumetra

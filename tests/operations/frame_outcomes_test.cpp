@@ -24,7 +24,7 @@ namespace {
 
 using testing::RecordingView;
 using testing::TempDir;
-using Run = std::function<OperationResult(CommonParams params, FrameView& view)>;
+using Run = std::function<void(CommonParams params, FrameView& view)>;
 
 using testing::kSrt;
 using testing::kSub;
@@ -46,31 +46,31 @@ CommonParams Common(const std::string& input, bool deleteSource = true,
   return params;
 }
 Run Sync(int shift) {
-  return [=](CommonParams p, FrameView& v) { return Synchronize(p, shift, v); };
+  return [=](CommonParams p, FrameView& v) { Synchronize(p, shift, v); };
 }
 Run ConvertTo(SubtitleFormat to) {
   return [=](CommonParams p, FrameView& v) {
     p.outputFormat = to;
-    return Convert(p, 0, v);
+    Convert(p, 0, v);
   };
 }
 Run Change(const char* current, const char* next) {
   return [=](CommonParams p, FrameView& v) {
-    return ChangeFrameRate({p.inputPath, current, next, '.', p.deleteSource, p.outputAsInput}, v);
+    ChangeFrameRate({p.inputPath, current, next, '.', p.deleteSource, p.outputAsInput}, v);
   };
 }
 Run CorrectAll() {
-  return [](CommonParams p, FrameView& v) { return Correct(p, {}, v); };
+  return [](CommonParams p, FrameView& v) { Correct(p, {}, v); };
 }
 Run DeleteWith(const char* begin, const char* end) {
-  return [=](CommonParams p, FrameView& v) { return DeleteComments(p, begin, end, v); };
+  return [=](CommonParams p, FrameView& v) { DeleteComments(p, begin, end, v); };
 }
 Run SplitWith(std::optional<double> segments, std::optional<double> frames) {
-  return [=](CommonParams p, FrameView& v) { return Split(p, SplitParams{segments, frames}, v); };
+  return [=](CommonParams p, FrameView& v) { Split(p, SplitParams{segments, frames}, v); };
 }
 Run Guess(const char* text, std::optional<double> length, std::optional<int> correction) {
   return [=](CommonParams p, FrameView& v) {
-    return GuessFrameRate({p.inputPath, text, length, correction, '.', p.deleteSource}, v);
+    GuessFrameRate({p.inputPath, text, length, correction, '.', p.deleteSource}, v);
   };
 }
 
@@ -121,6 +121,8 @@ TEST(Refusals, ShowOneMessageAndWriteNothing) {
       {kMicroDvd, Guess("0.5", 0.5, 0), "The length of the movie can't be 0!"},
       {kSubRip, Guess("7200", 7200, std::nullopt),
        "You can not guess the framerate of a SubRip subtitle", MessageIcon::Information},
+      {"Hello\r\n", Guess("7200", 7200, std::nullopt),
+       "The selected file is not a subtitle (or is an unknown format)"},
   };
   int row = 0;
   for (const auto& c : cases) {
@@ -128,14 +130,13 @@ TEST(Refusals, ShowOneMessageAndWriteNothing) {
     TempDir dir;
     const std::string input = c.content ? dir.write("m.sub", c.content) : "";
     RecordingView view;
-    const OperationResult result = c.run(Common(input), view);
-    EXPECT_EQ(result.outcome, Outcome::Refused);
+    c.run(Common(input), view);
     EXPECT_EQ(view.events, std::vector<std::string>{"message"});
     ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, MessageKind::Refusal);
     EXPECT_EQ(view.messages[0].text, c.text);
     EXPECT_EQ(view.messages[0].icon, c.icon);
     EXPECT_EQ(view.messages[0].title, "Lumetra 2.6 - Written by Taviel");
-    EXPECT_TRUE(result.outputs.empty());
     EXPECT_EQ(dir.names(),
               c.content ? std::vector<std::string>{"m.sub"} : std::vector<std::string>{});
   }
@@ -147,7 +148,6 @@ struct FailureCase {
   const char* content;  // nullptr: the input does not exist
   Run run;
   const char* earlier;  // a file of the output's name from an earlier run, or nullptr
-  Outcome outcome;
   long line;
   const char* text;  // after "An error has occurred!" and two line breaks; nullptr: any
   bool busy = true;  // false: fails before the busy state
@@ -156,40 +156,40 @@ struct FailureCase {
 // A run that fails leaves neither a partial output nor a temporary file; an earlier output
 // of the same name keeps its bytes and the source is not deleted.
 TEST(Failures, LeaveTheFolderAsItWas) {
-  const auto kFormat = Outcome::FormatFailure;
-  const auto kOther = Outcome::OtherFailure;
   const char* sync = "m - synchronized.sub";
+  const char* empty = "Error 62 : The file is empty (reading IN)";
+  // clang-format off
   const FailureCase cases[] = {
-      {"{1}{2}a\r\n{3}{4}b\r\n{5}{x}c\r\n{7}{8}d\r\n", Sync(100), sync, kFormat, 3, kFormatFailure},
-      {nullptr, Sync(100), sync, kOther, 0, "Error 53 : File not found (reading IN)"},
-      {"", Sync(100), sync, kOther, 1, "Error 62 : Input past end of file"},
-      {"Hello\r\n", Sync(100), sync, kOther, 0,
+      {"{1}{2}a\r\n{3}{4}b\r\n{5}{x}c\r\n{7}{8}d\r\n", Sync(100), sync, 3, kFormatFailure},
+      {nullptr, Sync(100), sync, 0, "Error 53 : File not found (reading IN)"},
+      {"", Sync(100), sync, 0, empty},
+      {"Hello\r\n", Sync(100), sync, 0,
        "Error 321 : The file is neither a MicroDVD nor a SubRip subtitle"},
-      {"{25}{75}a\r\n{2x}{5}b\r\n", ConvertTo(kSrt), "m - SubRip.srt", kFormat, 2, kFormatFailure},
-      {"Hello\r\n", ConvertTo(kSrt), "m - SubRip.srt", kOther, 0, nullptr},
-      {"{25}{75}a\r\n{123\r\n", ConvertTo(kSrt), "m - SubRip.srt", kOther, 2, nullptr},
-      {"{25}{50}a\r\n{25}{5x}b\r\n", Change("25", "24"), "m - 24fps.sub", kFormat, 2,
-       kFormatFailure},
-      {"{25}{50}a\r\n\r\n{ 25}{50}b\r\n", Change("25", "24"), "m - 24fps.sub", kFormat, 3,
-       kFormatFailure},
-      {"{25}{50}a\r\n{123\r\n", Change("25", "24"), "m - 24fps.sub", kOther, 2, nullptr},
-      {nullptr, Change("25", "24"), "m - 24fps.sub", kOther, 0,
-       "Error 53 : File not found (reading IN)", false},
-      {"", Change("25", "24"), "m - 24fps.sub", kOther, 1, nullptr, false},
-      {"{1}{2}l\r\n{3}{4}l\r\n{x}{6}l\r\n", CorrectAll(), "m - corrected.sub", kFormat, 3,
+      {"{99999999999999999999}{1}x\r\n", Sync(100), sync, 1,
+       "Error 6 : Number too large in line 1 (reading IN)"},
+      {"{25}{75}a\r\n{2x}{5}b\r\n", ConvertTo(kSrt), "m - SubRip.srt", 2, kFormatFailure},
+      {"Hello\r\n", ConvertTo(kSrt), "m - SubRip.srt", 0, nullptr},
+      {"{25}{75}a\r\n{123\r\n", ConvertTo(kSrt), "m - SubRip.srt", 2,
+       "Error 5 : Frame number not closed by '}' in line 2 (reading IN)"},
+      {"{25}{50}a\r\n{25}{5x}b\r\n", Change("25", "24"), "m - 24fps.sub", 2, kFormatFailure},
+      {"{25}{50}a\r\n\r\n{ 25}{50}b\r\n", Change("25", "24"), "m - 24fps.sub", 3, kFormatFailure},
+      {nullptr, Change("25", "24"), "m - 24fps.sub", 0, "Error 53 : File not found (reading IN)",
+       false},
+      {"", Change("25", "24"), "m - 24fps.sub", 0, empty, false},
+      {"{1}{2}l\r\n{3}{4}l\r\n{x}{6}l\r\n", CorrectAll(), "m - corrected.sub", 3,
        kFormatFailure},  // and no count
-      {"Hello l am\r\n", CorrectAll(), "m - corrected.sub", kOther, 0, nullptr},
-      {"{1}{2}[x] Hi\r\n{3}{4x}Bad\r\n", DeleteWith("[", "]"), "m - without comments.sub", kFormat,
-       2, kFormatFailure},
-      // The segment being written is left behind by no kind of failure.
-      {"Hello\r\nworld\r\n", SplitWith(2, 1000), "m - 1.sub", kOther, 0, nullptr},
-      {nullptr, SplitWith(2, 1000), nullptr, kOther, 0, nullptr},
-      {"", SplitWith(2, 1000), nullptr, kOther, 1, nullptr},
-      {"{1}{2}a\r\n{100}{2x0}Hi\r\n{3}{4}b\r\n", Guess("7200", 7200, std::nullopt), nullptr,
-       kFormat, 2, kFormatFailure},
-      {nullptr, Guess("7200", 7200, std::nullopt), nullptr, kOther, 0, nullptr, false},
-      {"", Guess("7200", 7200, std::nullopt), nullptr, kOther, 1, nullptr, false},
+      {"Hello l am\r\n", CorrectAll(), "m - corrected.sub", 0, nullptr},
+      {"{1}{2}[x] Hi\r\n{3}{4x}Bad\r\n", DeleteWith("[", "]"), "m - without comments.sub", 2,
+       kFormatFailure},
+      {"Hello\r\nworld\r\n", SplitWith(2, 1000), "m - 1.sub", 0, nullptr},
+      {nullptr, SplitWith(2, 1000), nullptr, 0, nullptr},
+      {"", SplitWith(2, 1000), nullptr, 0, empty},
+      {"{1}{2}a\r\n{100}{2x0}Hi\r\n{3}{4}b\r\n", Guess("7200", 7200, std::nullopt), nullptr, 2,
+       kFormatFailure},
+      {nullptr, Guess("7200", 7200, std::nullopt), nullptr, 0, nullptr, false},
+      {"", Guess("7200", 7200, std::nullopt), nullptr, 0, empty, false},
   };
+  // clang-format on
   int row = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE("row " + std::to_string(row++));
@@ -204,11 +204,10 @@ TEST(Failures, LeaveTheFolderAsItWas) {
       names.push_back("m.sub");
     }
     RecordingView view;
-    const OperationResult result = c.run(Common(input), view);
-    EXPECT_EQ(result.outcome, c.outcome);
-    EXPECT_EQ(result.failureLine, c.line);
-    EXPECT_TRUE(result.outputs.empty());
+    c.run(Common(input), view);
     ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, MessageKind::Failure);
+    EXPECT_EQ(view.messages[0].inputLine, c.line);
     EXPECT_EQ(view.messages[0].icon, MessageIcon::Critical);
     if (c.text) {
       std::string text = c.text;
@@ -288,19 +287,11 @@ TEST(Successes, ShowWhatTheWindowDoesInOrder) {
     TempDir dir;
     const std::string output = c.folder.empty() ? "" : dir.file(c.folder[0]);
     RecordingView view;
-    const OperationResult result =
-        c.run(Common(dir.write(c.inputName, c.content), c.deleteSource, c.outputAsInput), view);
-    ASSERT_EQ(result.outcome, Outcome::Completed);
+    c.run(Common(dir.write(c.inputName, c.content), c.deleteSource, c.outputAsInput), view);
     std::vector<std::string> events = c.events;
-    std::optional<std::string> source, information;
     for (auto& event : events) {
       if (event == "source:OUT") {
         event = "source:" + output;
-      }
-      if (event.starts_with("source:")) {
-        source = event.substr(7);
-      } else if (event.starts_with("info:")) {
-        information = event.substr(5);
       }
     }
     EXPECT_EQ(view.events, events);
@@ -309,9 +300,6 @@ TEST(Successes, ShowWhatTheWindowDoesInOrder) {
     EXPECT_EQ(view.messages[0].title, c.title);
     EXPECT_EQ(view.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(dir.names(), c.folder);
-    // The result tells the command line what the window was told.
-    EXPECT_EQ(result.newSource.value_or(""), source.value_or(""));
-    EXPECT_EQ(result.inputInformation, information);
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include "operations/end_frame_scan.h"
 #include "operations/guess_frame_rate.h"
-#include "operations/operation_result.h"
 #include "operations/recording_view.h"
 #include "subtitle/subtitle_error.h"
 #include "support/temp_dir.h"
@@ -26,20 +25,24 @@ TEST(GuessEndFrameTest, ReadsOnlyUsableLines) {
       {"[100}[200}x", 200.0},  // nor the brackets around it
       {"{}{7}x", 7.0},      {"{1}", std::nullopt},       {"", std::nullopt},
       {"{100", std::nullopt}, {"{100}{}Hi", std::nullopt}, {"{100}{200", std::nullopt},
-      {"{100}{200}", std::nullopt}, {"{100}x", std::nullopt}, {"Hello there", std::nullopt}};
+      {"{100}{200}", std::nullopt}, {"{100}x", std::nullopt}, {"Hello there", std::nullopt},
+      {"{1}{-5}x", std::nullopt}};
   // clang-format on
   for (const auto& c : cases) {
-    EXPECT_EQ(GuessEndFrame(c.line, 1), c.end) << c.line;
+    EXPECT_EQ(GuessEndFrame(c.line, 1, "m.sub"), c.end) << c.line;
   }
 }
 
-TEST(GuessEndFrameTest, ANonDigitInTheEndIsAFormatFailure) {
-  try {
-    GuessEndFrame("{100}{2x0}Hi", 7);
-    FAIL() << "no failure";
-  } catch (const SubtitleError& error) {
-    EXPECT_EQ(error.kind(), SubtitleError::Kind::Format);
-    EXPECT_EQ(error.line(), 7);
+TEST(GuessEndFrameTest, StopsAtANonDigitOrAnEndTooLargeToBeAFrame) {
+  for (const auto& [line, number] :
+       {std::pair{"{100}{2x0}Hi", 13}, std::pair{"{1}{1000000000000000}x", 6}}) {
+    try {
+      GuessEndFrame(line, 7, "m.sub");
+      ADD_FAILURE() << "no failure for " << line;
+    } catch (const SubtitleError& error) {
+      EXPECT_EQ(error.number(), number);
+      EXPECT_EQ(error.line(), 7);
+    }
   }
 }
 
@@ -68,31 +71,21 @@ TEST(GuessFrameRateTest, ShowsTheRoundedResult) {
       // The last usable line counts, not the largest end, and unusable lines are skipped.
       {"{0}{3000}x\r\n{10}{2400}y\r\n\r\n{1}\r\n{5}{}z\r\n", 100, none, '.', "24"},
       {"{\r\n", 7200, none, '.', "0"},
-      {"\xEF\xBB\xBF{1}{2500}x\n", 100, none, '.', "25"}};
+      {"\xEF\xBB\xBF{1}{2500}x\n", 100, none, '.', "25"},
+      // A frame-rate line ends nothing.
+      {"{1}{1}23.976\r\n", 100, none, '.', "0"}};
   // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input);
     TempDir dir;
     RecordingView view;
-    const OperationResult result = GuessFrameRate(
+    GuessFrameRate(
         {dir.write("movie.sub", c.input), "x", c.length, c.correction, c.separator, false}, view);
-    ASSERT_EQ(result.outcome, Outcome::Completed) << result.failureDescription;
-    ASSERT_TRUE(result.message.has_value());
-    EXPECT_EQ(result.message->text, std::string("Calculated framerate: ") + c.shown + " fps");
-    EXPECT_EQ(result.message->title, "Lumetra 2.6");
-    EXPECT_EQ(result.message->icon, MessageIcon::None);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, std::string("Calculated framerate: ") + c.shown + " fps");
+    EXPECT_EQ(view.messages[0].title, "Lumetra 2.6");
+    EXPECT_EQ(view.messages[0].icon, MessageIcon::None);
   }
-}
-
-TEST(GuessFrameRateTest, UnknownInputEndsSilently) {
-  TempDir dir;
-  RecordingView view;
-  const OperationResult result =
-      GuessFrameRate({dir.write("notes.txt", "Hello\r\n"), "7200", 7200, {}, '.', true}, view);
-  EXPECT_EQ(result.outcome, Outcome::Silent);
-  EXPECT_FALSE(result.message.has_value());
-  EXPECT_TRUE(view.events.empty());
-  EXPECT_TRUE(dir.exists("notes.txt"));
 }
 
 }  // namespace

@@ -25,6 +25,12 @@ class RecordingView : public FrameView {
     events.push_back("message");
   }
 
+  // True when the last message tells of a completed run.
+  bool completed() const {
+    return !messages.empty() && messages.back().kind == MessageKind::Completion;
+  }
+  std::string lastText() const { return messages.empty() ? "" : messages.back().text; }
+
   std::vector<std::string> events;
   std::vector<Message> messages;
 };

@@ -50,9 +50,11 @@ TEST(SplitTest, WritesEachSegment) {
        2, 25, {"{975}{1025}Cut\r\n", "{0}{25}Cut\r\n"}},
       {"ends before the first cut", "{100}{200}A\r\n{300}{400}B\r\n", kSub, 1000, 2, 25,
        {"{100}{200}A\r\n{300}{400}B\r\n"}},
-      {"a gap moves an entry one segment only",
+      {"a long gap leaves empty parts",
        "{100}{200}A\r\n{3500}{3600}B\r\n{3700}{3800}C\r\n", kSub, 1000, 5, 25,
-       {"{100}{200}A\r\n", "{2500}{2600}B\r\n", "{1700}{1800}C\r\n"}},
+       {"{100}{200}A\r\n", "", "", "{500}{600}B\r\n{700}{800}C\r\n"}},
+      {"every part declares the frame rate", "{1}{1}25\r\n{100}{200}A\r\n{1200}{1300}C\r\n",
+       kSub, 1000, 2, 25, {"{1}{1}25\r\n{100}{200}A\r\n", "{1}{1}25\r\n{200}{300}C\r\n"}},
       // At 23.976 fps 100006 frames make a segment of 100005 frames.
       {"segment length rounded down after the division",
        "{100004}{100005}A\r\n{100005}{100010}B\r\n", kSub, 100006, 2, 23.976,
@@ -91,13 +93,11 @@ TEST(SplitTest, WritesEachSegment) {
     const std::string extension = c.output == kSrt ? ".srt" : ".sub";
     dir.write("movie - 1" + extension, "earlier run\r\n");
     RecordingView view;
-    const OperationResult result = Split(params, SplitParams{c.segments, c.frames}, view);
-    ASSERT_EQ(result.outcome, Outcome::Completed) << result.failureDescription;
-    ASSERT_EQ(result.count, static_cast<long long>(c.expected.size()));
-    ASSERT_EQ(result.outputs.size(), c.expected.size());
+    Split(params, SplitParams{c.segments, c.frames}, view);
+    ASSERT_EQ(view.lastText(),
+              "The subtitle is split.\r\rNumber of segments: " + std::to_string(c.expected.size()));
     for (std::size_t k = 0; k < c.expected.size(); ++k) {
       const std::string name = "movie - " + std::to_string(k + 1) + extension;
-      EXPECT_EQ(result.outputs[k], dir.file(name));
       EXPECT_EQ(dir.read(name), c.expected[k]) << name;
     }
     EXPECT_EQ(dir.names().size(), c.expected.size() + 1) << "no other file, no temporary file";
@@ -111,7 +111,7 @@ TEST(SplitTest, EverySegmentCarriesTheOutputExtensionAndTheByteOrderMark) {
   params.inputPath = dir.write("movie.txt", std::string("\xEF\xBB\xBF") + kFourEntries);
   params.outputFormat = kSrt;
   RecordingView view;
-  ASSERT_EQ(Split(params, SplitParams{3, 1000}, view).outcome, Outcome::Completed);
+  Split(params, SplitParams{3, 1000}, view);
   EXPECT_EQ(dir.names(), (std::vector<std::string>{"movie - 1.srt", "movie - 2.srt",
                                                    "movie - 3.srt", "movie.txt"}));
   for (int k = 1; k <= 3; ++k) {
@@ -121,18 +121,17 @@ TEST(SplitTest, EverySegmentCarriesTheOutputExtensionAndTheByteOrderMark) {
   }
 }
 
-TEST(SplitTest, FormatFailureKeepsFinishedSegmentsAndLeavesNothingOfTheCurrentOne) {
+TEST(SplitTest, AFailureInALaterPartLeavesEveryEarlierFileAsItWas) {
   TempDir dir;
   CommonParams params;
-  params.inputPath = dir.write("movie.sub", "{100}{200}A\r\n{1200}{1300}C\r\n{1400}{15x0}Bad\r\n");
-  dir.write("movie - 2.sub", "earlier run\r\n");
+  params.inputPath = dir.write("movie.sub", "{100}{200}A\r\n{1200}{1300}C\r\n{2400}{25x0}Bad\r\n");
+  dir.write("movie - 1.sub", "earlier run 1\r\n");
+  dir.write("movie - 2.sub", "earlier run 2\r\n");
   RecordingView view;
-  const OperationResult result = Split(params, SplitParams{3, 1000}, view);
-  EXPECT_EQ(result.outcome, Outcome::FormatFailure);
-  EXPECT_EQ(result.failureLine, 3);
-  EXPECT_EQ(result.outputs, std::vector<std::string>{dir.file("movie - 1.sub")});
-  EXPECT_EQ(dir.read("movie - 1.sub"), "{100}{200}A\r\n");
-  EXPECT_EQ(dir.read("movie - 2.sub"), "earlier run\r\n");
+  Split(params, SplitParams{3, 1000}, view);
+  EXPECT_EQ(view.messages[0].inputLine, 3);
+  EXPECT_EQ(dir.read("movie - 1.sub"), "earlier run 1\r\n");
+  EXPECT_EQ(dir.read("movie - 2.sub"), "earlier run 2\r\n");
   EXPECT_EQ(dir.names().size(), 3u);
   EXPECT_EQ(view.events,
             (std::vector<std::string>{"busy:Lumetra 2.6 - Written by Taviel - splitting...",

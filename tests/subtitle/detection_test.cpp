@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
-#include "subtitle/subtitle_detection.h"
 #include "subtitle/subtitle_error.h"
+#include "subtitle/subtitle_input.h"
 #include "support/temp_dir.h"
 
 namespace lumetra {
@@ -12,85 +13,85 @@ namespace {
 struct DetectionCase {
   const char* name;
   std::string bytes;
-  DetectedKind expected;
+  const char* described;  // DescribeSubtitle(), or "Unknown subtitle"
 };
 
-const std::string kBom = "\xEF\xBB\xBF";
+const std::string kSubRip = "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n";
+const std::string kMicroDvd = "{1}{25}Hello\r\n{30}{50}World\r\n";
+
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char c : ascii) {
+    bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  }
+  return bytes;
+}
+
+std::string Utf32LittleEndian(const std::string& ascii) {
+  std::string bytes("\xFF\xFE\0\0", 4);
+  for (const char c : ascii) {
+    bytes += std::string{c, '\0', '\0', '\0'};
+  }
+  return bytes;
+}
 
 const DetectionCase kCases[] = {
-    // Nothing, or nothing after the first character, decides for nothing.
-    {"empty file", "", DetectedKind::Unknown},
-    {"brace alone", "{", DetectedKind::Unknown},
-    {"one alone", "1", DetectedKind::Unknown},
-    {"byte-order mark alone", kBom, DetectedKind::Unknown},
-    // One line: the first character decides once anything follows it.
-    {"one MicroDVD line", "{1}{25}Hello", DetectedKind::MicroDvd},
-    {"brace and a line break", "{\r\n", DetectedKind::MicroDvd},
-    {"one and a line break", "1\n", DetectedKind::SubRip},
-    {"one SubRip number line", "12", DetectedKind::SubRip},
-    // Two lines: both first characters count.
-    {"two MicroDVD lines", "{1}{25}Hello\r\n{30}{50}World\r\n", DetectedKind::MicroDvd},
-    {"SubRip block", "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n", DetectedKind::SubRip},
-    {"one then zero", "1\n0\n", DetectedKind::SubRip},
-    {"one then nine", "1\n9", DetectedKind::SubRip},
-    {"one then a letter", "1\na\n", DetectedKind::Unknown},
-    {"one then an empty line", "1\n\nx", DetectedKind::Unknown},
-    {"brace then one", "{1}{2}a\n1\n", DetectedKind::Unknown},
-    {"brace then empty line", "{1}{2}a\n\n{3}{4}b\n", DetectedKind::Unknown},
-    {"lone CR ends line 1", "{1}{2}a\r{3}{4}b", DetectedKind::MicroDvd},
-    // Everything else is refused, the bracket kind named on its own.
-    {"bracket", "[INFORMATION]\n", DetectedKind::SubViewer},
-    {"plain text", "Hello world\n", DetectedKind::Unknown},
-    {"leading space", " {1}{2}a\n{3}{4}b\n", DetectedKind::Unknown},
-    {"leading line break", "\n{1}{2}a\n", DetectedKind::Unknown},
-    // A UTF-8 byte-order mark is set aside before the first character is looked at.
-    {"MicroDVD after a byte-order mark", kBom + "{1}{25}Hi\r\n{30}{50}Yo\r\n",
-     DetectedKind::MicroDvd},
-    {"SubRip after a byte-order mark", kBom + "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n",
-     DetectedKind::SubRip},
-    {"half a byte-order mark", "\xEF\xBB{1}{2}a\n{3}{4}b\n", DetectedKind::Unknown},
+    {"empty file", "", "Unknown subtitle"},
+    {"byte-order mark alone", "\xEF\xBB\xBF", "Unknown subtitle"},
+    {"one MicroDVD line", "{1}{25}Hello", "MicroDVD subtitle"},
+    {"two MicroDVD lines", kMicroDvd, "MicroDVD subtitle"},
+    {"blank line between MicroDVD lines", "{1}{2}a\n\n{3}{4}b\n", "MicroDVD subtitle"},
+    {"brace then a number", "{1}{2}a\n1\n", "Unknown subtitle"},
+    {"SubRip block", kSubRip, "SubRip subtitle"},
+    {"SubRip from block 0 after blank lines", "\r\n \r\n0\r\n0:0:1 --> 0:0:2\r\nx",
+     "SubRip subtitle"},
+    {"SubRip without numbers", "00:00:01,000 --> 00:00:02,000\nx\n", "SubRip subtitle"},
+    {"a number alone", "1\n", "Unknown subtitle"},
+    {"a number then a letter", "1\na\n", "Unknown subtitle"},
+    {"bracket", "[INFORMATION]\n", "Unknown subtitle"},
+    {"plain text", "Hello world\n", "Unknown subtitle"},
+    {"UTF-8 mark", "\xEF\xBB\xBF" + kSubRip, "SubRip subtitle"},
+    {"half a mark", "\xEF\xBB{1}{2}a\n{3}{4}b\n", "Unknown subtitle"},
+    {"UTF-16 LE", Utf16(kSubRip, false), "SubRip subtitle (UTF-16)"},
+    {"UTF-16 BE", Utf16(kMicroDvd, true), "MicroDVD subtitle (UTF-16)"},
+    {"UTF-32 LE", Utf32LittleEndian(kSubRip), "SubRip subtitle (UTF-32)"},
+    {"declared rate", "{1}{1}23.976\r\n" + kMicroDvd, "MicroDVD subtitle (23.976 fps)"},
+    {"declared rate, UTF-16", Utf16("{0}{0}25\r\n" + kMicroDvd, false),
+     "MicroDVD subtitle (UTF-16, 25 fps)"},
+    {"declared rate nobody lists", "{1}{1}12.5\r\n" + kMicroDvd, "MicroDVD subtitle"},
+    {"a first line longer than 1 MiB", "{1}{2}" + std::string(3 << 20, 'x'), "Unknown subtitle"},
 };
 
-TEST(SubtitleDetection, RecognisesFilesByTheFirstCharactersOfTwoLines) {
+TEST(SubtitleDetection, RecognisesFilesByTheirOpeningLines) {
   testing::TempDir dir;
   for (const DetectionCase& c : kCases) {
-    const std::string path = dir.write("input.txt", c.bytes);
-    EXPECT_EQ(DetectedKindName(DetectSubtitleKind(path)), std::string(DetectedKindName(c.expected)))
+    EXPECT_EQ(DescribeSubtitle(InspectSubtitleFile(dir.write("input.txt", c.bytes))), c.described)
         << c.name;
   }
 }
 
-TEST(SubtitleDetection, LooksOnlyAtTheStartOfALongFile) {
+TEST(SubtitleDetection, RefusesWhatIsNoRegularFileWithoutWaiting) {
   testing::TempDir dir;
-  std::string bytes = "{1}{2}" + std::string(3'000'000, 'x') + "\n{3}{4}b\n";
-  EXPECT_EQ(DetectSubtitleKind(dir.write("long.sub", bytes)), DetectedKind::MicroDvd);
-}
-
-TEST(SubtitleDetection, NamesEachKindForTheUser) {
-  EXPECT_STREQ(DetectedKindName(DetectedKind::MicroDvd), "MicroDVD");
-  EXPECT_STREQ(DetectedKindName(DetectedKind::SubRip), "SubRip");
-  EXPECT_STREQ(DetectedKindName(DetectedKind::SubViewer), "SubVieuwer (NOT SUPPORTED!)");
-  EXPECT_STREQ(DetectedKindName(DetectedKind::Unknown), "Unknown");
-}
-
-TEST(SubtitleDetection, MissingFileFailsWithItsNumber) {
-  testing::TempDir dir;
-  try {
-    DetectSubtitleKind(dir.file("missing.srt"));
-    FAIL() << "a missing file was examined";
-  } catch (const SubtitleError& error) {
-    EXPECT_EQ(error.number(), error_number::kFileNotFound);
-    EXPECT_EQ(error.kind(), SubtitleError::Kind::Other);
-  }
-}
-
-TEST(SubtitleDetection, FolderFailsInsteadOfBeingJudged) {
-  testing::TempDir dir;
-  try {
-    DetectSubtitleKind(dir.path());
-    FAIL() << "a folder was examined";
-  } catch (const SubtitleError& error) {
-    EXPECT_EQ(error.number(), error_number::kPathFileAccess);
+  ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+  struct Case {
+    std::string path;
+    int number;
+    std::string description;
+  };
+  const Case cases[] = {
+      {dir.file("missing.sub"), 53, "File not found (reading " + dir.file("missing.sub") + ")"},
+      {dir.file("no/such.sub"), 76, "Path not found (reading " + dir.file("no/such.sub") + ")"},
+      {dir.path(), 75, "A folder, not a file (reading " + dir.path() + ")"},
+      {dir.file("pipe"), 75, "Not a regular file (reading " + dir.file("pipe") + ")"},
+  };
+  for (const Case& c : cases) {
+    try {
+      InspectSubtitleFile(c.path);
+      ADD_FAILURE() << c.path;
+    } catch (const SubtitleError& error) {
+      EXPECT_EQ(error.number(), c.number) << c.path;
+      EXPECT_EQ(std::string(error.description()), c.description);
+    }
   }
 }
 

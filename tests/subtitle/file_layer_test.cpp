@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "subtitle/format.h"
+#include "subtitle/line_reader.h"
 #include "subtitle/output_file.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_error.h"
-#include "subtitle/text_reader.h"
 #include "support/temp_dir.h"
 
 namespace lumetra {
@@ -13,76 +12,61 @@ namespace {
 
 using testing::TempDir;
 
-TEST(TextReader, LineBreaksReadAsOneCharacterWhateverTheirStyle) {
-  TempDir dir;
-  TextReader reader(dir.write("in", "a\r\nb\nc\rd"));
-  std::string line;
-  EXPECT_EQ(reader.readChar(), 'a');
-  EXPECT_TRUE(reader.atEndOfLine());
-  EXPECT_EQ(reader.readChar(), '\n');
-  EXPECT_EQ(reader.lineNumber(), 2);
-  reader.readLine(line);
-  EXPECT_EQ(line, "b");
-  reader.skipLine();
-  reader.readLine(line);
-  EXPECT_EQ(line, "d");
-  EXPECT_TRUE(reader.atEnd());
-  EXPECT_TRUE(reader.atEndOfLine());
-  EXPECT_THROW(reader.readChar(), SubtitleError);
-  EXPECT_THROW(reader.readLine(line), SubtitleError);
+std::vector<std::string> Lines(const std::string& bytes, TextEncoding* encoding = nullptr) {
+  LineReader reader(std::make_unique<MemorySource>(bytes));
+  std::vector<std::string> lines;
+  std::string_view line;
+  while (reader.next(line)) {
+    lines.emplace_back(line);
+  }
+  if (encoding) {
+    *encoding = reader.encoding();
+  }
+  return lines;
 }
 
-TEST(TextReader, CrLfSplitAcrossTheBufferIsOneBreak) {
-  TempDir dir;
-  std::string content(1 << 20, 'x');
+TEST(LineReader, EndsLinesAtCrLfLfAndCr) {
+  EXPECT_EQ(Lines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(Lines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+  // The first four bytes are read on their own, then 256 KiB at a time.
+  std::string content(4 + (256 << 10), 'x');
   content.back() = '\r';
   content += "\nnext";
-  TextReader reader(dir.write("in", content));
-  std::string line;
-  reader.readLine(line);
-  EXPECT_EQ(line.size(), (1u << 20) - 1);
-  reader.readLine(line);
-  EXPECT_EQ(line, "next");
+  const auto lines = Lines(content);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1], "next");
 }
 
-TEST(TextReader, SetsAsideAByteOrderMark) {
-  TempDir dir;
-  TextReader with(dir.write("bom", "\xEF\xBB\xBF{1}{2}x"));
-  EXPECT_TRUE(with.hasByteOrderMark());
-  EXPECT_EQ(with.readChar(), '{');
-  TextReader without(dir.write("plain", "\xEF\xBBx"));
-  EXPECT_FALSE(without.hasByteOrderMark());
-  EXPECT_EQ(without.readChar(), '\xEF');
-}
-
-TEST(TextReader, ReportsMissingFilesAndFolders) {
-  TempDir dir;
-  struct Case {
-    std::string path;
-    int number;
-  };
-  for (const Case& c : {Case{dir.file("missing.sub"), 53}, Case{dir.file("no/such.sub"), 76},
-                        Case{dir.path(), 75}}) {
-    try {
-      TextReader reader(c.path);
-      FAIL() << c.path;
-    } catch (const SubtitleError& error) {
-      EXPECT_EQ(error.kind(), SubtitleError::Kind::Other);
-      EXPECT_EQ(error.number(), c.number) << c.path;
-    }
+TEST(LineReader, RefusesALineLongerThan1MiB) {
+  EXPECT_EQ(Lines(std::string(1 << 20, 'x')).size(), 1u);
+  try {
+    Lines("ok\n" + std::string((1 << 20) + 1, 'x') + "\n");
+    FAIL() << "a line of more than 1 MiB was read";
+  } catch (const SubtitleError& error) {
+    EXPECT_EQ(error.line(), 2);
+    EXPECT_EQ(std::string(error.description()),
+              "Line longer than 1 MiB at line 2 (reading memory)");
   }
 }
 
-TEST(FormatTest, FirstCharacterDecides) {
-  TempDir dir;
-  EXPECT_EQ(DetectFileFormat(dir.write("a", "{1}{2}x")), SubtitleFormat::MicroDvd);
-  EXPECT_EQ(DetectFileFormat(dir.write("b", "1\r\n")), SubtitleFormat::SubRip);
-  EXPECT_EQ(DetectFileFormat(dir.write("c",
-                                       "\xEF\xBB\xBF"
-                                       "1\r\n")),
-            SubtitleFormat::SubRip);
-  EXPECT_EQ(DetectFileFormat(dir.write("d", "2\r\n")), SubtitleFormat::Unknown);
-  EXPECT_THROW(DetectFileFormat(dir.write("e", "")), SubtitleError);
+TEST(LineReader, TurnsUtf16IntoUtf8AndBack) {
+  // "a", U+1F600 as a surrogate pair, a lone high surrogate, U+00E9, then a line break.
+  const std::string utf16(
+      "\xFF\xFE"
+      "a\0"
+      "\x3D\xD8\x00\xDE"
+      "\x3D\xD8"
+      "\xE9\0"
+      "\n\0",
+      14);
+  TextEncoding encoding{};
+  const auto lines = Lines(utf16, &encoding);
+  EXPECT_EQ(encoding, TextEncoding::Utf16Le);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "a\xF0\x9F\x98\x80\xED\xA0\xBD\xC3\xA9");
+  std::string back;
+  EncodeUtf8(lines[0] + "\n", TextEncoding::Utf16Le, back);
+  EXPECT_EQ(std::string(ByteOrderMark(TextEncoding::Utf16Le)) + back, utf16);
 }
 
 TEST(OutputFile, AppearsOnlyWhenCommitted) {

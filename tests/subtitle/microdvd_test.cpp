@@ -1,96 +1,109 @@
 #include <gtest/gtest.h>
 
 #include "reader_support.h"
+#include "subtitle/entry_io.h"
+#include "subtitle/line_reader.h"
 #include "subtitle/microdvd.h"
 #include "subtitle/subtitle_error.h"
-#include "support/temp_dir.h"
 
 namespace lumetra {
 namespace {
 
 using testing::ReadAll;
+using testing::Show;
 
 struct LineCase {
-  const char* line;
-  double start;
-  double end;
-  const char* text;
+  const char* name;
+  const char* content;
+  const char* entries;  // as Show() writes them
 };
 
-class MicroDvdLineTest : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(MicroDvdLineTest, ReadsStartEndAndText) {
-  const LineCase& c = GetParam();
-  const auto entries = ReadAll(std::string(c.line) + "\r\n", SubtitleFormat::MicroDvd);
-  ASSERT_EQ(entries.size(), 1u) << c.line;
-  EXPECT_EQ(entries[0].start, c.start) << c.line;
-  EXPECT_EQ(entries[0].end, c.end) << c.line;
-  EXPECT_EQ(entries[0].text, c.text) << c.line;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Grammar, MicroDvdLineTest,
-    ::testing::Values(LineCase{"{1200}{1350}Hello|world", 1200, 1350, "Hello|world"},
-                      LineCase{"{1200}{}Hello", 1200, 0, "Hello"}, LineCase{"{0}{25}x", 0, 25, "x"},
-                      LineCase{"{}{}x", 0, 0, "x"}, LineCase{"{1}}", 1, 0, ""},
-                      // The opening character and the one after the first '}' are not read.
-                      LineCase{"[100}[200}x", 100, 200, "x"}, LineCase{"{1}{2}a}b", 1, 2, "a}b"},
-                      LineCase{"{10}{20}", 10, 20, ""},
-                      LineCase{"{5}{6}\xe9t\xe9 \xc3\xa9", 5, 6, "\xe9t\xe9 \xc3\xa9"}));
-
-TEST(MicroDvdReader, ShortLinesGiveNoEntry) {
-  const auto entries = ReadAll("\r\n{1}\r\n{2}{3}a\r\nab\r\n", SubtitleFormat::MicroDvd);
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0].start, 2);
-}
-
-TEST(MicroDvdReader, EveryLineBreakStyleGivesTheSameEntries) {
-  for (const char* breakText : {"\r\n", "\n", "\r"}) {
-    const std::string br = breakText;
-    const auto entries =
-        ReadAll("{1}{2}a" + br + br + "{3}{4}b|c" + br + "{5}{}d", SubtitleFormat::MicroDvd);
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[1].text, "b|c");
-    EXPECT_EQ(entries[2].start, 5);
+TEST(MicroDvdReader, ReadsStartEndAndText) {
+  const LineCase cases[] = {
+      {"a line", "{1200}{1350}Hello|world", "1200 1350 Hello/world"},
+      {"no end", "{1200}{}Hello", "1200 0 Hello"},
+      {"no frames", "{}{}x", "0 0 x"},
+      {"ends after the skipped character", "{1}}", "1 0 "},
+      {"brackets not looked at", "[100}[200}x", "100 200 x"},
+      {"brace in the text", "{1}{2}a}b", "1 2 a}b"},
+      {"negative frames", "{-5}{-2}x", "-5 -2 x"},
+      {"8-bit text", "{5}{6}\xe9t\xe9 \xc3\xa9", "5 6 \xe9t\xe9 \xc3\xa9"},
+      {"short and blank lines give nothing", "\r\n{1}\r\n \t \r\n{2}{3}a\r\nab\r\n", "2 3 a"},
+      {"every line break style", "{1}{2}a\r\n\n{3}{4}b\r{5}{}c", "1 2 a ; 3 4 b ; 5 0 c"},
+  };
+  for (const LineCase& c : cases) {
+    EXPECT_EQ(Show(ReadAll(c.content, SubtitleFormat::MicroDvd)), c.entries) << c.name;
   }
 }
 
 struct FailureCase {
   const char* line;
-  SubtitleError::Kind kind;
+  int number;  // 13 for a format failure
 };
 
-class MicroDvdFailureTest : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(MicroDvdFailureTest, StopsWithItsKindAndLine) {
-  const FailureCase& c = GetParam();
-  try {
-    ReadAll(std::string("{1}{2}ok\r\n") + c.line + "\r\n", SubtitleFormat::MicroDvd);
-    FAIL() << "no failure for " << c.line;
-  } catch (const SubtitleError& error) {
-    EXPECT_EQ(error.kind(), c.kind) << c.line;
-    EXPECT_EQ(error.line(), 2) << c.line;
+TEST(MicroDvdReader, StopsAtTheLineItCannotRead) {
+  const FailureCase cases[] = {
+      {"{100]{200}x", 13},
+      {"{ 100}{200}x", 13},
+      {"{100}{2x0}Hi", 13},
+      {"{12345", 5},
+      {"{1}{234", 5},
+      {"{1000000000000000}{1}x", 6},
+      {"{99999999999999999999999999999999999999999999}{1}x", 6},
+  };
+  for (const FailureCase& c : cases) {
+    try {
+      ReadAll(std::string("{1}{2}ok\r\n") + c.line + "\r\n", SubtitleFormat::MicroDvd);
+      ADD_FAILURE() << "no failure for " << c.line;
+    } catch (const SubtitleError& error) {
+      EXPECT_EQ(error.number(), c.number) << c.line;
+      EXPECT_EQ(error.line(), 2) << c.line;
+    }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Grammar, MicroDvdFailureTest,
-                         ::testing::Values(FailureCase{"{100]{200}x", SubtitleError::Kind::Format},
-                                           FailureCase{"{ 100}{200}x", SubtitleError::Kind::Format},
-                                           FailureCase{"{-5}{200}x", SubtitleError::Kind::Format},
-                                           FailureCase{"{100}{2x0}Hi", SubtitleError::Kind::Format},
-                                           FailureCase{"{12345", SubtitleError::Kind::Other},
-                                           FailureCase{"{1}{234", SubtitleError::Kind::Other}));
+struct RateLineCase {
+  const char* name;
+  const char* content;
+  double rate;  // 0: no frame-rate line
+  const char* entries;
+};
 
-TEST(MicroDvdWriter, WritesFramesAndEmptyEnds) {
-  testing::TempDir dir;
-  {
-    OutputFile out(dir.file("out.sub"));
-    WriteMicroDvdEntry(out, {0, 0, "x"}, 25, 25);
-    WriteMicroDvdEntry(out, {1000, 1100, "Hello|world"}, 25, 23.976);
-    WriteMicroDvdEntry(out, {1000, 0, "Hi"}, 25, 23.976);
-    out.commit();
+TEST(MicroDvdReader, TakesAFirstEntryOfOnlyANumberAsTheFrameRate) {
+  const RateLineCase cases[] = {
+      {"23.976", "{1}{1}23.976\r\n{10}{20}a\r\n", 23.976, "10 20 a"},
+      {"comma, frames 0", "{0}{0}29,97\n{10}{20}a", 29.97, "10 20 a"},
+      {"after blank lines", "\r\n{1}{1}25.000\r\n{10}{20}a", 25, "10 20 a"},
+      {"a rate nobody lists", "{1}{1}12.5\r\n", 12.5, ""},
+      {"frames differ", "{1}{2}25\r\n", 0, "1 2 25"},
+      {"words", "{1}{1}25 fps\r\n", 0, "1 1 25 fps"},
+      {"not the first entry", "{10}{20}a\r\n{1}{1}25\r\n", 0, "10 20 a ; 1 1 25"},
+  };
+  for (const RateLineCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string content = c.content;
+    LineReader lines(std::make_unique<MemorySource>(content));
+    const auto found = FindFrameRateLine(lines);
+    EXPECT_EQ(found ? found->rate : 0, c.rate);
+    EXPECT_EQ(Show(ReadAll(c.content, SubtitleFormat::MicroDvd)), c.entries);
   }
-  EXPECT_EQ(dir.read("out.sub"), "{0}{}x\r\n{959}{1055}Hello|world\r\n{959}{}Hi\r\n");
+  LineReader lines(std::make_unique<MemorySource>("{1}{1}23,976"));
+  EXPECT_EQ(DeclaringRate(*FindFrameRateLine(lines), "25"), "{1}{1}25");
+}
+
+class Collect final : public ByteSink {
+ public:
+  void write(std::string_view bytes) override { text.append(bytes); }
+  std::string text;
+};
+
+TEST(MicroDvdWriter, WritesFramesEmptyEndsAndBars) {
+  Collect out;
+  const auto writer = MicroDvdFormat().writer(out);
+  writer->write({0, 0, "x"}, false, 1, false);
+  writer->write({959, 1055, "Hello\nworld|!"}, true, 2, false);
+  writer->write({-3, 0, "Hi"}, true, 3, true);
+  EXPECT_EQ(out.text, "{0}{}x\r\n{959}{1055}Hello|world|!\r\n{0}{0}Hi\r\n");
 }
 
 }  // namespace

@@ -1,28 +1,53 @@
 #include "reader_support.h"
 
-#include "subtitle/microdvd.h"
-#include "subtitle/subrip.h"
-#include "subtitle/text_reader.h"
-#include "support/temp_dir.h"
+#include "subtitle/entry_io.h"
+#include "subtitle/subtitle_input.h"
 
 namespace lumetra::testing {
 
 std::vector<SubtitleEntry> ReadAll(const std::string& content, SubtitleFormat format) {
-  TempDir dir;
-  TextReader reader(dir.write("input", content));
+  SubtitleInput input(LineReader(std::make_unique<MemorySource>(content)));
+  const long frameRateLine = input.frameRateLine() ? input.frameRateLine()->lineNumber : 0;
+  const auto reader = Describe(format)->reader(input.lines(), frameRateLine);
   std::vector<SubtitleEntry> entries;
   SubtitleEntry entry;
-  while (!reader.atEnd()) {
-    if (format == SubtitleFormat::MicroDvd) {
-      if (ReadMicroDvdEntry(reader, entry)) {
-        entries.push_back(entry);
-      }
-    } else {
-      ReadSubRipEntry(reader, entry);
+  for (EntryReader::Step step; (step = reader->next(entry)) != EntryReader::Step::End;) {
+    if (step == EntryReader::Step::Entry) {
       entries.push_back(entry);
     }
   }
   return entries;
+}
+
+std::string WithLineBreaks(const std::string& content, const std::string& lineBreak) {
+  std::string converted;
+  for (const char c : content) {
+    if (c == '\n') {
+      converted += lineBreak;
+    } else {
+      converted += c;
+    }
+  }
+  return converted;
+}
+
+}  // namespace lumetra::testing
+
+namespace lumetra::testing {
+
+std::string Show(const std::vector<SubtitleEntry>& entries) {
+  std::string shown;
+  for (const SubtitleEntry& entry : entries) {
+    if (!shown.empty()) {
+      shown += " ; ";
+    }
+    shown += std::to_string(static_cast<long long>(entry.start)) + " " +
+             std::to_string(static_cast<long long>(entry.end)) + " ";
+    for (const char c : entry.text) {
+      shown += c == kLineBreak ? '/' : c;
+    }
+  }
+  return shown;
 }
 
 }  // namespace lumetra::testing

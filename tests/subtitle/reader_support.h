@@ -8,8 +8,19 @@
 
 namespace lumetra::testing {
 
-// Reads every entry of `content` with the reader of `format`, as the operation loop does.
-// Throws SubtitleError like the readers.
+// Reads every entry of `content` with the reader of `format`, as the operation loop does,
+// after the input's own look at its opening lines. Throws SubtitleError like the readers.
 std::vector<SubtitleEntry> ReadAll(const std::string& content, SubtitleFormat format);
+
+// The same content with every LF line break written as `lineBreak` ("\r\n", "\r").
+std::string WithLineBreaks(const std::string& content, const std::string& lineBreak);
+
+}  // namespace lumetra::testing
+
+namespace lumetra::testing {
+
+// Entries as one line for comparing: "start end text" joined by " ; ", line breaks inside a
+// text shown as "/".
+std::string Show(const std::vector<SubtitleEntry>& entries);
 
 }  // namespace lumetra::testing

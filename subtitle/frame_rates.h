@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace lumetra {
+
+// The frame rates a user chooses from, in list order; a stored list position indexes this.
+struct ListedFrameRate {
+  std::string_view text;  // as the lists show it, "." as decimal point
+  double value;
+};
+inline constexpr std::array<ListedFrameRate, 5> kFrameRates{{
+    {"23.976", 23.976},
+    {"24", 24},
+    {"25", 25},
+    {"29.97", 29.97},
+    {"30", 30},
+}};
+// Position of "25", the rate chosen when nothing else is known.
+inline constexpr int kDefaultFrameRatePosition = 2;
+
+// The listed rate equal to `rate` once both are rounded to three decimals; nullptr for any
+// other rate.
+const ListedFrameRate* ListedRateOf(double rate);
+
+}  // namespace lumetra

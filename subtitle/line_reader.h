@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "subtitle/byte_source.h"
+#include "subtitle/text_encoding.h"
+
+namespace lumetra {
+
+// Reads an input line by line. A line ends at CR LF, at a lone LF or at a lone CR. The
+// byte-order mark at the start tells the encoding: it is set aside, and UTF-16 or UTF-32 text
+// is turned into UTF-8; any other bytes pass through unchanged. A line may be 1 MiB long;
+// a longer one is a failure that names it, so memory stays flat for any input.
+class LineReader {
+ public:
+  static constexpr std::size_t kLongestLine = std::size_t{1} << 20;
+
+  explicit LineReader(std::unique_ptr<ByteSource> source);
+
+  // The next line without its break; false at the end. The view lasts until the next call
+  // of any member.
+  bool next(std::string_view& line);
+  bool atEnd();
+  // Number of the line `next` gave last, counting from 1.
+  long lineNumber() const { return line_; }
+  // Back to the first line, for a second look at an input that was opened once.
+  void rewind();
+
+  TextEncoding encoding() const { return encoding_; }
+  // True when the input holds no byte at all (not even a byte-order mark).
+  bool holdsNoByte() const { return !anyByte_; }
+  // The input's path, for the failures that name it.
+  const std::string& name() const { return source_->name(); }
+
+ private:
+  void start();
+  bool fill();                          // false when the input has nothing more
+  void append(std::string_view bytes);  // read bytes, decoded where need be
+
+  std::unique_ptr<ByteSource> source_;
+  TextEncoding encoding_ = TextEncoding::Bytes;
+  Utf8Decoder decoder_{TextEncoding::Bytes};
+  std::unique_ptr<char[]> buffer_;  // text not yet given out: [begin_, end_)
+  std::string raw_;
+  std::string decoded_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool eof_ = false;
+  bool anyByte_ = false;
+  long line_ = 0;
+};
+
+}  // namespace lumetra

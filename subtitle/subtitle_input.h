@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "subtitle/entry_io.h"
+#include "subtitle/format.h"
+#include "subtitle/frame_rates.h"
+#include "subtitle/line_reader.h"
+#include "subtitle/microdvd.h"
+#include "subtitle/text_encoding.h"
+
+namespace lumetra {
+
+// An input subtitle, opened once: only a regular file is taken, its byte-order mark tells its
+// encoding, its opening lines its format, and a MicroDVD file may declare its frame rate in
+// its first line. Then it stands at its start for reading. Throws SubtitleError: the failures
+// of opening and reading, and "The file is empty" for a file without a single byte.
+class SubtitleInput {
+ public:
+  explicit SubtitleInput(const std::string& path);
+  explicit SubtitleInput(LineReader lines);
+
+  SubtitleFormat format() const { return format_; }
+  TextEncoding encoding() const { return lines_.encoding(); }
+  const std::optional<FrameRateLine>& frameRateLine() const { return frameRateLine_; }
+  // The declared frame rate when it is one of the listed rates, else nullptr.
+  const ListedFrameRate* listedFrameRate() const;
+  // The entries from the start; throws for a file of no known format.
+  EntryReader& entries();
+  // The lines from the start, for an operation that reads them its own way.
+  LineReader& lines();
+
+ private:
+  LineReader lines_;
+  SubtitleFormat format_ = SubtitleFormat::Unknown;
+  std::optional<FrameRateLine> frameRateLine_;
+  std::unique_ptr<EntryReader> entries_;
+};
+
+// What choosing a file tells of it.
+struct SubtitleFileFacts {
+  SubtitleFormat format = SubtitleFormat::Unknown;
+  TextEncoding encoding = TextEncoding::Bytes;
+  const ListedFrameRate* frameRate = nullptr;  // a listed rate its frame-rate line declares
+};
+// Unknown for an empty file or one of no known format. Throws SubtitleError when the file
+// cannot be opened or read.
+SubtitleFileFacts InspectSubtitleFile(const std::string& path);
+// "MicroDVD subtitle", with what else a user should know: "SubRip subtitle (UTF-16)",
+// "MicroDVD subtitle (23.976 fps)".
+std::string DescribeSubtitle(const SubtitleFileFacts& facts);
+
+}  // namespace lumetra
