@@ -20,9 +20,18 @@ struct ShiftCase {
   double rate;
   SubtitleFormat output;
   int shift;
-  const char* input;
-  const char* expected;
+  std::string input;
+  std::string expected;
 };
+
+// UTF-16 LE with its mark, of 8-bit text taken as Latin-1.
+std::string Utf16(const std::string& latin1) {
+  std::string bytes = "\xFF\xFE";
+  for (const char c : latin1) {
+    bytes += std::string{c, '\0'};
+  }
+  return bytes;
+}
 
 TEST(Synchronize, WritesShiftedEntries) {
   const ShiftCase cases[] = {
@@ -43,11 +52,16 @@ TEST(Synchronize, WritesShiftedEntries) {
        "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xC3\xA9t\xC3\xA9\r\n",
        "\xEF\xBB\xBF"
        "1\r\n00:00:02,000 --> 00:00:03,000\r\n\xC3\xA9t\xC3\xA9\r\n"},
+      // Every byte of the text stays: a Big5 character whose second byte is "|", UTF-16.
+      {25, kSrt, 1000, "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xA7|\xA4@ a|b\r\n",
+       "1\r\n00:00:02,000 --> 00:00:03,000\r\n\xA7|\xA4@ a|b\r\n"},
+      {25, kSrt, 1000, Utf16("1\r\n00:00:01,000 --> 00:00:02,000\r\n\xE9t\xE9|\r\n"),
+       Utf16("1\r\n00:00:02,000 --> 00:00:03,000\r\n\xE9t\xE9|\r\n")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input);
     TempDir dir;
-    const bool subrip = c.input[0] != '{';
+    const bool subrip = c.input.find('{') == std::string::npos;
     const std::string input = dir.write(subrip ? "movie.srt" : "movie.sub", c.input);
     RecordingView view;
     Synchronize(Params(input, c.output, c.rate), c.shift, view);
