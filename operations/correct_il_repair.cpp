@@ -143,8 +143,10 @@ void SecondPassAll(WorkingText& t, long long& count) {
     WriteAll(t, 0, count);
   }
   for (long j = 1; j <= n - 3; ++j) {  // E2
-    const bool wordEnds = j == n - 3 || OneOf(t[j + 3], " ,!.?\n-") || IsSmallLetter(t[j + 3]);
-    if (IsAllAt(t, j) && OneOf(t[j - 1], " \n-") && wordEnds) {
+    if (!IsAllAt(t, j) || !OneOf(t[j - 1], " \n-")) {
+      continue;
+    }
+    if (j == n - 3 || OneOf(t[j + 3], " ,!.?\n-") || IsSmallLetter(t[j + 3])) {
       WriteAll(t, j, count);
     }
   }

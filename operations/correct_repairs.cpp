@@ -10,7 +10,7 @@ namespace {
 using namespace correct_detail;
 
 bool IsSpaceBetweenDigits(const WorkingText& t, long space) {
-  return IsDigit(t[space - 1]) && t[space] == kSpace && IsDigit(t[space + 1]);
+  return t[space] == kSpace && IsDigit(t[space - 1]) && IsDigit(t[space + 1]);
 }
 
 void RemoveSpace(WorkingText& t, long space, long long& count) {
@@ -21,6 +21,9 @@ void RemoveSpace(WorkingText& t, long space, long long& count) {
 }  // namespace
 
 RepairedText RepairQuotes(std::string text) {
+  if (text.find("''") == std::string::npos) {
+    return {std::move(text), 0};
+  }
   WorkingText t(std::move(text));
   long long count = 0;
   // The character that moves into place k after a removal is not looked at: a double quote
@@ -35,6 +38,9 @@ RepairedText RepairQuotes(std::string text) {
 }
 
 RepairedText RepairFullStops(std::string text) {
+  if (text.find('.') == std::string::npos) {
+    return {std::move(text), 0};
+  }
   WorkingText t(std::move(text));
   long long count = 0;
   // Skipping the character that moves into place k keeps "?.." at "?.": only a full stop
@@ -49,6 +55,9 @@ RepairedText RepairFullStops(std::string text) {
 }
 
 RepairedText RepairDigitSpaces(std::string text) {
+  if (text.find(' ') == std::string::npos) {
+    return {std::move(text), 0};
+  }
   WorkingText t(std::move(text));
   long long count = 0;
   // The first two places, the scan, then the last place, each on the text as changed so far.
