@@ -15,7 +15,21 @@ struct CorrectSettings {
   CorrectLanguage language = CorrectLanguage::English;
 };
 
+// Runs the repairs over every entry; one counter for the whole run.
+class CorrectRepairs final : public EntryTransform {
+ public:
+  explicit CorrectRepairs(const CorrectSettings& settings) : settings_(settings) {}
+  bool apply(SubtitleEntry& entry, double inputUnitsPerSecond) override;
+  long long corrections() const { return corrections_; }
+
+ private:
+  const CorrectSettings& settings_;
+  long long corrections_ = 0;
+};
+
 // Repairs every entry and writes base name + " - corrected" in the output format.
 void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view);
+// "Number of corrections: 8", the count a run reports.
+std::string CorrectionCount(long long corrections);
 
 }  // namespace lumetra

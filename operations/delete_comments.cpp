@@ -5,37 +5,28 @@
 #include "operations/comment_scan.h"
 
 namespace lumetra {
-namespace {
+bool CommentRemoval::apply(SubtitleEntry& entry, double) {
+  CommentScanResult scanned = RemoveComments(entry.text, begin_, end_);
+  comments_ += scanned.comments;
+  entry.text = std::move(scanned.text);
+  return !entry.text.empty();
+}
 
-// Removes the comments of every entry and drops the entries left without text; one counter
-// for the whole run.
-class CommentRemoval final : public EntryTransform {
- public:
-  CommentRemoval(const std::string& begin, const std::string& end) : begin_(begin), end_(end) {}
-  bool apply(SubtitleEntry& entry, double) override {
-    CommentScanResult scanned = RemoveComments(entry.text, begin_, end_);
-    comments_ += scanned.comments;
-    entry.text = std::move(scanned.text);
-    return !entry.text.empty();
+std::string CommentCharactersRefusal(const std::string& begin, const std::string& end) {
+  if (begin.empty()) {
+    return "Enter the begin character!";
   }
-  long long comments() const { return comments_; }
+  return end.empty() ? "Enter the end character!" : "";
+}
 
- private:
-  const std::string& begin_;
-  const std::string& end_;
-  long long comments_ = 0;
-};
-
-}  // namespace
+std::string CommentCount(long long comments) {
+  return "Number of deleted comments: " + std::to_string(comments);
+}
 
 void DeleteComments(const CommonParams& params, const std::string& begin, const std::string& end,
                     FrameView& view) {
-  if (begin.empty()) {
-    Refuse(view, "Enter the begin character!");
-    return;
-  }
-  if (end.empty()) {
-    Refuse(view, "Enter the end character!");
+  if (const std::string refusal = CommentCharactersRefusal(begin, end); !refusal.empty()) {
+    Refuse(view, refusal);
     return;
   }
   constexpr EntryOperation kDeleteComments{" - Written by Taviel - deleting comments...",
@@ -43,8 +34,8 @@ void DeleteComments(const CommonParams& params, const std::string& begin, const 
   CommentRemoval removal(begin, end);
   if (RunEntryOperation(params, kDeleteComments, removal, view)) {
     view.resetShift();
-    Complete(view, std::string("The comments are deleted.") + kCR +
-                       "Number of deleted comments: " + std::to_string(removal.comments()));
+    Complete(view,
+             std::string("The comments are deleted.") + kCR + CommentCount(removal.comments()));
   }
 }
 
