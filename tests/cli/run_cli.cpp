@@ -8,12 +8,16 @@
 
 namespace lumetra::testing {
 
-CliRun RunCliProcess(const std::vector<std::string>& args, const std::string& stdoutPath) {
+CliRun RunCliProcess(const std::vector<std::string>& args, const std::string& stdoutPath,
+                     const std::function<void()>& inChild) {
   TempDir dir;
   const std::string outPath = stdoutPath.empty() ? dir.file("out") : stdoutPath;
   const std::string errPath = dir.file("err");
   const pid_t child = fork();
   if (child == 0) {
+    if (inChild) {
+      inChild();
+    }
     const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     dup2(out, 1);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "subtitle/format.h"
@@ -120,6 +121,36 @@ TEST(OutputFile, FailsWhereNoFileCanBeCreated) {
     EXPECT_EQ(error.number(), 76);
   }
   EXPECT_EQ(dir.names(), std::vector<std::string>{"plain"});
+}
+
+// A new file gets 0666 less the umask, as any new file; a replaced one keeps its mode.
+TEST(OutputFile, ModeFollowsTheUmaskOrTheReplacedFile) {
+  struct Case {
+    const char* name;
+    mode_t umask;
+    int replacedMode;  // -1: nothing to replace
+    mode_t mode;
+  };
+  for (const Case& c :
+       {Case{"new, umask 022", 022, -1, 0644}, Case{"new, umask 077", 077, -1, 0600},
+        Case{"replaces a private file", 022, 0600, 0600},
+        Case{"replaces a shared file", 077, 0664, 0664}}) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const std::string target = dir.file("out.srt");
+    if (c.replacedMode >= 0) {
+      dir.write("out.srt", "earlier");
+      ::chmod(target.c_str(), static_cast<mode_t>(c.replacedMode));
+    }
+    struct RestoredUmask {
+      mode_t saved;
+      ~RestoredUmask() { ::umask(saved); }
+    } restored{::umask(c.umask)};
+    OutputFile(target).commit();
+    struct stat written {};
+    ASSERT_EQ(::stat(target.c_str(), &written), 0);
+    EXPECT_EQ(written.st_mode & 0777, c.mode);
+  }
 }
 
 struct PathCase {
