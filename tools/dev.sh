@@ -27,7 +27,7 @@ install_missing() {
 jobs=$(nproc 2>/dev/null || echo 2)
 
 # Fuzzes each reader briefly. A finding fails the run and prints the fuzzer's report; the
-# corpus and the input that failed stay under build-fuzz/, nothing is written to /tmp.
+# corpus it grew and the input that failed stay under build-fuzz/.
 fuzz_readers() {
   CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=Release
   cmake --build build-fuzz -j"$jobs"

@@ -53,15 +53,7 @@ int InterruptedRun(const std::vector<std::string>& args, const std::string& fold
   const pid_t child = fork();
   if (child == 0) {
     const int null = open("/dev/null", O_WRONLY);
-    dup2(null, 1);
-    dup2(null, 2);
-    std::vector<char*> argv{const_cast<char*>(LUMETRA_CLI_PATH)};
-    for (const auto& arg : args) {
-      argv.push_back(const_cast<char*>(arg.c_str()));
-    }
-    argv.push_back(nullptr);
-    execv(LUMETRA_CLI_PATH, argv.data());
-    _exit(127);
+    testing::ExecCli(args, null, null);
   }
   int status = 0;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
