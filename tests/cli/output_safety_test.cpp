@@ -1,7 +1,6 @@
 // What a run leaves in the input's folder when it is stopped from outside: by a signal, by a
 // file-size limit, by a folder it may not write to.
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
@@ -12,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
