@@ -5,8 +5,10 @@
 #include "app/main_window.h"
 #include "app/message_box_presenter.h"
 #include "settings/ini_settings_store.h"
+#include "subtitle/temporary_files.h"
 
 int main(int argc, char** argv) {
+  lumetra::InstallTemporaryFileCleanup();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumetra"));
   // Lets desktops match the windows to the installed lumetra.desktop entry.

@@ -12,6 +12,21 @@ bool ParseDouble(const std::string& text, double& value) {
   return parsed.ec == std::errc() && parsed.ptr == end;
 }
 
+// One byte (any 8-bit character), or one character encoded in UTF-8 such as "«".
+bool IsOneCharacter(const std::string& text) {
+  const auto lead = static_cast<unsigned char>(text.front());
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  if (text.size() != length) {
+    return false;
+  }
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 const std::vector<std::string>& FrameRateTexts() {
@@ -22,9 +37,12 @@ const std::vector<std::string>& FrameRateTexts() {
 Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::string>& valued,
                      const std::set<std::string>& flags) {
   bool haveInput = false;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    if (word.size() > 2 && word.starts_with("--")) {
+    if (word == "--" && !optionsEnded) {
+      optionsEnded = true;  // what follows is a file name, even one that starts with "--"
+    } else if (!optionsEnded && word.size() > 2 && word.starts_with("--")) {
       std::string name = word.substr(2);
       std::optional<std::string> inlineValue;
       if (const auto equals = name.find('='); equals != std::string::npos) {
@@ -102,6 +120,18 @@ std::optional<SubtitleFormat> Arguments::format(const std::string& name) const {
     return SubtitleFormat::SubRip;
   }
   throw UsageError("--" + name + " takes microdvd or subrip, not '" + *text + "'");
+}
+
+std::string Arguments::character(const std::string& name, const std::string& fallback) const {
+  const auto text = value(name);
+  if (!text) {
+    return fallback;
+  }
+  // Empty is left to the operation, which refuses it as the window does.
+  if (!text->empty() && !IsOneCharacter(*text)) {
+    throw UsageError("--" + name + " takes a single character, not '" + *text + "'");
+  }
+  return *text;
 }
 
 long long Arguments::integer(const std::string& name, long long fallback, long long min,

@@ -17,7 +17,8 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Options of one command: "--name value" pairs, "--flag" switches and one input path.
+// Options of one command: "--name value" pairs ("--name=value" too), "--flag" switches and
+// one input path. A word "--" ends the options, so a file named "--x.sub" can follow it.
 class Arguments {
  public:
   // `valued` and `flags` list the option names (without "--") the command accepts.
@@ -31,6 +32,8 @@ class Arguments {
   // Typed readers; each throws UsageError for a bad value.
   double frameRate(const std::string& name, double fallback) const;     // 23.976 … 30
   std::optional<SubtitleFormat> format(const std::string& name) const;  // microdvd | subrip
+  // One character (UTF-8 or one byte), or empty.
+  std::string character(const std::string& name, const std::string& fallback) const;
   long long integer(const std::string& name, long long fallback, long long min,
                     long long max) const;
   std::string required(const std::string& name) const;

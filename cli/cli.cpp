@@ -25,7 +25,7 @@ constexpr const char* kHelp =
     "          [--no-digit-spaces] [--fps RATE] [--to FORMAT] INPUT\n"
     "      Repair I/l mix-ups, doubled apostrophes, \"?.\" and \"!.\", spaces between digits.\n"
     "  delete-comments [--begin C] [--end C] [--fps RATE] [--to FORMAT] INPUT\n"
-    "      Remove comments such as [door slams] (begin and end default to [ and ]).\n"
+    "      Remove comments such as [door slams]; C is one character ([ and ] by default).\n"
     "  split [--segment-frames F] [--segments N] [--fps RATE] [--to FORMAT] INPUT\n"
     "      Cut into segments of F frames (default 180000), at most N files (default 2, up to\n"
     "      999).\n"
@@ -38,7 +38,8 @@ constexpr const char* kHelp =
     "25)\n"
     "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
     "  --delete-source     delete the input file after a successful run (every command)\n"
-    "  --help              show this text\n";
+    "  --help              show this text\n"
+    "  --                  end of the options: a file name starting with -- may follow\n";
 
 const std::map<std::string, Command>& CommandTable() {
   static const std::map<std::string, Command> table = {
@@ -68,6 +69,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   for (const auto& word : rest) {
+    if (word == "--") {
+      break;  // a file may be named "--help"
+    }
     if (word == "--help") {
       out << kHelp;
       return kExitOk;

@@ -8,10 +8,9 @@ namespace lumetra::cli {
 int DeleteCommentsCommand(const std::vector<std::string>& args, std::ostream& out,
                           std::ostream& err) {
   const Arguments arguments(args, {"begin", "end", "fps", "to"}, {"delete-source"});
-  // Any text is taken as the delimiter, so a UTF-8 character such as « works; an empty one
-  // is refused by the operation like an empty box on the window.
-  const std::string begin = arguments.value("begin").value_or("[");
-  const std::string end = arguments.value("end").value_or("]");
+  // An empty delimiter is refused by the operation like an empty box on the window.
+  const std::string begin = arguments.character("begin", "[");
+  const std::string end = arguments.character("end", "]");
   const CommonParams params = CommonParamsFrom(arguments);
   ReportingView view(out, err);
   DeleteComments(params, begin, end, view);

@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "subtitle/temporary_files.h"
 
 int main(int argc, char** argv) {
+  lumetra::InstallTemporaryFileCleanup();
   const std::vector<std::string> args(argv + 1, argv + argc);
   const int code = lumetra::cli::RunCli(args, std::cout, std::cerr);
   std::cout.flush();

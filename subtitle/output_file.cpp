@@ -4,39 +4,87 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cassert>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
+#include "subtitle/hidden_name.h"
 #include "subtitle/subtitle_error.h"
+#include "subtitle/temporary_files.h"
 
 namespace lumetra {
 namespace {
+
 constexpr std::size_t kBufferSize = 1 << 20;
 constexpr const char* kCrLf = "\r\n";
+// Random names practically never collide; a few more tries cover the rare one that does.
+constexpr int kNameAttempts = 16;
 
-std::string TemporaryPattern(const std::string& target) {
-  const auto slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  // Hidden and short enough for any file system, whatever the length of the target's name.
-  return folder + "." + name.substr(0, 64) + ".part-XXXXXX";
+// A new file in a file system that cannot make files without a name.
+bool NoUnnamedFiles(int error) {
+  // EISDIR: a kernel that does not know O_TMPFILE opens the folder itself for writing.
+  return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
+
+// Returns 0, or -1 with errno set.
+int LinkDescriptor(int fd, const std::string& name) {
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    return 0;
+  }
+  const int error = errno;
+  if (error == ENOENT && ::access("/proc/self/fd", F_OK) != 0) {
+    // No /proc: link the descriptor itself (allowed to privileged processes only).
+    return ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
+  }
+  errno = error;
+  return -1;
+}
+
+// Makes a file under a fresh hidden name beside `target` with `make` (an open or a link,
+// true when done) and keeps that name in `temporary`. Returns 0, or the errno of the failure.
+template <typename Make>
+int ClaimHiddenName(const std::string& target, std::unique_ptr<TemporaryPath>& temporary,
+                    Make make) {
+  for (int attempt = 1;; ++attempt) {
+    auto candidate = std::make_unique<TemporaryPath>(HiddenNameBeside(target));
+    if (make(candidate->path())) {
+      temporary = std::move(candidate);
+      return 0;
+    }
+    const int error = errno;
+    candidate->release();  // someone else's file, or none
+    if (error != EEXIST || attempt == kNameAttempts) {
+      return error;
+    }
+  }
+}
+
+// A replaced file keeps its permissions, so a private 0600 file stays private. Best effort:
+// some file systems (FAT) refuse modes they cannot store, and the output is still wanted.
+void TakeModeOfReplaced(int fd, const std::string& target) {
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+    (void)::fchmod(fd, existing.st_mode & 0777);
+  }
+}
+
 }  // namespace
 
-OutputFile::OutputFile(const std::string& target) : target_(target) {
-  temporary_ = TemporaryPattern(target);
-  fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
-  if (fd_ < 0) {
-    const int error = errno;
-    temporary_.clear();
-    throw SubtitleError::FromErrno(error, target, FileAction::Writing);
+OutputFile::OutputFile(const std::string& target) : OutputFile(target, nullptr) {}
+
+OutputFile::OutputFile(const std::string& target, const std::function<void()>& freeDescriptors)
+    : target_(target) {
+  int error = create();
+  if ((error == EMFILE || error == ENFILE) && freeDescriptors) {
+    freeDescriptors();
+    error = create();
   }
-  // mkostemp makes the file private; give it the mode a newly created file would get.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd_, 0666 & ~mask);
+  if (error != 0) {
+    throw SubtitleError::FromErrno(error, target_, FileAction::Writing);
+  }
+  TakeModeOfReplaced(fd_, target_);
   buffer_.resize(kBufferSize);
 }
 
@@ -44,7 +92,23 @@ OutputFile::~OutputFile() {
   discard();
 }
 
+int OutputFile::create() {
+  // Mode 0666: the kernel takes the umask off, as for any new file.
+  fd_ = ::open(FolderOf(target_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd_ >= 0) {
+    return 0;
+  }
+  if (!NoUnnamedFiles(errno)) {
+    return errno;
+  }
+  return ClaimHiddenName(target_, temporary_, [this](const std::string& name) {
+    fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    return fd_ >= 0;
+  });
+}
+
 void OutputFile::write(std::string_view bytes) {
+  assert(!finished_);
   while (!bytes.empty()) {
     if (used_ == buffer_.size()) {
       flush();
@@ -76,17 +140,66 @@ void OutputFile::flush() {
   used_ = 0;
 }
 
-void OutputFile::commit() {
+void OutputFile::finish() {
+  if (finished_) {
+    return;
+  }
   flush();
+  if (::fsync(fd_) != 0) {
+    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+  }
+  finished_ = true;
+  std::vector<char>().swap(buffer_);
+  if (temporary_) {
+    closeDescriptor();  // a file with a name is found again by it
+  }
+}
+
+void OutputFile::closeDescriptor() {
+  if (fd_ < 0) {
+    return;
+  }
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) {
+  if (::close(fd) != 0 && errno != EINTR) {
     throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
   }
-  if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+}
+
+bool OutputFile::holdsDescriptor() const {
+  return finished_ && fd_ >= 0;
+}
+
+void OutputFile::nameTemporarily() {
+  if (temporary_) {
+    return;
+  }
+  const int error = ClaimHiddenName(target_, temporary_, [this](const std::string& name) {
+    return LinkDescriptor(fd_, name) == 0;
+  });
+  if (error != 0) {
+    throw SubtitleError::FromErrno(error, target_, FileAction::Writing);
+  }
+}
+
+void OutputFile::park() {
+  nameTemporarily();
+  closeDescriptor();
+}
+
+void OutputFile::replaceTarget() {
+  if (std::rename(temporary_->path().c_str(), target_.c_str()) != 0) {
     throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
   }
-  temporary_.clear();
+  temporary_->release();
+  temporary_.reset();
+}
+
+void OutputFile::commit() {
+  finish();
+  park();
+  replaceTarget();
+  SyncFolder(FolderOf(target_), target_);
 }
 
 void OutputFile::discard() noexcept {
@@ -94,10 +207,7 @@ void OutputFile::discard() noexcept {
     ::close(fd_);
     fd_ = -1;
   }
-  if (!temporary_.empty()) {
-    ::unlink(temporary_.c_str());
-    temporary_.clear();
-  }
+  temporary_.reset();  // removes a file that has a temporary name
 }
 
 }  // namespace lumetra

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,10 +11,18 @@
 
 namespace lumetra {
 
-// A new text file written through a temporary file beside its target. Nothing appears under
-// the target's name until commit(); a file already there stays untouched until then.
-// Without commit() (a failure, an exception) the temporary file is removed.
-// Every failure throws SubtitleError.
+class TemporaryPath;
+
+// A new text file that appears under its target's name only at commit(); a file already
+// there stays untouched until then. Without commit() (a failure, an exception) nothing is
+// left: where the file system allows it the file is created without a name (O_TMPFILE) in
+// the target's folder, so even SIGKILL leaves no trace; elsewhere it is a hidden file beside
+// the target, removed by discard() or by the signals of InstallTemporaryFileCleanup().
+//
+// A new target gets the mode 0666 less the umask; a replaced one keeps its mode. commit()
+// syncs the file before it gets its name and the folder after. Every failure throws
+// SubtitleError naming the target ("Disk full (writing /films/movie - SubRip.srt)").
+// Several files that must appear together are written through an OutputGroup.
 class OutputFile final : public ByteSink {
  public:
   explicit OutputFile(const std::string& target);
@@ -23,18 +33,37 @@ class OutputFile final : public ByteSink {
   // The text and a CR LF line break.
   void writeLine(std::string_view text);
   void write(std::string_view bytes) override;
-  // Flushes, closes and moves the file over its target.
+  // Writes out and syncs the last bytes and frees the buffer; nothing more can be written.
+  // The file still has no name of its own (commit() gives it). Called by commit() when
+  // not called before.
+  void finish();
+  // Gives the finished file its target's name, replacing a file of that name.
   void commit();
-  // Removes the temporary file; the target is left as it was.
+  // Removes the file; the target is left as it was.
   void discard() noexcept;
   const std::string& target() const { return target_; }
 
  private:
+  friend class OutputGroup;
+  // `freeDescriptors` is asked to close descriptors when the process has none left.
+  OutputFile(const std::string& target, const std::function<void()>& freeDescriptors);
+  // Returns 0, or the errno of the failure.
+  int create();
   void flush();
+  void closeDescriptor();
+  // A finished file without a name that keeps a descriptor open for it.
+  bool holdsDescriptor() const;
+  // Links a file without a name under a hidden temporary name beside the target.
+  void nameTemporarily();
+  // Gives a finished file a hidden name and closes its descriptor.
+  void park();
+  // Renames the temporary name over the target.
+  void replaceTarget();
 
   std::string target_;
-  std::string temporary_;
+  std::unique_ptr<TemporaryPath> temporary_;  // null while the file has no name
   int fd_ = -1;
+  bool finished_ = false;
   std::vector<char> buffer_;
   std::size_t used_ = 0;
 };

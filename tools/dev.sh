@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Lumetra, builds it, and then runs it or its tests.
 #   tools/dev.sh run    install what is missing, build (Release), start the program
-#   tools/dev.sh test   install what is missing, build with warnings as errors, run every test
+#   tools/dev.sh test   install what is missing, fuzz the readers, run the window-free tests
+#                       under sanitizers, build with warnings as errors, run every test
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -24,6 +25,39 @@ install_missing() {
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# Fuzzes each reader briefly. A finding fails the run and prints the fuzzer's report; the
+# corpus it grew and the input that failed stay under build-fuzz/.
+fuzz_readers() {
+  CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=Release
+  cmake --build build-fuzz -j"$jobs"
+  local reader work
+  for reader in microdvd subrip; do
+    work=build-fuzz/run-$reader
+    rm -rf "$work"
+    mkdir -p "$work/corpus" "$work/findings"
+    if ! "build-fuzz/fuzz_$reader" -max_total_time=20 -rss_limit_mb=1024 \
+        -artifact_prefix="$work/findings/" "$work/corpus" "fuzz/corpus/$reader" >"$work/log" 2>&1; then
+      # Lines starting with "#<count>" are progress; the rest is the report.
+      grep -v '^#[0-9]' "$work/log" >&2 || true
+      echo "fuzz_$reader failed; its input is kept in $work/findings/" >&2
+      return 1
+    fi
+    tail -n 1 "$work/log"
+  done
+}
+
+# Builds the window-free layers and their tests with clang's address and undefined-behaviour
+# sanitizers, any finding fatal, and runs those tests.
+sanitized_tests() {
+  local flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+  CXX=clang++ cmake -S . -B build-asan -DLUMETRA_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+  cmake --build build-asan -j"$jobs"
+  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+}
+
 [ "$action" = test ] && packages+=("${test_packages[@]}")
 install_missing
 case "$action" in
@@ -33,15 +67,10 @@ case "$action" in
     exec ./build/app/lumetra
     ;;
   test)
-    # The readers are fuzzed briefly with sanitizers first; the unit tests come last so the
-    # run ends with ctest's summary.
-    CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=Release
-    cmake --build build-fuzz -j"$jobs"
-    for target in fuzz_microdvd fuzz_subrip; do
-      corpus=$(mktemp -d)
-      build-fuzz/$target -max_total_time=20 -rss_limit_mb=1024 "$corpus" fuzz/corpus/${target#fuzz_} 2>&1 | tail -n 1
-      rm -rf "$corpus"
-    done
+    # The sanitized runs come first and the main build's tests last, so the run ends with
+    # ctest's summary of the build that is shipped.
+    fuzz_readers
+    sanitized_tests
     cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DLUMETRA_WERROR=ON
     cmake --build build-test -j"$jobs"
     cd build-test
