@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "subtitle/entry_io.h"
-#include "subtitle/output_file.h"
+#include "subtitle/output_group.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_input.h"
 #include "subtitle/subtitle_output.h"
@@ -17,8 +17,8 @@ namespace {
 
 constexpr const char* kBusyLiteral = " - Written by Taviel - splitting...";
 
-// The segment files of one run, numbered from 1. Each is written through a temporary file;
-// all get their names together at the end, or none does.
+// The segment files of one run, numbered from 1: all get their names together at the end,
+// or none does.
 class SegmentFiles {
  public:
   SegmentFiles(const std::string& inputPath, SubtitleFormat format, const SubtitleInput& input)
@@ -30,25 +30,21 @@ class SegmentFiles {
   }
 
   SubtitleOutput& current() { return *output_; }
-  long long number() const { return static_cast<long long>(files_.size()); }
+  long long number() const { return number_; }
 
   void next() { open(); }
 
   std::vector<std::string> commitAll() {
-    std::vector<std::string> names;
-    for (const auto& file : files_) {
-      file->commit();
-      names.push_back(file->target());
-    }
-    return names;
+    files_.commit();
+    return files_.targets();
   }
 
  private:
   void open() {
-    const std::string name =
-        OutputPath(inputPath_, " - " + std::to_string(number() + 1), FormatExtension(format_));
-    files_.push_back(std::make_unique<OutputFile>(name));
-    output_ = std::make_unique<SubtitleOutput>(*files_.back(), format_, encoding_);
+    ++number_;
+    OutputFile& file = files_.begin(
+        OutputPath(inputPath_, " - " + std::to_string(number_), FormatExtension(format_)));
+    output_ = std::make_unique<SubtitleOutput>(file, format_, encoding_);
     if (!frameRateLine_.empty()) {
       output_->writeLine(frameRateLine_);  // every part declares the rate of the whole
     }
@@ -58,7 +54,8 @@ class SegmentFiles {
   SubtitleFormat format_;
   TextEncoding encoding_;
   std::string frameRateLine_;
-  std::vector<std::unique_ptr<OutputFile>> files_;
+  long long number_ = 0;
+  OutputGroup files_;
   std::unique_ptr<SubtitleOutput> output_;
 };
 
