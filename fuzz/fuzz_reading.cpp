@@ -33,7 +33,10 @@ void FuzzReading(const std::uint8_t* data, std::size_t size, lumetra::SubtitleFo
     const UnitConversion toMilliseconds(25, 1000);
     SubtitleEntry entry;
     long long number = 0;
-    while (entries->next(entry) != EntryReader::Step::End) {
+    for (EntryReader::Step step; (step = entries->next(entry)) != EntryReader::Step::End;) {
+      if (step == EntryReader::Step::NoEntry) {
+        continue;
+      }
       SubtitleEntry frames = entry;
       const bool hasEnd = ConvertEntryTimes(frames, toFrames);
       microDvd.write(frames, hasEnd, ++number, false);

@@ -7,6 +7,9 @@
 namespace lumetra {
 
 void AppendWholeNumber(std::string& out, double value) {
+  if (!std::isfinite(value)) {
+    value = 0;  // no reader gives one; never write "inf" into a subtitle
+  }
   std::array<char, 400> digits;
   std::to_chars_result written;
   if (std::fabs(value) < 9.0e18) {

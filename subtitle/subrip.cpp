@@ -324,7 +324,9 @@ TimeLine ParseTimeLine(std::string_view line) {
 }
 
 void AppendSubRipTime(std::string& out, double milliseconds) {
-  long long t = static_cast<long long>(std::max(0.0, milliseconds));
+  // Readers give times below 10^15 ms; the bounds only keep the arithmetic defined.
+  constexpr double kLongest = 9e18;
+  long long t = static_cast<long long>(milliseconds > 0 ? std::min(milliseconds, kLongest) : 0.0);
   const long long hours = t / 3600000;
   t -= hours * 3600000;
   const long long minutes = t / 60000;
