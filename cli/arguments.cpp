@@ -1,16 +1,11 @@
 #include "cli/arguments.h"
 
 #include <charconv>
-#include <cmath>
+
+#include "subtitle/frame_rates.h"
 
 namespace lumetra::cli {
 namespace {
-
-bool ParseDouble(const std::string& text, double& value) {
-  const char* end = text.data() + text.size();
-  const auto parsed = std::from_chars(text.data(), end, value);
-  return parsed.ec == std::errc() && parsed.ptr == end;
-}
 
 // One byte (any 8-bit character), or one character encoded in UTF-8 such as "«".
 bool IsOneCharacter(const std::string& text) {
@@ -29,14 +24,10 @@ bool IsOneCharacter(const std::string& text) {
 
 }  // namespace
 
-const std::vector<std::string>& FrameRateTexts() {
-  static const std::vector<std::string> rates = {"23.976", "24", "25", "29.97", "30"};
-  return rates;
-}
-
-Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::string>& valued,
-                     const std::set<std::string>& flags) {
-  bool haveInput = false;
+Arguments::Arguments(const std::vector<std::string>& args, std::set<std::string> valued,
+                     std::set<std::string> flags) {
+  valued.insert({"jobs", "output-dir"});
+  flags.insert({"recursive", "delete-source"});
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
@@ -62,14 +53,13 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::set<std::s
       } else {
         throw UsageError("unknown option " + word);
       }
-    } else if (!haveInput) {
-      input_ = word;
-      haveInput = true;
+    } else if (word.empty()) {
+      throw UsageError("an INPUT file name cannot be empty");
     } else {
-      throw UsageError("more than one input file: " + word);
+      inputs_.push_back(word);
     }
   }
-  if (!haveInput || input_.empty()) {
+  if (inputs_.empty()) {
     throw UsageError("missing INPUT file");
   }
 }
@@ -99,10 +89,9 @@ double Arguments::frameRate(const std::string& name, double fallback) const {
   if (!text) {
     return fallback;
   }
-  for (const auto& rate : FrameRateTexts()) {
-    double number = 0;
-    if (ParseDouble(rate, number) && *text == rate) {
-      return number;
+  for (const ListedFrameRate& rate : kFrameRates) {
+    if (*text == rate.text) {
+      return rate.value;
     }
   }
   throw UsageError("--" + name + " takes 23.976, 24, 25, 29.97 or 30, not '" + *text + "'");

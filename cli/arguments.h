@@ -18,16 +18,17 @@ class UsageError : public std::runtime_error {
 };
 
 // Options of one command: "--name value" pairs ("--name=value" too), "--flag" switches and
-// one input path. A word "--" ends the options, so a file named "--x.sub" can follow it.
+// one input path or more. A word "--" ends the options, so a file named "--x.sub" can follow.
 class Arguments {
  public:
-  // `valued` and `flags` list the option names (without "--") the command accepts.
-  Arguments(const std::vector<std::string>& args, const std::set<std::string>& valued,
-            const std::set<std::string>& flags);
+  // `valued` and `flags` list the option names (without "--") the command accepts besides
+  // the ones every command takes: --jobs, --output-dir, --recursive and --delete-source.
+  Arguments(const std::vector<std::string>& args, std::set<std::string> valued,
+            std::set<std::string> flags);
 
   bool has(const std::string& name) const;
   std::optional<std::string> value(const std::string& name) const;
-  const std::string& input() const { return input_; }
+  const std::vector<std::string>& inputs() const { return inputs_; }
 
   // Typed readers; each throws UsageError for a bad value.
   double frameRate(const std::string& name, double fallback) const;     // 23.976 … 30
@@ -41,10 +42,7 @@ class Arguments {
  private:
   std::map<std::string, std::string> values_;
   std::set<std::string> flags_;
-  std::string input_;
+  std::vector<std::string> inputs_;
 };
-
-// The five frame rates of the window's lists, as their texts.
-const std::vector<std::string>& FrameRateTexts();
 
 }  // namespace lumetra::cli

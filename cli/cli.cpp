@@ -1,35 +1,39 @@
-#include <iostream>
 #include <map>
+#include <ostream>
+#include <set>
 
 #include "cli/arguments.h"
+#include "cli/batch.h"
 #include "cli/commands.h"
+#include "operations/message.h"
 
 namespace lumetra::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: lumetra-cli COMMAND [OPTIONS] INPUT\n"
+    "Usage: lumetra-cli COMMAND [OPTIONS] INPUT...\n"
     "\n"
-    "Runs one operation of Lumetra on a MicroDVD (.sub) or SubRip (.srt) file and writes\n"
-    "the result beside it; the input is never changed. Exit status: 0 done, 1 refused,\n"
-    "2 failed, 64 bad usage.\n"
+    "Runs one operation of Lumetra on MicroDVD (.sub) and SubRip (.srt) files and writes each\n"
+    "result beside its input; an input is never changed. Several inputs run side by side, each\n"
+    "reported on a line of its own (\"path: message\") in the order given. Exit status, the\n"
+    "worst of all inputs: 0 done, 1 refused, 2 failed, 64 bad usage.\n"
     "\n"
     "Commands:\n"
-    "  synchronize --shift MS [--fps RATE] [--to FORMAT] INPUT\n"
+    "  synchronize --shift MS [--fps RATE] [--to FORMAT] INPUT...\n"
     "      Move every entry by MS milliseconds (-30000 to 30000).\n"
-    "  convert [--fps RATE] [--to FORMAT] [--shift MS] INPUT\n"
+    "  convert [--fps RATE] [--to FORMAT] [--shift MS] INPUT...\n"
     "      Turn MicroDVD into SubRip and back (--to defaults to the other format).\n"
-    "  change-framerate --new-fps RATE [--fps RATE] INPUT\n"
+    "  change-framerate --new-fps RATE [--fps RATE] INPUT...\n"
     "      Rescale the frame numbers of a MicroDVD file to another frame rate.\n"
     "  correct [--language english|french] [--no-quotes] [--no-il] [--no-full-stops]\n"
-    "          [--no-digit-spaces] [--fps RATE] [--to FORMAT] INPUT\n"
+    "          [--no-digit-spaces] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
     "      Repair I/l mix-ups, doubled apostrophes, \"?.\" and \"!.\", spaces between digits.\n"
-    "  delete-comments [--begin C] [--end C] [--fps RATE] [--to FORMAT] INPUT\n"
+    "  delete-comments [--begin C] [--end C] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
     "      Remove comments such as [door slams]; C is one character ([ and ] by default).\n"
-    "  split [--segment-frames F] [--segments N] [--fps RATE] [--to FORMAT] INPUT\n"
+    "  split [--segment-frames F] [--segments N] [--fps RATE] [--to FORMAT] INPUT...\n"
     "      Cut into segments of F frames (default 180000), at most N files (default 2, up to\n"
     "      999).\n"
-    "  guess-framerate --length SECONDS [--correction MINUTES] INPUT\n"
+    "  guess-framerate --length SECONDS [--correction MINUTES] INPUT...\n"
     "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
     "\n"
     "Options:\n"
@@ -37,16 +41,35 @@ constexpr const char* kHelp =
     "                      (default: the rate a MicroDVD file declares in its first line, else "
     "25)\n"
     "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
-    "  --delete-source     delete the input file after a successful run (every command)\n"
+    "  --dry-run           write nothing; print each change (entry, start, text before, text\n"
+    "                      after, tab-separated, | for line breaks) and the count\n"
+    "  --delete-source     delete each input after a successful run\n"
+    "  --recursive         a folder stands for every .sub and .srt file below it\n"
+    "  --output-dir DIR    write the outputs into DIR, which must exist, instead of beside\n"
+    "                      their inputs\n"
+    "  --jobs N            run N inputs at a time (default: one per core)\n"
+    "  --version           show the version\n"
     "  --help              show this text\n"
-    "  --                  end of the options: a file name starting with -- may follow\n";
+    "  --                  end of the options: file names starting with -- may follow\n";
 
-const std::map<std::string, Command>& CommandTable() {
-  static const std::map<std::string, Command> table = {
-      {"synchronize", SynchronizeCommand},          {"convert", ConvertCommand},
-      {"change-framerate", ChangeFrameRateCommand}, {"correct", CorrectCommand},
-      {"delete-comments", DeleteCommentsCommand},   {"split", SplitCommand},
-      {"guess-framerate", GuessFrameRateCommand},
+struct CommandEntry {
+  Command prepare;
+  std::set<std::string> valued;  // its own options that take a value
+  std::set<std::string> flags;
+};
+
+const std::map<std::string, CommandEntry>& CommandTable() {
+  static const std::map<std::string, CommandEntry> table = {
+      {"synchronize", {SynchronizeCommand, {"shift", "fps", "to"}, {}}},
+      {"convert", {ConvertCommand, {"fps", "to", "shift"}, {}}},
+      {"change-framerate", {ChangeFrameRateCommand, {"new-fps", "fps"}, {}}},
+      {"correct",
+       {CorrectCommand,
+        {"language", "fps", "to"},
+        {"no-quotes", "no-il", "no-full-stops", "no-digit-spaces", "dry-run"}}},
+      {"delete-comments", {DeleteCommentsCommand, {"begin", "end", "fps", "to"}, {"dry-run"}}},
+      {"split", {SplitCommand, {"segment-frames", "segments", "fps", "to"}, {}}},
+      {"guess-framerate", {GuessFrameRateCommand, {"length", "correction"}, {}}},
   };
   return table;
 }
@@ -60,6 +83,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     out << kHelp;
+    return kExitOk;
+  }
+  if (args[0] == "--version") {
+    out << "lumetra-cli " << kVersion << '\n';
     return kExitOk;
   }
   const auto found = CommandTable().find(args[0]);
@@ -78,7 +105,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
   }
   try {
-    return found->second(rest, out, err);
+    const Arguments arguments(rest, found->second.valued, found->second.flags);
+    return RunInputs(found->second.prepare(arguments), arguments, out, err);
   } catch (const UsageError& error) {
     err << "lumetra-cli " << args[0] << ": " << error.what() << " (see lumetra-cli --help)\n";
     return kExitUsage;

@@ -1,7 +1,8 @@
-#include "cli/arguments.h"
-#include "cli/commands.h"
 #include "cli/common_params.h"
+#include "cli/input_report.h"
+#include "cli/text_changes.h"
 #include "operations/correct.h"
+#include "operations/text_preview.h"
 
 namespace lumetra::cli {
 namespace {
@@ -19,10 +20,7 @@ CorrectLanguage Language(const Arguments& arguments) {
 
 }  // namespace
 
-int CorrectCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const Arguments arguments(
-      args, {"language", "fps", "to"},
-      {"no-quotes", "no-il", "no-full-stops", "no-digit-spaces", "delete-source"});
+PreparedCommand CorrectCommand(const Arguments& arguments) {
   CorrectSettings settings;
   settings.language = Language(arguments);
   settings.quotes = !arguments.has("no-quotes");
@@ -30,9 +28,17 @@ int CorrectCommand(const std::vector<std::string>& args, std::ostream& out, std:
   settings.fullStops = !arguments.has("no-full-stops");
   settings.digitSpaces = !arguments.has("no-digit-spaces");
   const CommonParams params = CommonParamsFrom(arguments);
-  ReportingView view(out, err);
-  Correct(params, settings, view);
-  return view.exitCode();
+  if (arguments.has("dry-run")) {
+    return {[=](const InputTask& task, InputReport& report) {
+              PreviewCorrect(
+                  ForTask(params, task), settings,
+                  [&](const TextChange& change) { report.change(ChangeLine(change)); }, report);
+            },
+            true};
+  }
+  return {[=](const InputTask& task, InputReport& report) {
+    Correct(ForTask(params, task), settings, report);
+  }};
 }
 
 }  // namespace lumetra::cli

@@ -1,20 +1,27 @@
-#include "cli/arguments.h"
-#include "cli/commands.h"
 #include "cli/common_params.h"
+#include "cli/input_report.h"
+#include "cli/text_changes.h"
 #include "operations/delete_comments.h"
+#include "operations/text_preview.h"
 
 namespace lumetra::cli {
 
-int DeleteCommentsCommand(const std::vector<std::string>& args, std::ostream& out,
-                          std::ostream& err) {
-  const Arguments arguments(args, {"begin", "end", "fps", "to"}, {"delete-source"});
+PreparedCommand DeleteCommentsCommand(const Arguments& arguments) {
   // An empty delimiter is refused by the operation like an empty box on the window.
   const std::string begin = arguments.character("begin", "[");
   const std::string end = arguments.character("end", "]");
   const CommonParams params = CommonParamsFrom(arguments);
-  ReportingView view(out, err);
-  DeleteComments(params, begin, end, view);
-  return view.exitCode();
+  if (arguments.has("dry-run")) {
+    return {[=](const InputTask& task, InputReport& report) {
+              PreviewDeleteComments(
+                  ForTask(params, task), begin, end,
+                  [&](const TextChange& change) { report.change(ChangeLine(change)); }, report);
+            },
+            true};
+  }
+  return {[=](const InputTask& task, InputReport& report) {
+    DeleteComments(ForTask(params, task), begin, end, report);
+  }};
 }
 
 }  // namespace lumetra::cli

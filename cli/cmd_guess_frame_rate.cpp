@@ -1,14 +1,12 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/input_report.h"
 #include "operations/guess_frame_rate.h"
 
 namespace lumetra::cli {
 
-int GuessFrameRateCommand(const std::vector<std::string>& args, std::ostream& out,
-                          std::ostream& err) {
-  const Arguments arguments(args, {"length", "correction"}, {"delete-source"});
+PreparedCommand GuessFrameRateCommand(const Arguments& arguments) {
   GuessFrameRateParams params;
-  params.inputPath = arguments.input();
   params.lengthText = arguments.required("length");
   // "0" keeps its own refusal, as on the window; other lengths must be whole seconds.
   if (params.lengthText != "0") {
@@ -18,9 +16,11 @@ int GuessFrameRateCommand(const std::vector<std::string>& args, std::ostream& ou
     params.correctionMinutes = static_cast<int>(arguments.integer("correction", 0, 0, 10));
   }
   params.deleteSource = arguments.has("delete-source");
-  ReportingView view(out, err);
-  GuessFrameRate(params, view);
-  return view.exitCode();
+  return {[=](const InputTask& task, InputReport& report) {
+    GuessFrameRateParams own = params;
+    own.inputPath = task.path;
+    GuessFrameRate(own, report);
+  }};
 }
 
 }  // namespace lumetra::cli

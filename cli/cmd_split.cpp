@@ -1,12 +1,10 @@
-#include "cli/arguments.h"
-#include "cli/commands.h"
 #include "cli/common_params.h"
+#include "cli/input_report.h"
 #include "operations/split.h"
 
 namespace lumetra::cli {
 
-int SplitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const Arguments arguments(args, {"segment-frames", "segments", "fps", "to"}, {"delete-source"});
+PreparedCommand SplitCommand(const Arguments& arguments) {
   // 0 and 1 are let through so that the operation refuses them with its own message.
   SplitParams split;
   split.segmentFrames =
@@ -14,9 +12,9 @@ int SplitCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   // At most 999, as the window's three-digit field: every part up to the last is written.
   split.numberOfSegments = static_cast<double>(arguments.integer("segments", 2, 0, 999));
   const CommonParams params = CommonParamsFrom(arguments);
-  ReportingView view(out, err);
-  Split(params, split, view);
-  return view.exitCode();
+  return {[=](const InputTask& task, InputReport& report) {
+    Split(ForTask(params, task), split, report);
+  }};
 }
 
 }  // namespace lumetra::cli

@@ -1,20 +1,18 @@
-#include "cli/arguments.h"
-#include "cli/commands.h"
 #include "cli/common_params.h"
+#include "cli/input_report.h"
 #include "operations/synchronize.h"
 
 namespace lumetra::cli {
 
-int SynchronizeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const Arguments arguments(args, {"shift", "fps", "to"}, {"delete-source"});
-  const auto shift = static_cast<int>(arguments.integer("shift", 0, -30000, 30000));
+PreparedCommand SynchronizeCommand(const Arguments& arguments) {
   if (!arguments.has("shift")) {
     throw UsageError("option --shift is required");
   }
+  const auto shift = static_cast<int>(arguments.integer("shift", 0, -30000, 30000));
   const CommonParams params = CommonParamsFrom(arguments);
-  ReportingView view(out, err);
-  Synchronize(params, shift, view);
-  return view.exitCode();
+  return {[=](const InputTask& task, InputReport& report) {
+    Synchronize(ForTask(params, task), shift, report);
+  }};
 }
 
 }  // namespace lumetra::cli

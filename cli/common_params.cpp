@@ -4,12 +4,17 @@ namespace lumetra::cli {
 
 CommonParams CommonParamsFrom(const Arguments& arguments) {
   CommonParams params;
-  params.inputPath = arguments.input();
   if (arguments.has("fps")) {
     params.frameRate = arguments.frameRate("fps", 0);
   }
   params.outputFormat = arguments.format("to");
   params.deleteSource = arguments.has("delete-source");
+  return params;
+}
+
+CommonParams ForTask(CommonParams params, const InputTask& task) {
+  params.inputPath = task.path;
+  params.outputFolder = task.outputFolder;
   return params;
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "cli/arguments.h"
+#include "cli/commands.h"
 #include "operations/frame.h"
 
 namespace lumetra::cli {
 
-// The values shared by the commands that write a subtitle: the input, --fps, --to and
-// --delete-source. Without --fps the input's declared rate (else 25) is used, without --to
-// the operation's own choice.
+// The values shared by the commands that write a subtitle: --fps, --to and --delete-source.
+// Without --fps the input's declared rate (else 25) is used, without --to the operation's
+// own choice. The input and the output folder are the task's.
 CommonParams CommonParamsFrom(const Arguments& arguments);
+CommonParams ForTask(CommonParams params, const InputTask& task);
 
 }  // namespace lumetra::cli

@@ -97,8 +97,8 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
     busy = true;
     newRate = LeadingNumber(params.newRateText);
     const std::string rateText = ShortestDecimal(newRate, params.decimalSeparator);
-    outputPath =
-        OutputPath(params.inputPath, " - " + rateText + "fps", FileExtension(params.inputPath));
+    outputPath = OutputPath(params.inputPath, " - " + rateText + "fps",
+                            FileExtension(params.inputPath), params.outputFolder);
     OutputFile file(outputPath);
     RescaleFrames(input, file, LeadingNumber(currentRateText), newRate);
     view.leaveBusy();

@@ -147,7 +147,8 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     const std::string suffix = operation.outputSuffix
                                    ? std::string(operation.outputSuffix)
                                    : std::string(" - ") + FormatName(written.format);
-    outputPath = OutputPath(params.inputPath, suffix, FormatExtension(written.format));
+    outputPath =
+        OutputPath(params.inputPath, suffix, FormatExtension(written.format), params.outputFolder);
     OutputFile file(outputPath);
     SubtitleOutput output(file, written.format, written.encoding);
     if (written.format == SubtitleFormat::MicroDvd && input.frameRateLine()) {

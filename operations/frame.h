@@ -21,6 +21,7 @@ struct CommonParams {
   std::optional<SubtitleFormat> outputFormat;  // optMicroDVD / optSubRip; open: see below
   bool deleteSource = false;                   // chkDeleteBronBestand
   bool outputAsInput = false;                  // chkOutputAsInput
+  std::string outputFolder;                    // where outputs go; empty: beside the input
 };
 
 // The frame rate of a run: the one chosen, else the listed rate the input declares, else 25.

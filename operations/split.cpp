@@ -21,8 +21,11 @@ constexpr const char* kBusyLiteral = " - Written by Taviel - splitting...";
 // or none does.
 class SegmentFiles {
  public:
-  SegmentFiles(const std::string& inputPath, SubtitleFormat format, const SubtitleInput& input)
-      : inputPath_(inputPath), format_(format), encoding_(input.encoding()) {
+  SegmentFiles(const CommonParams& params, SubtitleFormat format, const SubtitleInput& input)
+      : inputPath_(params.inputPath),
+        folder_(params.outputFolder),
+        format_(format),
+        encoding_(input.encoding()) {
     if (format == SubtitleFormat::MicroDvd && input.frameRateLine()) {
       frameRateLine_ = input.frameRateLine()->line;
     }
@@ -43,7 +46,7 @@ class SegmentFiles {
   void open() {
     ++number_;
     OutputFile& file = files_.begin(
-        OutputPath(inputPath_, " - " + std::to_string(number_), FormatExtension(format_)));
+        OutputPath(inputPath_, " - " + std::to_string(number_), FormatExtension(format_), folder_));
     output_ = std::make_unique<SubtitleOutput>(file, format_, encoding_);
     if (!frameRateLine_.empty()) {
       output_->writeLine(frameRateLine_);  // every part declares the rate of the whole
@@ -51,6 +54,7 @@ class SegmentFiles {
   }
 
   std::string inputPath_;
+  std::string folder_;
   SubtitleFormat format_;
   TextEncoding encoding_;
   std::string frameRateLine_;
@@ -170,7 +174,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
     run.maxSegments = static_cast<long long>(std::min(std::floor(*split.numberOfSegments), 1e15));
     run.subRipOutput = outputFormat == SubtitleFormat::SubRip;
 
-    SegmentFiles segments(params.inputPath, outputFormat, input);
+    SegmentFiles segments(params, outputFormat, input);
     SplitEntries(entries, segments, run);
     view.leaveBusy();
     busy = false;

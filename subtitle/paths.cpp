@@ -27,8 +27,14 @@ std::string FileExtension(const std::string& path) {
 }
 
 std::string OutputPath(const std::string& inputPath, const std::string& suffix,
-                       const std::string& extension) {
-  std::string path = BaseName(inputPath) + suffix;
+                       const std::string& extension, const std::string& folder) {
+  std::string path = BaseName(inputPath);
+  if (!folder.empty()) {
+    const auto slash = path.rfind('/');
+    path = folder + (folder.ends_with('/') ? "" : "/") +
+           (slash == std::string::npos ? path : path.substr(slash + 1));
+  }
+  path += suffix;
   if (!extension.empty()) {
     path += "." + extension;
   }

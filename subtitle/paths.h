@@ -10,8 +10,9 @@ namespace lumetra {
 std::string BaseName(const std::string& path);
 // The extension of the file name without the dot, "" when there is none.
 std::string FileExtension(const std::string& path);
-// base + suffix + "." + extension, or base + suffix when the extension is empty.
+// base + suffix + "." + extension, or base + suffix when the extension is empty; in `folder`
+// instead of beside the input when one is given.
 std::string OutputPath(const std::string& inputPath, const std::string& suffix,
-                       const std::string& extension);
+                       const std::string& extension, const std::string& folder = {});
 
 }  // namespace lumetra

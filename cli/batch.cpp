@@ -1,0 +1,136 @@
+#include "cli/batch.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+#include <ostream>
+#include <thread>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/input_report.h"
+
+namespace lumetra::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsSubtitleName(const fs::path& path) {
+  std::string extension = path.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".sub" || extension == ".srt";
+}
+
+// Every .sub and .srt file below `folder`, in name order; unreadable folders are passed by.
+std::vector<std::string> SubtitlesBelow(const std::string& folder) {
+  std::vector<std::string> found;
+  std::error_code error;
+  for (fs::recursive_directory_iterator
+           it(folder, fs::directory_options::skip_permission_denied, error),
+       end;
+       !error && it != end; it.increment(error)) {
+    if (it->is_regular_file(error) && IsSubtitleName(it->path())) {
+      found.push_back(it->path().string());
+    }
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+std::string OutputFolderOf(const Arguments& arguments) {
+  const auto folder = arguments.value("output-dir");
+  std::error_code error;
+  if (folder && !fs::is_directory(*folder, error)) {
+    throw UsageError("--output-dir takes a folder that exists, not '" + *folder + "'");
+  }
+  return folder.value_or("");
+}
+
+// The ones the command runs on, and whether they are more than the one file named.
+std::vector<std::string> InputsOf(const Arguments& arguments, bool& several) {
+  std::vector<std::string> inputs;
+  std::error_code error;
+  several = arguments.inputs().size() > 1;
+  for (const std::string& input : arguments.inputs()) {
+    if (arguments.has("recursive") && fs::is_directory(input, error)) {
+      const std::vector<std::string> below = SubtitlesBelow(input);
+      inputs.insert(inputs.end(), below.begin(), below.end());
+      several = true;
+    } else {
+      inputs.push_back(input);
+    }
+  }
+  if (inputs.empty()) {
+    throw UsageError("no .sub or .srt file below the folders given");
+  }
+  return inputs;
+}
+
+}  // namespace
+
+int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::ostream& out,
+              std::ostream& err) {
+  const std::string outputFolder = OutputFolderOf(arguments);
+  bool several = false;
+  const std::vector<std::string> inputs = InputsOf(arguments, several);
+  const long long cores = std::max(1u, std::thread::hardware_concurrency());
+  const auto jobs = static_cast<std::size_t>(arguments.integer("jobs", cores, 1, 256));
+
+  std::vector<InputReport> reports(inputs.size());
+  const auto print = [&](std::size_t i) {
+    if (several) {
+      reports[i].printInBatch(inputs[i], out, err);
+    } else {
+      reports[i].printAlone(out, err);
+    }
+  };
+  int exitCode = kExitOk;
+
+  if (command.previews || jobs == 1 || inputs.size() == 1) {
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+      reports[i].change = [&, i](const std::string& line) {
+        out << (several ? inputs[i] + ": " : std::string()) << line << '\n';
+      };
+      command.run({inputs[i], outputFolder}, reports[i]);
+      print(i);
+      exitCode = std::max(exitCode, reports[i].exitCode());
+    }
+    return exitCode;
+  }
+
+  // Workers take the next input; this thread prints the reports in input order as soon as
+  // each one and all before it are done.
+  std::atomic<std::size_t> next{0};
+  std::mutex mutex;
+  std::condition_variable finished;
+  std::vector<char> done(inputs.size(), 0);
+  const auto work = [&] {
+    for (std::size_t i; (i = next++) < inputs.size();) {
+      command.run({inputs[i], outputFolder}, reports[i]);
+      {
+        const std::lock_guard<std::mutex> lock(mutex);
+        done[i] = 1;
+      }
+      finished.notify_one();
+    }
+  };
+  std::vector<std::jthread> workers;
+  for (std::size_t w = 0; w < std::min(jobs, inputs.size()); ++w) {
+    workers.emplace_back(work);
+  }
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    std::unique_lock<std::mutex> lock(mutex);
+    finished.wait(lock, [&] { return done[i] != 0; });
+    lock.unlock();
+    print(i);
+    exitCode = std::max(exitCode, reports[i].exitCode());
+  }
+  return exitCode;
+}
+
+}  // namespace lumetra::cli
