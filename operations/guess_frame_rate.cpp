@@ -64,9 +64,7 @@ OperationResult GuessFrameRate(const GuessFrameRateParams& params, FrameView& vi
                    MessageIcon::Information);
   }
   if (format == SubtitleFormat::Unknown) {
-    OperationResult silent;
-    silent.outcome = Outcome::Silent;
-    return silent;
+    return Refusal(view, "The selected file is not a subtitle (or is an unknown format)");
   }
 
   view.enterBusy(BusyCaption(kBusyLiteral));

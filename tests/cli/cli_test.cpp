@@ -163,9 +163,8 @@ TEST(Cli, ExitCodesAndMessages) {
       {{"split", "--segments", "two", "IN"}, sub, 64, "lumetra-cli"},
       {{"split", "IN"}, text, 2, "An error has occurred!\n\nError "},
       {{"guess-framerate", "--length", "0", "IN"}, sub, 1, "The length of the movie can't be 0!\n"},
-      // Where the window stays silent the command line says why.
       {{"guess-framerate", "--length", "7200", "IN"}, text, 1,
-       "The file is neither a MicroDVD nor a SubRip subtitle.\n"},
+       "The selected file is not a subtitle (or is an unknown format)\n"},
       {{"guess-framerate", "IN"}, sub, 64, "lumetra-cli"},
       {{"guess-framerate", "--length", "7200", "--correction", "11", "IN"}, sub, 64, "lumetra-cli"},
   };

@@ -84,14 +84,17 @@ TEST(GuessFrameRateTest, ShowsTheRoundedResult) {
   }
 }
 
-TEST(GuessFrameRateTest, UnknownInputEndsSilently) {
+TEST(GuessFrameRateTest, UnknownInputIsRefused) {
   TempDir dir;
   RecordingView view;
   const OperationResult result =
       GuessFrameRate({dir.write("notes.txt", "Hello\r\n"), "7200", 7200, {}, '.', true}, view);
-  EXPECT_EQ(result.outcome, Outcome::Silent);
-  EXPECT_FALSE(result.message.has_value());
-  EXPECT_TRUE(view.events.empty());
+  EXPECT_EQ(result.outcome, Outcome::Refused);
+  ASSERT_EQ(view.messages.size(), 1u);
+  EXPECT_EQ(view.messages[0].text, "The selected file is not a subtitle (or is an unknown format)");
+  EXPECT_EQ(view.messages[0].title, "Lumetra 2.6 - Written by Taviel");
+  EXPECT_EQ(view.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(view.events, std::vector<std::string>{"message"});  // never busy
   EXPECT_TRUE(dir.exists("notes.txt"));
 }
 
