@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "app/message_presenter.h"
+#include "app/number_field_check.h"
 #include "app/options_dialog.h"
 #include "app/secondary_windows.h"
 
@@ -27,11 +28,13 @@ void MainWindow::connectHandlers() {
   connect(ui_.cmdOptions, &QPushButton::clicked, this, [this] { cmdOptions_Click(); });
   connect(ui_.cmdOver, &QPushButton::clicked, this, [this] { cmdOver_Click(); });
 
-  connect(ui_.txtSec, &QLineEdit::textChanged, this, [this] { txtSec_Change(); });
-  connect(ui_.txtFrames, &QLineEdit::textChanged, this, [this] { txtFrames_Change(); });
-  connect(ui_.txtLengteFilm, &QLineEdit::textChanged, this, [this] { txtLengteFilm_Change(); });
-  connect(ui_.txtNumberOfSegments, &QLineEdit::textChanged, this,
-          [this] { txtNumberOfSegments_Change(); });
+  numberFields_ = {
+      new NumberFieldCheck(
+          ui_.txtSec, [this] { txtSec_Change(); }, [this] { txtSec_Typed(); }),
+      new NumberFieldCheck(
+          ui_.txtFrames, [this] { txtFrames_Change(); }, [this] { txtFrames_Typed(); }),
+      new NumberFieldCheck(ui_.txtLengteFilm, [this] { txtLengteFilm_Change(); }),
+      new NumberFieldCheck(ui_.txtNumberOfSegments, [this] { txtNumberOfSegments_Change(); })};
   connect(ui_.HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
   connect(ui_.lstCurrentFrameRate, &QListWidget::itemSelectionChanged, this,
           [this] { lstCurrentFrameRate_Click(); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -8,6 +9,7 @@
 #include "operations/message.h"
 
 class MessagePresenter;
+class NumberFieldCheck;
 class OptionsDialog;
 class SettingsStore;
 class QCloseEvent;
@@ -69,6 +71,13 @@ class MainWindow : public QMainWindow {
   void cmdOver_Click();
 
   // Linked fields (linked_fields.cpp).
+  // Runs the rules of every number field whose typed text has not been checked yet, so that
+  // what is read next is a checked value.
+  void commitNumberFields();
+  void txtSec_Typed();
+  void txtFrames_Typed();
+  void framesFollowSeconds(double seconds);
+  void secondsFollowFrames(double frames);
   void txtSec_Change();
   void txtFrames_Change();
   void txtLengteFilm_Change();
@@ -95,6 +104,7 @@ class MainWindow : public QMainWindow {
   MessagePresenter& presenter_;
   MainWindowControls ui_;
   OptionsDialog* options_ = nullptr;
+  QList<NumberFieldCheck*> numberFields_;
   QString version_ = QString::fromLatin1(lumetra::kVersion);
   int linkageGuard_ = 0;  // 1 while the seconds and frames fields update each other
   bool ended_ = false;    // Exit has saved; closing must not save again
