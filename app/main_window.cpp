@@ -14,6 +14,8 @@
 MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidget* parent)
     : QMainWindow(parent), store_(store), presenter_(presenter) {
   buildLayout();
+  setKeyboardOrder();
+  ui_.cmdBronZoeken->setFocus();  // the first thing to do is choose a subtitle
   connectHandlers();
 }
 

@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow {
   QWidget* buildConvertTab();
   QWidget* buildGuessFrameRateTab();
   void connectHandlers();
+  void setKeyboardOrder();
 
   // Start-up and shut-down (main_window_startup.cpp, main_window_shutdown.cpp).
   void applyStoredFields();

@@ -119,6 +119,11 @@ QWidget* MainWindow::buildSynchronizeTab() {
   ui_.HScroll1->setSingleStep(100);
   ui_.HScroll1->setPageStep(1000);
   ui_.HScroll1->setValue(0);
+  // Reachable by Tab and a click, so the keys move it: Left and Page Down towards "- 30",
+  // Right and Page Up towards "+ 30", Home and End to the ends. A scroll bar turns its keys
+  // around by default, which suits a vertical one only; the wheel now moves it as a slider.
+  ui_.HScroll1->setFocusPolicy(Qt::StrongFocus);
+  ui_.HScroll1->setInvertedControls(false);
 
   auto* grid = new QGridLayout(settings);
   grid->addWidget(ui_.txtSynchronize, 0, 0, 1, 3, Qt::AlignHCenter);

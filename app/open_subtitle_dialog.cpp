@@ -9,12 +9,12 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -122,8 +122,6 @@ void OpenSubtitleDialog::buildControls() {
   });
   connect(ok_, &QPushButton::clicked, this, &OpenSubtitleDialog::confirm);
   connect(cancel_, &QPushButton::clicked, this, &OpenSubtitleDialog::cancel);
-  connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
-          &OpenSubtitleDialog::cancel);
 }
 
 void OpenSubtitleDialog::open(SettingsStore& store, MessagePresenter& presenter) {
@@ -292,6 +290,16 @@ void OpenSubtitleDialog::acceptFile(const QString& path, bool microDvd) {
 void OpenSubtitleDialog::cancel() {
   main_->setEnabled(true);
   hide();
+}
+
+void OpenSubtitleDialog::keyPressEvent(QKeyEvent* event) {
+  // Escape reaches the dialog only when no control wants it: an open drive list closes
+  // itself first.
+  if (event->matches(QKeySequence::Cancel)) {
+    cancel();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void OpenSubtitleDialog::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,7 @@ class OpenSubtitleDialog : public QWidget {
   void open(SettingsStore& store, MessagePresenter& presenter);
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

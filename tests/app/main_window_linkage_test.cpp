@@ -1,5 +1,5 @@
 // The numeric fields, their messages, the seconds/frames linkage through the input frame
-// rate, the scroll bar's text and the two mirrored frame-rate lists.
+// rate, the scroll bar's text and keys, and the two mirrored frame-rate lists.
 #include <QScrollBar>
 #include <QtTest>
 
@@ -167,13 +167,16 @@ class MainWindowLinkageTest : public QObject {
     QCOMPARE(State(started.window, "txtSynchronize"), QStringLiteral("0 sec"));
   }
 
-  void scrollBarSteps() {
+  void scrollBarKeys() {
     StartedWindow started;
     auto* scroll = started.find<QScrollBar>("HScroll1");
-    scroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(scroll->value(), 100);
-    scroll->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(scroll->value(), -900);
+    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 100},   {Qt::Key_PageDown, -900},
+                                             {Qt::Key_Left, -1000},  {Qt::Key_PageUp, 0},
+                                             {Qt::Key_Home, -30000}, {Qt::Key_End, 30000}};
+    for (const auto& [key, value] : steps) {
+      QTest::keyClick(scroll, key);
+      QCOMPARE(scroll->value(), value);
+    }
   }
 
   // The input rate carries the Convert rate and the frames; the Convert rate carries the

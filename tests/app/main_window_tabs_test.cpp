@@ -1,5 +1,6 @@
 // The output format follows the input on every tab change while "Auto set outputformat" is
-// stored as on: the input's own format on every tab, the other one on "Convert".
+// stored as on: the input's own format on every tab, the other one on "Convert". Tab walks
+// the window in reading order.
 #include <QRadioButton>
 #include <QtTest>
 
@@ -60,6 +61,23 @@ class MainWindowTabsTest : public QObject {
                                QStringLiteral("optSubRip=%1").arg(int(!expectMicroDvd))};
     QCOMPARE(States(started.window, shown), shown);
     QVERIFY(started.presenter.messages.empty());
+  }
+
+  // Tab visits every control of the window and of the current tab once, in reading order.
+  void tabWalksTheWindow() {
+    StartedWindow started;
+    started.find<QTabWidget>("TabAction")->setCurrentIndex(kSynchronize);
+    started.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&started.window));
+    QStringList visited;
+    do {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      const QWidget* focus = QApplication::focusWidget();  // the tab bar stands for TabAction
+      visited << (focus->objectName().startsWith("qt_") ? focus->parent() : focus)->objectName();
+    } while (visited.last() != "cmdBronZoeken" && visited.size() < 40);
+    QCOMPARE(visited, QStringList({"lstCurrentFrameRate", "optMicroDVD", "TabAction",
+                                   "txtSynchronize", "HScroll1", "cmdSynchronize", "cmdOptions",
+                                   "cmdOver", "cmdAfsluiten", "txtBron", "cmdBronZoeken"}));
   }
 };
 

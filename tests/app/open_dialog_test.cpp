@@ -268,15 +268,16 @@ class OpenDialogTest : public QObject {
                                 "(reading /lumetra-test-missing.srt)"));
   }
 
-  // Cancel hides the dialog for the next use, the close box discards it; both keep the
-  // input and enable the main window. A changed folder on reopening clears the file name.
+  // Cancel and Escape hide the dialog for the next use, the close box discards it; all keep
+  // the input and enable the main window. A changed folder on reopening clears the file name.
   void leavingWithoutAFile_data() {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Cancel") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"Cancel", "Escape", "close box"})
+      QTest::newRow(way) << QString(way);
   }
   void leavingWithoutAFile() {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, way);
+    const bool closeBox = way == "close box";
     f_->file("movies/film.sub", "{1}{2}a\r\n{3}{4}b\r\n");
     useFolder("movies");
     open();
@@ -284,6 +285,8 @@ class OpenDialogTest : public QObject {
     pick("film.sub");
     if (closeBox)
       QVERIFY(first->close());
+    else if (way == "Escape")
+      QTest::keyClick(control<QListWidget>("File1"), Qt::Key_Escape);
     else
       QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
     QCOMPARE(State(f_->window, "txtBron"), QString("/earlier/choice.sub"));
