@@ -2,6 +2,7 @@
 // run when the user ends editing it and whenever code sets its text; setting a linked control
 // runs its handler nested, and the linkage guard keeps the seconds and frames fields from
 // updating each other without end. While the user types, only the linked field follows.
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -162,6 +163,10 @@ void MainWindow::HScroll1_Change() {
            QStringLiteral(" sec");
   }
   ui_.txtSynchronize->setText(text);
+  // Convert applies the same shift, so its tab says so while there is one.
+  ui_.lblConvertShift->setText(
+      milliseconds == 0 ? QString() : QStringLiteral("Shift from the Synchronize tab: ") + text);
+  ui_.lblConvertShift->setVisible(milliseconds != 0);
 }
 
 void MainWindow::lstCurrentFrameRate_Click() {

@@ -17,8 +17,10 @@
 
 namespace {
 
-// A tab: its frames side by side on top, its button at the bottom right.
-QWidget* MakeTab(std::initializer_list<QWidget*> frames, QPushButton* button) {
+// A tab: its frames side by side on top, its button at the bottom right with an optional
+// note to its left.
+QWidget* MakeTab(std::initializer_list<QWidget*> frames, QPushButton* button,
+                 QWidget* note = nullptr) {
   auto* tab = new QWidget;
   auto* column = new QVBoxLayout(tab);
   auto* row = new QHBoxLayout;
@@ -28,6 +30,8 @@ QWidget* MakeTab(std::initializer_list<QWidget*> frames, QPushButton* button) {
   column->addLayout(row);
   column->addStretch(1);
   auto* buttonRow = new QHBoxLayout;
+  if (note != nullptr)
+    buttonRow->addWidget(note);
   buttonRow->addStretch(1);
   buttonRow->addWidget(button);
   column->addLayout(buttonRow);
@@ -183,8 +187,10 @@ QWidget* MainWindow::buildConvertTab() {
       MakeLabel("Label10", QStringLiteral("1. Select the Output Format and the Framerate.")));
   helpColumn->addWidget(MakeLabel("Label11", QStringLiteral("2. Click 'Convert'.")));
   helpColumn->addStretch(1);
+  ui_.lblConvertShift = MakeLabel("lblConvertShift", QString());
+  ui_.lblConvertShift->hide();  // shown while the Synchronize tab sets a shift
   ui_.cmdConvert = MakeButton("cmdConvert", QStringLiteral("Convert"));
-  return MakeTab({rate, help}, ui_.cmdConvert);
+  return MakeTab({rate, help}, ui_.cmdConvert, ui_.lblConvertShift);
 }
 
 QWidget* MainWindow::buildGuessFrameRateTab() {

@@ -163,8 +163,13 @@ class MainWindowLinkageTest : public QObject {
     auto* scroll = started.find<QScrollBar>("HScroll1");
     scroll->setValue(value);
     QCOMPARE(State(started.window, "txtSynchronize"), expected);
+    // The Convert tab tells of the shift it applies as long as there is one.
+    auto* convertShift = started.find<QLabel>("lblConvertShift");
+    QCOMPARE(convertShift->text(), "Shift from the Synchronize tab: " + expected);
+    QVERIFY(!convertShift->isHidden());
     scroll->setValue(0);
     QCOMPARE(State(started.window, "txtSynchronize"), QStringLiteral("0 sec"));
+    QVERIFY(convertShift->isHidden());
   }
 
   void scrollBarKeys() {
