@@ -17,6 +17,7 @@ MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidge
   setKeyboardOrder();
   ui_.cmdBronZoeken->setFocus();  // the first thing to do is choose a subtitle
   connectHandlers();
+  setAcceptDrops(true);  // a dropped file becomes the input (main_window_input.cpp)
 }
 
 MainWindow::~MainWindow() = default;
@@ -64,10 +65,6 @@ OptionsDialog& MainWindow::optionsDialog() {
 
 void MainWindow::showMessage(const QString& title, const QString& text, lumetra::MessageIcon icon) {
   presenter_.show(this, title, text, icon);
-}
-
-void MainWindow::cmdBronZoeken_Click() {
-  ShowOpenSubtitleDialog(this, store_, presenter_);
 }
 
 void MainWindow::cmdOver_Click() {

@@ -7,12 +7,15 @@
 
 #include "app/main_window_controls.h"
 #include "operations/message.h"
+#include "subtitle/subtitle_detection.h"
 
 class MessagePresenter;
 class NumberFieldCheck;
 class OptionsDialog;
 class SettingsStore;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QPushButton;
 namespace lumetra {
 class FrameView;
@@ -38,12 +41,19 @@ class MainWindow : public QMainWindow {
   void resetFieldsToFactory();
   void selectMicroDvdOutput();
 
+  // A recognised subtitle becomes the input, chosen in the open dialog or dropped on the
+  // window: txtBron, the kind it was found to be and, where the options say so, the output
+  // format.
+  void acceptSubtitle(const QString& path, lumetra::DetectedKind kind);
+
   const MainWindowControls& controls() const { return ui_; }
   // Shows a box through the presenter, over this window.
   void showMessage(const QString& title, const QString& text, lumetra::MessageIcon icon);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Layout (main_window_layout.cpp, main_window_tabs.cpp).
@@ -66,6 +76,10 @@ class MainWindow : public QMainWindow {
 
   // Window-level events.
   void TabAction_Click();
+  // The output format follows the input (output_format_follow.cpp): its own format, or the
+  // other one on "Convert", while the stored option says so.
+  bool outputFollowsInput() const;
+  void presetOutputFormat(bool microDvdInput);
   void cmdAfsluiten_Click();
   void cmdBronZoeken_Click();
   void cmdOptions_Click();

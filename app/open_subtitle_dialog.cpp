@@ -14,19 +14,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/folder_list.h"
 #include "app/message_presenter.h"
-#include "app/native_path.h"
+#include "app/subtitle_recognition.h"
 #include "app/window_placement.h"
 #include "operations/message.h"
 #include "settings/settings_access.h"
-#include "subtitle/subtitle_detection.h"
-#include "subtitle/subtitle_error.h"
 
 namespace {
 
@@ -237,53 +233,10 @@ void OpenSubtitleDialog::confirm() {
     WriteSetting(*store_, setting_keys::kFolder, folderText);
   }
   const QString path = folderText + name;
-  lumetra::DetectedKind kind = lumetra::DetectedKind::Unknown;
-  try {
-    kind = lumetra::DetectSubtitleKind(NativePath(path));
-  } catch (const lumetra::SubtitleError& error) {
-    message(VersionTitle(), QStringLiteral("An error has occurred!") + kCR + kCR +
-                                QStringLiteral("Error %1 : %2")
-                                    .arg(error.number())
-                                    .arg(QString::fromLocal8Bit(error.description())));
-    return;
-  }
-  switch (kind) {
-    case lumetra::DetectedKind::MicroDvd:
-      acceptFile(path, true);
-      break;
-    case lumetra::DetectedKind::SubRip:
-      acceptFile(path, false);
-      break;
-    case lumetra::DetectedKind::SubViewer:
-    case lumetra::DetectedKind::Unknown:
-      message(QStringLiteral("Lumetra"),
-              QStringLiteral("The selected file is not a subtitle (or is an unknown format)"));
-      break;
-  }
-}
-
-void OpenSubtitleDialog::acceptFile(const QString& path, bool microDvd) {
-  if (auto* source = main_->findChild<QLineEdit*>(QStringLiteral("txtBron"))) {
-    source->setText(path);
-  }
-  main_->setEnabled(true);
-  hide();
-  if (auto* kind = main_->findChild<QLabel*>(QStringLiteral("lblInputFileInformation"))) {
-    kind->setText(microDvd ? QStringLiteral("MicroDVD subtitle")
-                           : QStringLiteral("SubRip subtitle"));
-  }
-  if (!StoredAsTrue(*store_, setting_keys::kOutputFormatIsInputFormat)) {
-    return;
-  }
-  // The output format follows the input, except on the Convert tab, where the other one is
-  // the only one that makes sense.
-  const auto* tabs = main_->findChild<QTabWidget*>(QStringLiteral("TabAction"));
-  const bool onConvert =
-      tabs && tabs->tabText(tabs->currentIndex()).remove(QLatin1Char('&')) == "Convert";
-  const QString preset =
-      microDvd != onConvert ? QStringLiteral("optMicroDVD") : QStringLiteral("optSubRip");
-  if (auto* button = main_->findChild<QRadioButton*>(preset)) {
-    button->setChecked(true);
+  if (const auto kind = RecogniseSubtitle(path, *presenter_, this)) {
+    main_->setEnabled(true);
+    hide();
+    emit subtitleChosen(path, *kind);
   }
 }
 

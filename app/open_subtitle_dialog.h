@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/drive_list.h"
+#include "subtitle/subtitle_detection.h"
 
 class FolderList;
 class MessagePresenter;
@@ -30,6 +31,10 @@ class OpenSubtitleDialog : public QWidget {
   // cmdBronZoeken: goes to the stored folder, disables the main window and shows the dialog.
   void open(SettingsStore& store, MessagePresenter& presenter);
 
+ signals:
+  // A file recognised as a subtitle was confirmed; the dialog is hidden by then.
+  void subtitleChosen(const QString& path, lumetra::DetectedKind kind);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -44,7 +49,6 @@ class OpenSubtitleDialog : public QWidget {
   void confirm();
   void cancel();
   void refuseDrive(const QString& text);
-  void acceptFile(const QString& path, bool microDvd);
   void message(const QString& title, const QString& text);
 
   QWidget* main_;
