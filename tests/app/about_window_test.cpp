@@ -114,6 +114,10 @@ class AboutWindowTest : public QObject {
     QVERIFY(!window.isNull());  // only hidden, kept for the next use
     QVERIFY(!window->isVisible());
     QVERIFY(f.window.isVisible() && f.window.isEnabled());
+    // In the middle of its screen, as on every start.
+    const QPoint offCentre =
+        f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 4);
   }
 };
 
