@@ -1,6 +1,5 @@
 #include "app/about_window.h"
 
-#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,7 +10,7 @@
 #include "app/window_placement.h"
 #include "operations/message.h"
 
-AboutWindow::AboutWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), main_(mainWindow) {
+AboutWindow::AboutWindow(QWidget* mainWindow) : QDialog(mainWindow), main_(mainWindow) {
   setObjectName(QLatin1String(kObjectName));
 
   frame_ = new QGroupBox(QStringLiteral("About"));
@@ -24,22 +23,19 @@ AboutWindow::AboutWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window),
 
   auto* buttons = new QGroupBox;
   buttons->setObjectName(QStringLiteral("Frame2"));
-  auto* ok = new QPushButton(QStringLiteral("OK"));
-  ok->setObjectName(QStringLiteral("cmdOk"));
-  ok->setDefault(true);
+  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_->setObjectName(QStringLiteral("cmdOk"));
+  ok_->setDefault(true);
   auto* buttonLayout = new QHBoxLayout(buttons);
   buttonLayout->addStretch(1);
-  buttonLayout->addWidget(ok);
+  buttonLayout->addWidget(ok_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame_, 1);
   layout->addWidget(buttons);
   resize(620, 520);
 
-  connect(ok, &QPushButton::clicked, this, [this] {
-    returnToMainWindow();
-    hide();
-  });
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(browser_, &QTextBrowser::anchorClicked, this, &AboutWindow::openLink);
 }
 
@@ -64,6 +60,7 @@ void AboutWindow::showPage(Page page) {
   if (!isVisible()) {
     CenterOverMainWindow(this, main_);
   }
+  ok_->setFocus();  // Enter closes the window, rather than following a link of the page
   show();
   raise();
   activateWindow();
@@ -81,12 +78,8 @@ void AboutWindow::openLink(const QUrl& link) {
   }
 }
 
-void AboutWindow::returnToMainWindow() {
+void AboutWindow::done(int result) {
   main_->setEnabled(true);
   main_->show();
-}
-
-void AboutWindow::closeEvent(QCloseEvent* event) {
-  returnToMainWindow();
-  event->accept();  // only hides: the window is kept for the next use
+  QDialog::done(result);  // only hides: the window is kept for the next use
 }

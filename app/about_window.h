@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QDialog>
 #include <QUrl>
-#include <QWidget>
 
 class QGroupBox;
+class QPushButton;
 class QTextBrowser;
 
 // The About and welcome window (frmAbout): one of the program's own pages in a text browser,
 // and OK. While it is shown the main window is disabled, on the welcome path also hidden;
-// OK and the close box bring the main window back and only hide this window.
-class AboutWindow : public QWidget {
+// OK, Enter, Escape and the close box bring the main window back and only hide this window.
+// A dialog, though never modal, so that OK is its default button.
+class AboutWindow : public QDialog {
   Q_OBJECT
 
  public:
@@ -22,14 +24,14 @@ class AboutWindow : public QWidget {
   // Where each page is bundled with the program.
   static QUrl pageUrl(Page page);
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  // Every way out: OK (accept), Escape and the close box (reject).
+  void done(int result) override;
 
  private:
   void openLink(const QUrl& link);
-  void returnToMainWindow();
 
   QWidget* main_;
   QGroupBox* frame_ = nullptr;
   QTextBrowser* browser_ = nullptr;
+  QPushButton* ok_ = nullptr;
 };

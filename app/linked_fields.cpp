@@ -1,7 +1,8 @@
-// The numeric fields of the main window and how they follow each other. Every handler runs
-// for user edits and for texts set by code alike; setting a linked control runs its handler
-// nested, and the linkage guard keeps the seconds and frames fields from updating each other
-// without end.
+// The numeric fields of the main window and how they follow each other. The rules of a field
+// run when the user ends editing it and whenever code sets its text; setting a linked control
+// runs its handler nested, and the linkage guard keeps the seconds and frames fields from
+// updating each other without end. While the user types, only the linked field follows.
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 #include "app/frame_rates.h"
 #include "app/locale_numbers.h"
 #include "app/main_window.h"
+#include "app/number_field_check.h"
 #include "app/position_list.h"
 
 namespace {
@@ -24,6 +26,15 @@ double Value(const QLineEdit* box) {
 
 double SecondsOf(double frames, double rate) {
   return rate > 0 ? frames / rate : 0.0;
+}
+
+// A value the linked field can follow while the user is still typing: "12" but not "12.5"
+// nor "-".
+std::optional<double> WholeNonNegative(const QLineEdit* box) {
+  const auto value = ParseLocaleNumber(box->text());
+  if (value && *value >= 0 && std::floor(*value) == *value)
+    return value;
+  return std::nullopt;
 }
 
 // Replaces a numeric text by the integer part of its value ("12.5" -> "12").
@@ -44,22 +55,51 @@ void MainWindow::showFieldMessage(const char* text) {
               lumetra::MessageIcon::Critical);
 }
 
+void MainWindow::commitNumberFields() {
+  for (NumberFieldCheck* field : numberFields_)
+    field->commit();
+}
+
+// With the guard down, the other field follows and the guard goes up; the caller puts it
+// down again when it ends, as the nested handler may not run at all.
+void MainWindow::framesFollowSeconds(double seconds) {
+  if (linkageGuard_ == 0) {
+    linkageGuard_ = 1;
+    ui_.txtFrames->setText(WholeNumberText(linkFrameRate() * seconds));
+  }
+}
+
+void MainWindow::secondsFollowFrames(double frames) {
+  if (linkageGuard_ == 0) {
+    linkageGuard_ = 1;
+    ui_.txtSec->setText(WholeNumberText(SecondsOf(frames, linkFrameRate())));
+  }
+}
+
+// While the user types, a whole number carries the other field along; anything else waits
+// for the end of editing.
+void MainWindow::txtSec_Typed() {
+  if (const auto value = WholeNonNegative(ui_.txtSec))
+    framesFollowSeconds(*value);
+  linkageGuard_ = 0;
+}
+
+void MainWindow::txtFrames_Typed() {
+  if (const auto value = WholeNonNegative(ui_.txtFrames))
+    secondsFollowFrames(*value);
+  linkageGuard_ = 0;
+}
+
 void MainWindow::txtSec_Change() {
   QLineEdit* seconds = ui_.txtSec;
   if (seconds->text().isEmpty())
     seconds->setText(QStringLiteral("0"));
   const auto value = ParseLocaleNumber(seconds->text());
   if (value && *value >= 0) {
-    if (linkageGuard_ == 0) {
-      linkageGuard_ = 1;
-      ui_.txtFrames->setText(WholeNumberText(linkFrameRate() * *value));
-    }
+    framesFollowSeconds(*value);
   } else {
     showFieldMessage(value ? kMessageB : kMessageA);
-    if (linkageGuard_ == 0) {  // put back the seconds that match the frames
-      linkageGuard_ = 1;
-      seconds->setText(WholeNumberText(SecondsOf(Value(ui_.txtFrames), linkFrameRate())));
-    }
+    secondsFollowFrames(Value(ui_.txtFrames));  // put back the seconds that match the frames
   }
   linkageGuard_ = 0;
   MakeWhole(seconds);
@@ -71,16 +111,10 @@ void MainWindow::txtFrames_Change() {
     frames->setText(QStringLiteral("0"));
   const auto value = ParseLocaleNumber(frames->text());
   if (value && *value >= 0) {
-    if (linkageGuard_ == 0) {
-      linkageGuard_ = 1;
-      ui_.txtSec->setText(WholeNumberText(SecondsOf(*value, linkFrameRate())));
-    }
+    secondsFollowFrames(*value);
   } else {
     showFieldMessage(value ? kMessageB : kMessageA);
-    if (linkageGuard_ == 0) {  // put back the frames that match the seconds
-      linkageGuard_ = 1;
-      frames->setText(WholeNumberText(linkFrameRate() * Value(ui_.txtSec)));
-    }
+    framesFollowSeconds(Value(ui_.txtSec));  // put back the frames that match the seconds
   }
   linkageGuard_ = 0;
   MakeWhole(frames);
@@ -129,6 +163,10 @@ void MainWindow::HScroll1_Change() {
            QStringLiteral(" sec");
   }
   ui_.txtSynchronize->setText(text);
+  // Convert applies the same shift, so its tab says so while there is one.
+  ui_.lblConvertShift->setText(
+      milliseconds == 0 ? QString() : QStringLiteral("Shift from the Synchronize tab: ") + text);
+  ui_.lblConvertShift->setVisible(milliseconds != 0);
 }
 
 void MainWindow::lstCurrentFrameRate_Click() {

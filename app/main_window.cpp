@@ -7,13 +7,17 @@
 #include <QTabWidget>
 
 #include "app/message_presenter.h"
+#include "app/number_field_check.h"
 #include "app/options_dialog.h"
 #include "app/secondary_windows.h"
 
 MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidget* parent)
     : QMainWindow(parent), store_(store), presenter_(presenter) {
   buildLayout();
+  setKeyboardOrder();
+  ui_.cmdBronZoeken->setFocus();  // the first thing to do is choose a subtitle
   connectHandlers();
+  setAcceptDrops(true);  // a dropped file becomes the input (main_window_input.cpp)
 }
 
 MainWindow::~MainWindow() = default;
@@ -27,11 +31,13 @@ void MainWindow::connectHandlers() {
   connect(ui_.cmdOptions, &QPushButton::clicked, this, [this] { cmdOptions_Click(); });
   connect(ui_.cmdOver, &QPushButton::clicked, this, [this] { cmdOver_Click(); });
 
-  connect(ui_.txtSec, &QLineEdit::textChanged, this, [this] { txtSec_Change(); });
-  connect(ui_.txtFrames, &QLineEdit::textChanged, this, [this] { txtFrames_Change(); });
-  connect(ui_.txtLengteFilm, &QLineEdit::textChanged, this, [this] { txtLengteFilm_Change(); });
-  connect(ui_.txtNumberOfSegments, &QLineEdit::textChanged, this,
-          [this] { txtNumberOfSegments_Change(); });
+  numberFields_ = {
+      new NumberFieldCheck(
+          ui_.txtSec, [this] { txtSec_Change(); }, [this] { txtSec_Typed(); }),
+      new NumberFieldCheck(
+          ui_.txtFrames, [this] { txtFrames_Change(); }, [this] { txtFrames_Typed(); }),
+      new NumberFieldCheck(ui_.txtLengteFilm, [this] { txtLengteFilm_Change(); }),
+      new NumberFieldCheck(ui_.txtNumberOfSegments, [this] { txtNumberOfSegments_Change(); })};
   connect(ui_.HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
   connect(ui_.lstCurrentFrameRate, &QListWidget::itemSelectionChanged, this,
           [this] { lstCurrentFrameRate_Click(); });
@@ -59,10 +65,6 @@ OptionsDialog& MainWindow::optionsDialog() {
 
 void MainWindow::showMessage(const QString& title, const QString& text, lumetra::MessageIcon icon) {
   presenter_.show(this, title, text, icon);
-}
-
-void MainWindow::cmdBronZoeken_Click() {
-  ShowOpenSubtitleDialog(this, store_, presenter_);
 }
 
 void MainWindow::cmdOver_Click() {

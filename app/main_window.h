@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
 
 #include "app/main_window_controls.h"
 #include "operations/message.h"
+#include "subtitle/subtitle_input.h"
 
 class MessagePresenter;
+class NumberFieldCheck;
 class OptionsDialog;
 class SettingsStore;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QPushButton;
 namespace lumetra {
 class FrameView;
@@ -36,12 +41,19 @@ class MainWindow : public QMainWindow {
   void resetFieldsToFactory();
   void selectMicroDvdOutput();
 
+  // A recognised subtitle becomes the input, chosen in the open dialog or dropped on the
+  // window: txtBron, the kind it was found to be and, where the options say so, the output
+  // format.
+  void acceptSubtitle(const QString& path, const lumetra::SubtitleFileFacts& facts);
+
   const MainWindowControls& controls() const { return ui_; }
   // Shows a box through the presenter, over this window.
   void showMessage(const QString& title, const QString& text, lumetra::MessageIcon icon);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Layout (main_window_layout.cpp, main_window_tabs.cpp).
@@ -55,6 +67,7 @@ class MainWindow : public QMainWindow {
   QWidget* buildConvertTab();
   QWidget* buildGuessFrameRateTab();
   void connectHandlers();
+  void setKeyboardOrder();
 
   // Start-up and shut-down (main_window_startup.cpp, main_window_shutdown.cpp).
   void applyStoredFields();
@@ -63,12 +76,23 @@ class MainWindow : public QMainWindow {
 
   // Window-level events.
   void TabAction_Click();
+  // The output format follows the input (output_format_follow.cpp): its own format, or the
+  // other one on "Convert", while the stored option says so.
+  bool outputFollowsInput() const;
+  void presetOutputFormat(bool microDvdInput);
   void cmdAfsluiten_Click();
   void cmdBronZoeken_Click();
   void cmdOptions_Click();
   void cmdOver_Click();
 
   // Linked fields (linked_fields.cpp).
+  // Runs the rules of every number field whose typed text has not been checked yet, so that
+  // what is read next is a checked value.
+  void commitNumberFields();
+  void txtSec_Typed();
+  void txtFrames_Typed();
+  void framesFollowSeconds(double seconds);
+  void secondsFollowFrames(double frames);
   void txtSec_Change();
   void txtFrames_Change();
   void txtLengteFilm_Change();
@@ -95,6 +119,7 @@ class MainWindow : public QMainWindow {
   MessagePresenter& presenter_;
   MainWindowControls ui_;
   OptionsDialog* options_ = nullptr;
+  QList<NumberFieldCheck*> numberFields_;
   QString version_ = QString::fromLatin1(lumetra::kVersion);
   int linkageGuard_ = 0;  // 1 while the seconds and frames fields update each other
   bool ended_ = false;    // Exit has saved; closing must not save again

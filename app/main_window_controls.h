@@ -49,6 +49,7 @@ struct MainWindowControls {
   QPushButton* cmdDeleteComments = nullptr;
   // Convert.
   QListWidget* lstConvertFrameRate = nullptr;
+  QLabel* lblConvertShift = nullptr;  // the Synchronize shift that Convert applies
   QPushButton* cmdConvert = nullptr;
   // Guess frame rate.
   QLineEdit* txtLengteFilm = nullptr;

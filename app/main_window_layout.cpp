@@ -1,5 +1,6 @@
 // The parts of the main window outside the tabs: the input file, its frame rate, its kind,
 // the output format, and the three buttons below the tabs.
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,8 +9,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "app/main_window.h"
 #include "app/widget_factory.h"
@@ -47,6 +50,27 @@ void MainWindow::buildLayout() {
   setCentralWidget(central);
 }
 
+// Tab walks the window as it reads: the input row, the tab bar, the controls of the current
+// tab and its button, then the three buttons below. Controls of hidden tabs are passed over.
+void MainWindow::setKeyboardOrder() {
+  // clang-format off
+  QWidget* const order[] = {
+      ui_.txtBron, ui_.cmdBronZoeken, ui_.lstCurrentFrameRate, ui_.optMicroDVD, ui_.optSubRip,
+      ui_.TabAction,
+      ui_.txtSec, ui_.txtFrames, ui_.txtNumberOfSegments, ui_.cmdSplitsen,
+      ui_.chkLeesteken, ui_.chkGetallen, ui_.chkQuotes, ui_.chkIl, ui_.optFrans, ui_.optEngels,
+      ui_.cmdCorrect,
+      ui_.lstNewFrameRate, ui_.cmdChangeFrameRate,
+      ui_.txtSynchronize, ui_.HScroll1, ui_.cmdSynchronize,
+      ui_.txtCommentsCharacterbegin, ui_.txtCommentsCharacterEnd, ui_.cmdDeleteComments,
+      ui_.lstConvertFrameRate, ui_.cmdConvert,
+      ui_.txtLengteFilm, ui_.lstGuessCorrection, ui_.cmdGuessFrameRate,
+      ui_.cmdOptions, ui_.cmdOver, ui_.cmdAfsluiten};
+  // clang-format on
+  for (std::size_t i = 1; i < std::size(order); ++i)
+    setTabOrder(order[i - 1], order[i]);
+}
+
 QWidget* MainWindow::buildFileArea() {
   auto* area = new QWidget;
   auto* grid = new QGridLayout(area);
@@ -56,7 +80,6 @@ QWidget* MainWindow::buildFileArea() {
   auto* fileRow = new QHBoxLayout(file);
   ui_.txtBron = MakeTextBox("txtBron", QString(), 32767, Qt::AlignLeft);
   ui_.txtBron->setReadOnly(true);  // only the open dialog and the operations set it
-  ui_.txtBron->setFocusPolicy(Qt::ClickFocus);
   QPalette grey = ui_.txtBron->palette();
   grey.setColor(QPalette::Base, grey.color(QPalette::Window));
   ui_.txtBron->setPalette(grey);

@@ -43,6 +43,7 @@ void MainWindow::saveAtShutDown() {
   const auto save = ToTruth(ReadSetting(store_, keys::kSaveSettings));
   if (!save.value_or(false))
     return;
+  commitNumberFields();  // a text still being typed is checked before it is stored
 
   OptionsDialog& options = optionsDialog();
   WriteSetting(store_, keys::kOutputAsInput, QString::number(options.outputAsInputValue()));

@@ -12,6 +12,7 @@
 #include "app/options_dialog.h"
 #include "app/position_list.h"
 #include "app/secondary_windows.h"
+#include "app/window_placement.h"
 #include "operations/message.h"
 #include "settings/settings_access.h"
 
@@ -48,6 +49,9 @@ void MainWindow::formLoad() {
   const auto save = ToTruth(ReadSetting(store_, keys::kSaveSettings, QStringLiteral("0")));
   if (save.value_or(false))
     applyStoredFields();
+  // Placed before it is first shown, now or after the welcome page, so the window manager
+  // keeps it there.
+  CenterOnScreen(this);
   runFirstRunTest();
 }
 

@@ -17,8 +17,10 @@
 
 namespace {
 
-// A tab: its frames side by side on top, its button at the bottom right.
-QWidget* MakeTab(std::initializer_list<QWidget*> frames, QPushButton* button) {
+// A tab: its frames side by side on top, its button at the bottom right with an optional
+// note to its left.
+QWidget* MakeTab(std::initializer_list<QWidget*> frames, QPushButton* button,
+                 QWidget* note = nullptr) {
   auto* tab = new QWidget;
   auto* column = new QVBoxLayout(tab);
   auto* row = new QHBoxLayout;
@@ -28,6 +30,8 @@ QWidget* MakeTab(std::initializer_list<QWidget*> frames, QPushButton* button) {
   column->addLayout(row);
   column->addStretch(1);
   auto* buttonRow = new QHBoxLayout;
+  if (note != nullptr)
+    buttonRow->addWidget(note);
   buttonRow->addStretch(1);
   buttonRow->addWidget(button);
   column->addLayout(buttonRow);
@@ -119,6 +123,11 @@ QWidget* MainWindow::buildSynchronizeTab() {
   ui_.HScroll1->setSingleStep(100);
   ui_.HScroll1->setPageStep(1000);
   ui_.HScroll1->setValue(0);
+  // Reachable by Tab and a click, so the keys move it: Left and Page Down towards "- 30",
+  // Right and Page Up towards "+ 30", Home and End to the ends. A scroll bar turns its keys
+  // around by default, which suits a vertical one only; the wheel now moves it as a slider.
+  ui_.HScroll1->setFocusPolicy(Qt::StrongFocus);
+  ui_.HScroll1->setInvertedControls(false);
 
   auto* grid = new QGridLayout(settings);
   grid->addWidget(ui_.txtSynchronize, 0, 0, 1, 3, Qt::AlignHCenter);
@@ -178,8 +187,10 @@ QWidget* MainWindow::buildConvertTab() {
       MakeLabel("Label10", QStringLiteral("1. Select the Output Format and the Framerate.")));
   helpColumn->addWidget(MakeLabel("Label11", QStringLiteral("2. Click 'Convert'.")));
   helpColumn->addStretch(1);
+  ui_.lblConvertShift = MakeLabel("lblConvertShift", QString());
+  ui_.lblConvertShift->hide();  // shown while the Synchronize tab sets a shift
   ui_.cmdConvert = MakeButton("cmdConvert", QStringLiteral("Convert"));
-  return MakeTab({rate, help}, ui_.cmdConvert);
+  return MakeTab({rate, help}, ui_.cmdConvert, ui_.lblConvertShift);
 }
 
 QWidget* MainWindow::buildGuessFrameRateTab() {

@@ -9,26 +9,20 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QShortcut>
 #include <QSignalBlocker>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/folder_list.h"
-#include "app/frame_rates.h"
 #include "app/message_presenter.h"
-#include "app/native_path.h"
-#include "app/position_list.h"
+#include "app/subtitle_recognition.h"
 #include "app/window_placement.h"
 #include "operations/message.h"
 #include "settings/settings_access.h"
-#include "subtitle/subtitle_error.h"
-#include "subtitle/subtitle_input.h"
 
 namespace {
 
@@ -124,8 +118,6 @@ void OpenSubtitleDialog::buildControls() {
   });
   connect(ok_, &QPushButton::clicked, this, &OpenSubtitleDialog::confirm);
   connect(cancel_, &QPushButton::clicked, this, &OpenSubtitleDialog::cancel);
-  connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
-          &OpenSubtitleDialog::cancel);
 }
 
 void OpenSubtitleDialog::open(SettingsStore& store, MessagePresenter& presenter) {
@@ -241,57 +233,26 @@ void OpenSubtitleDialog::confirm() {
     WriteSetting(*store_, setting_keys::kFolder, folderText);
   }
   const QString path = folderText + name;
-  lumetra::SubtitleFileFacts facts;
-  try {
-    facts = lumetra::InspectSubtitleFile(NativePath(path));
-  } catch (const lumetra::SubtitleError& error) {
-    message(VersionTitle(), QStringLiteral("An error has occurred!") + kCR + kCR +
-                                QStringLiteral("Error %1 : %2")
-                                    .arg(error.number())
-                                    .arg(QString::fromLocal8Bit(error.description())));
-    return;
-  }
-  if (facts.format == lumetra::SubtitleFormat::Unknown) {
-    message(QStringLiteral("Lumetra"),
-            QStringLiteral("The selected file is not a subtitle (or is an unknown format)"));
-    return;
-  }
-  acceptFile(path, facts);
-}
-
-void OpenSubtitleDialog::acceptFile(const QString& path, const lumetra::SubtitleFileFacts& facts) {
-  const bool microDvd = facts.format == lumetra::SubtitleFormat::MicroDvd;
-  if (auto* source = main_->findChild<QLineEdit*>(QStringLiteral("txtBron"))) {
-    source->setText(path);
-  }
-  main_->setEnabled(true);
-  hide();
-  if (auto* kind = main_->findChild<QLabel*>(QStringLiteral("lblInputFileInformation"))) {
-    kind->setText(QString::fromStdString(lumetra::DescribeSubtitle(facts)));
-  }
-  // A rate the file declares becomes the input frame rate.
-  auto* rates = main_->findChild<QListWidget*>(QStringLiteral("lstCurrentFrameRate"));
-  if (facts.frameRate && rates) {
-    SelectPosition(rates, FrameRatePosition(facts.frameRate->value));
-  }
-  if (!StoredAsTrue(*store_, setting_keys::kOutputFormatIsInputFormat)) {
-    return;
-  }
-  // The output format follows the input, except on the Convert tab, where the other one is
-  // the only one that makes sense.
-  const auto* tabs = main_->findChild<QTabWidget*>(QStringLiteral("TabAction"));
-  const bool onConvert =
-      tabs && tabs->tabText(tabs->currentIndex()).remove(QLatin1Char('&')) == "Convert";
-  const QString preset =
-      microDvd != onConvert ? QStringLiteral("optMicroDVD") : QStringLiteral("optSubRip");
-  if (auto* button = main_->findChild<QRadioButton*>(preset)) {
-    button->setChecked(true);
+  if (const auto facts = RecogniseSubtitle(path, *presenter_, this)) {
+    main_->setEnabled(true);
+    hide();
+    emit subtitleChosen(path, *facts);
   }
 }
 
 void OpenSubtitleDialog::cancel() {
   main_->setEnabled(true);
   hide();
+}
+
+void OpenSubtitleDialog::keyPressEvent(QKeyEvent* event) {
+  // Escape reaches the dialog only when no control wants it: an open drive list closes
+  // itself first.
+  if (event->matches(QKeySequence::Cancel)) {
+    cancel();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void OpenSubtitleDialog::closeEvent(QCloseEvent* event) {

@@ -31,7 +31,12 @@ class OpenSubtitleDialog : public QWidget {
   // cmdBronZoeken: goes to the stored folder, disables the main window and shows the dialog.
   void open(SettingsStore& store, MessagePresenter& presenter);
 
+ signals:
+  // A file recognised as a subtitle was confirmed; the dialog is hidden by then.
+  void subtitleChosen(const QString& path, const lumetra::SubtitleFileFacts& facts);
+
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -44,7 +49,6 @@ class OpenSubtitleDialog : public QWidget {
   void confirm();
   void cancel();
   void refuseDrive(const QString& text);
-  void acceptFile(const QString& path, const lumetra::SubtitleFileFacts& facts);
   void message(const QString& title, const QString& text);
 
   QWidget* main_;

@@ -41,7 +41,8 @@ lumetra::CommonParams MainWindow::commonParams() const {
 
 void MainWindow::runOperation(QPushButton* ownButton, bool splitOrder,
                               const std::function<void(lumetra::FrameView&)>& operation) {
-  optionsDialog();  // the options exist from start-up on; this only makes sure
+  optionsDialog();       // the options exist from start-up on; this only makes sure
+  commitNumberFields();  // a text still being typed is checked before it is read
   QList<QPushButton*> disable{ownButton, ui_.cmdAfsluiten, ui_.cmdOver, ui_.cmdOptions};
   if (splitOrder)
     disable = {ownButton, ui_.cmdAfsluiten, ui_.cmdOptions, ui_.cmdOver};

@@ -8,12 +8,13 @@ PositionList::PositionList(int visibleRows) : visibleRows_(visibleRows) {
 }
 
 QSize PositionList::sizeHint() const {
-  const int rowHeight = qMax(sizeHintForRow(0), fontMetrics().height());
+  // The rows' own height, so that exactly `visibleRows_` whole rows show.
+  const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height();
   int width = qMax(sizeHintForColumn(0), fontMetrics().horizontalAdvance(QStringLiteral("00.000")));
   width += 2 * frameWidth() + fontMetrics().averageCharWidth() * 4;
   if (count() > visibleRows_)
     width += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  return {width, rowHeight * visibleRows_ + 2 * frameWidth() + 4};
+  return {width, rowHeight * visibleRows_ + 2 * frameWidth()};
 }
 
 QItemSelectionModel::SelectionFlags PositionList::selectionCommand(const QModelIndex& index,

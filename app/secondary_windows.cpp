@@ -28,13 +28,14 @@ AboutWindow& AboutWindowOf(QWidget* mainWindow) {
 
 }  // namespace
 
-void ShowOpenSubtitleDialog(QWidget* mainWindow, SettingsStore& store,
-                            MessagePresenter& presenter) {
+OpenSubtitleDialog* ShowOpenSubtitleDialog(QWidget* mainWindow, SettingsStore& store,
+                                           MessagePresenter& presenter) {
   OpenSubtitleDialog* dialog = Existing<OpenSubtitleDialog>(mainWindow);
   if (!dialog) {
     dialog = new OpenSubtitleDialog(mainWindow, store, presenter);
   }
   dialog->open(store, presenter);
+  return dialog;
 }
 
 void ShowAbout(QWidget* mainWindow) {

@@ -33,6 +33,7 @@ QLineEdit* MakeTextBox(const char* name, const QString& text, int maxLength,
   box->setMaxLength(maxLength);
   box->setAlignment(alignment);
   box->setText(text);
+  box->setAcceptDrops(false);  // a file dropped anywhere on a window is the window's to take
   return box;
 }
 

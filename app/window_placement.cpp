@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 void CenterOverMainWindow(QWidget* window, const QWidget* mainWindow) {
   QRect area;
@@ -16,4 +17,15 @@ void CenterOverMainWindow(QWidget* window, const QWidget* mainWindow) {
   QRect frame = window->frameGeometry();
   frame.moveCenter(area.center());
   window->move(frame.topLeft());
+}
+
+void CenterOnScreen(QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (screen == nullptr)
+    return;
+  window->adjustSize();
+  const QRect available = screen->availableGeometry();
+  QRect frame(QPoint(), window->size());
+  frame.moveCenter(available.center());
+  window->move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }

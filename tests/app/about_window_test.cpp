@@ -87,14 +87,15 @@ class AboutWindowTest : public QObject {
     QCOMPARE(browserStandIn.opened, (QList<QUrl>{link, link}));
   }
 
-  // The first start hides the main window behind the welcome page until OK or the close box.
+  // The first start hides the main window behind the welcome page until OK, Enter, Escape
+  // or the close box.
   void welcomeFromStartUp_data() {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("OK") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"OK", "close box", "Enter", "Escape"})
+      QTest::newRow(way) << QString(way);
   }
   void welcomeFromStartUp() {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, way);
     StartedWindow f{QString()};
     QCOMPARE(about(f)->windowTitle(), QString("Lumetra 2.6 - Welcome - Written by Taviel"));
     QCOMPARE(frame(f), QString("Welcome"));
@@ -103,14 +104,20 @@ class AboutWindowTest : public QObject {
     QVERIFY(about(f)->isVisible());
     QVERIFY(!f.window.isVisible() && !f.window.isEnabled());
     QPointer<QWidget> window = about(f);
-    if (closeBox)
+    if (way == "close box")
       QVERIFY(window->close());
-    else
+    else if (way == "OK")
       clickOk(f);
+    else  // to the control that has the focus, OK, as the keyboard sends it
+      QTest::keyClick(window->focusWidget(), way == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!window.isNull());  // only hidden, kept for the next use
     QVERIFY(!window->isVisible());
     QVERIFY(f.window.isVisible() && f.window.isEnabled());
+    // In the middle of its screen, as on every start.
+    const QPoint offCentre =
+        f.window.frameGeometry().center() - f.window.screen()->availableGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 4);
   }
 };
 

@@ -185,18 +185,15 @@ class MainWindowStartupTest : public QObject {
     row("tab index 9", settings("LastAction=9"), "TabAction=0");
     row("rate not a number", settings("SourceFramerate=abc"), "lstCurrentFrameRate=2");
     row("rate position 5", settings("SourceFramerate=5"), "lstCurrentFrameRate=2");
-    row("new rate -1", settings("DestinationFrameRate=-1"), "lstNewFrameRate=2");
     row("shift out of range", settings("Synchronize=40000"), "HScroll1=0");
     row("check box text", settings("Correct-I/l=yes"), "chkIl=1");
     row("check box 2", settings("Correct-Numbers=2"), "chkGetallen=1");
-    row("correction 11", settings("Guess-correction=11"), "lstGuessCorrection=-1");
     row("correction none", settings("Guess-correction=-1"), "lstGuessCorrection=-1");
     row("format srt", settings("OutputFormat=srt"), "optMicroDVD=1");
     row("language other", settings("Language=Deutsch"), "optEngels=1");
     row("option not a number", "OutputAsInput=x", "chkOutputAsInput=1");
     row("settings not saved", "SaveSettings=0\n[Settings]\nLastAction=3", "TabAction=0");
     row("segment size letters", settings("SegmentSize=abc"), "txtFrames=180000", kMessageA);
-    row("segments letters", settings("NumberOfSegments=x"), "txtNumberOfSegments=2", kMessageA);
     row("movie length negative", settings("Guess-movielength=-5"), "txtLengteFilm=5", kMessageB);
   }
   void badStoredValues() {

