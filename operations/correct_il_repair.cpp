@@ -76,7 +76,7 @@ void FirstPassLongText(WorkingText& t, CorrectLanguage language, long long& coun
   if (t[1] == 'l' && (IsCapitalCodeFromB(t[2]) || t[0] == '-' || t[0] == kSpace)) {  // A3
     t.write(1, 'I', count);
   }
-  for (long k = 2; k < n; ++k) {  // A4
+  for (long k = t.find(2, 'l', 'I'); k < n; k = t.find(k + 1, 'l', 'I')) {  // A4
     if (t[k] == 'l') {
       RepairSmallL(t, k, language, count);
     }
@@ -108,10 +108,7 @@ bool IsDBefore(char p) {
 // D: "l" between capitals (or at a word edge next to one) becomes "I".
 void SecondPassCapitals(WorkingText& t, long long& count) {
   const long n = t.size();
-  for (long k = 2; k < n; ++k) {
-    if (t[k] != 'l') {
-      continue;
-    }
+  for (long k = t.find(2, 'l'); k < n; k = t.find(k + 1, 'l')) {
     const char p = t[k - 1];
     const char r = t[k + 1];
     if (IsDBefore(p) && k < n - 1 && (IsCapitalCode(r) || OneOf(r, " .!?-l"))) {  // D1
@@ -142,7 +139,7 @@ void SecondPassAll(WorkingText& t, long long& count) {
   if (IsAllAt(t, 0) && (n == 3 || OneOf(t[3], " ,\n") || IsSmallLetter(t[3]))) {  // E1
     WriteAll(t, 0, count);
   }
-  for (long j = 1; j <= n - 3; ++j) {  // E2
+  for (long j = t.find(1, 'A', 'a'); j <= n - 3; j = t.find(j + 1, 'A', 'a')) {  // E2
     if (!IsAllAt(t, j) || !OneOf(t[j - 1], " \n-")) {
       continue;
     }

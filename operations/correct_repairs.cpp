@@ -2,6 +2,8 @@
 // entry in their fixed order.
 #include "operations/correct_repairs.h"
 
+#include <algorithm>
+
 #include "operations/correct_working_text.h"
 
 namespace lumetra {
@@ -28,8 +30,8 @@ RepairedText RepairQuotes(std::string text) {
   long long count = 0;
   // The character that moves into place k after a removal is not looked at: a double quote
   // never pairs with it anyway.
-  for (long k = 1; k < t.size(); ++k) {
-    if (t[k] == '\'' && t[k - 1] == '\'') {
+  for (long k = t.find(1, '\''); k < t.size(); k = t.find(k + 1, '\'')) {
+    if (t[k - 1] == '\'') {
       t.write(k - 1, kDoubleQuote, count, 2);
       t.remove(k);
     }
@@ -45,8 +47,8 @@ RepairedText RepairFullStops(std::string text) {
   long long count = 0;
   // Skipping the character that moves into place k keeps "?.." at "?.": only a full stop
   // that stood behind the mark before the repair goes.
-  for (long k = 1; k < t.size(); ++k) {
-    if (t[k] == '.' && OneOf(t[k - 1], "?!")) {
+  for (long k = t.find(1, '.'); k < t.size(); k = t.find(k + 1, '.')) {
+    if (OneOf(t[k - 1], "?!")) {
       t.remove(k);
       count += 1;
     }
@@ -55,7 +57,7 @@ RepairedText RepairFullStops(std::string text) {
 }
 
 RepairedText RepairDigitSpaces(std::string text) {
-  if (text.find(' ') == std::string::npos) {
+  if (text.find(' ') == std::string::npos || std::none_of(text.begin(), text.end(), IsDigit)) {
     return {std::move(text), 0};
   }
   WorkingText t(std::move(text));
@@ -67,7 +69,8 @@ RepairedText RepairDigitSpaces(std::string text) {
   if (IsSpaceBetweenDigits(t, 2)) {
     RemoveSpace(t, 2, count);
   }
-  for (long k = 2; k < t.size() - 1; ++k) {
+  // Only a space can go: jump from one to the next (k - 1 is the space tested at k).
+  for (long k = t.find(1, kSpace) + 1; k < t.size() - 1; k = t.find(k, kSpace) + 1) {
     if (IsSpaceBetweenDigits(t, k - 1)) {
       RemoveSpace(t, k - 1, count);
     }

@@ -71,6 +71,20 @@ class WorkingText {
   // Shifts everything behind `position` one place to the left.
   void remove(long position) { chars_.erase(static_cast<std::size_t>(position), 1); }
 
+  // The first position from `from` on that holds `a` or `b`, or size(): a scan jumps from
+  // one place a repair can fire to the next instead of testing every character.
+  long find(long from, char a, char b = kNothing) const {
+    const long n = size();
+    for (long k = from < 0 ? 0 : from; k < n; ++k) {
+      const char c = chars_[static_cast<std::size_t>(k)];
+      if (c == a || (c == b && b != kNothing)) {
+        return k;
+      }
+    }
+    return n;
+  }
+  bool holds(char c) const { return chars_.find(c) != std::string::npos; }
+
   std::string take() && { return std::move(chars_); }
 
  private:

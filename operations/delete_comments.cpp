@@ -6,9 +6,8 @@
 
 namespace lumetra {
 bool CommentRemoval::apply(SubtitleEntry& entry, double) {
-  CommentScanResult scanned = RemoveComments(entry.text, begin_, end_);
-  comments_ += scanned.comments;
-  entry.text = std::move(scanned.text);
+  comments_ += RemoveComments(entry.text, begin_, end_, remaining_);
+  entry.text.swap(remaining_);  // both keep their room for the next entry
   return !entry.text.empty();
 }
 

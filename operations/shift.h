@@ -14,7 +14,9 @@ class ShiftTransform final : public EntryTransform {
  public:
   explicit ShiftTransform(int shiftMs) : shiftMs_(shiftMs) {}
   bool apply(SubtitleEntry& entry, double inputUnitsPerSecond) override {
-    ApplyShift(entry, inputUnitsPerSecond, shiftMs_);
+    if (shiftMs_ != 0) {
+      ApplyShift(entry, inputUnitsPerSecond, shiftMs_);
+    }
     return true;
   }
 

@@ -41,7 +41,12 @@ SubtitleFormat OtherFormat(SubtitleFormat format) {
 }
 
 bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t") == std::string_view::npos;
+  for (const char c : line) {
+    if (c != ' ' && c != '\t') {
+      return false;
+    }
+  }
+  return true;
 }
 
 SubtitleFormat DetectFormat(LineReader& lines) {

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "subtitle/subtitle_error.h"
 
 namespace lumetra {
@@ -11,23 +15,35 @@ namespace {
 constexpr std::size_t kChunk = std::size_t{256} << 10;
 constexpr std::size_t kLongestMark = 4;
 
-// First CR or LF in [begin, stop), or stop. Eight bytes at a time: a word in which no byte
-// is below 0x0E holds neither, and subtitle lines are short, so one pass beats two memchr.
-const char* FindLineBreak(const char* begin, const char* stop) {
+// First CR or LF in [begin, stop), or stop. Subtitle lines are short: one pass over 16 (or
+// 8) bytes at a time beats two calls of memchr.
+const char* FindLineBreak(const char* p, const char* stop) {
+#if defined(__SSE2__)
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i cr = _mm_set1_epi8('\r');
+  for (; stop - p >= 16; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int found =
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
+    if (found != 0) {
+      return p + __builtin_ctz(static_cast<unsigned>(found));
+    }
+  }
+#else
   constexpr std::uint64_t kOnes = 0x0101010101010101;
   constexpr std::uint64_t kHighBits = 0x8080808080808080;
-  const char* p = begin;
   for (; stop - p >= 8; p += 8) {
     std::uint64_t word;
     std::memcpy(&word, p, 8);
-    if (((word - kOnes * 0x0E) & ~word & kHighBits) != 0) {
-      for (int i = 0; i < 8; ++i) {
-        if (p[i] == '\n' || p[i] == '\r') {
-          return p + i;
-        }
-      }
+    const std::uint64_t lf = word ^ (kOnes * '\n');
+    const std::uint64_t cr = word ^ (kOnes * '\r');
+    // The lowest byte flagged is exactly the first zero byte of lf or cr.
+    const std::uint64_t found = (((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighBits;
+    if (found != 0) {
+      return p + __builtin_ctzll(found) / 8;
     }
   }
+#endif
   for (; p != stop; ++p) {
     if (*p == '\n' || *p == '\r') {
       return p;
@@ -38,9 +54,9 @@ const char* FindLineBreak(const char* begin, const char* stop) {
 
 }  // namespace
 
-// Room for the longest line, a CR waiting for its LF, and one decoded chunk (UTF-16 turns
-// two bytes into at most three).
-constexpr std::size_t kCapacity = LineReader::kLongestLine + 2 * kChunk + 16;
+// Room for the line given last, the longest line after it, a CR waiting for its LF, and one
+// decoded chunk (UTF-16 turns two bytes into at most three).
+constexpr std::size_t kCapacity = 2 * LineReader::kLongestLine + 2 * kChunk + 16;
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source)
     : source_(std::move(source)), buffer_(new char[kCapacity]) {
@@ -50,6 +66,7 @@ LineReader::LineReader(std::unique_ptr<ByteSource> source)
 void LineReader::start() {
   begin_ = 0;
   end_ = 0;
+  lastLine_ = 0;
   eof_ = false;
   line_ = 0;
   // The longest mark is four bytes; a shorter file is judged by what it has.
@@ -94,9 +111,11 @@ bool LineReader::fill() {
   if (eof_) {
     return false;
   }
-  std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
-  end_ -= begin_;
-  begin_ = 0;
+  // The line given last stays where it can still be looked at.
+  std::memmove(buffer_.get(), buffer_.get() + lastLine_, end_ - lastLine_);
+  end_ -= lastLine_;
+  begin_ -= lastLine_;
+  lastLine_ = 0;
   const std::size_t before = end_;
   if (IsTranscoded(encoding_)) {
     raw_.resize(kChunk);
@@ -127,6 +146,7 @@ bool LineReader::next(std::string_view& line) {
         continue;
       }
       line = std::string_view(begin, length);
+      lastLine_ = begin_;
       begin_ += length + 1;
       if (*lineBreak == '\r' && begin_ < end_ && buffer_[begin_] == '\n') {
         ++begin_;
@@ -141,6 +161,7 @@ bool LineReader::next(std::string_view& line) {
         return false;
       }
       line = std::string_view(buffer_.get() + begin_, rest);
+      lastLine_ = begin_;
       begin_ = end_;
       ++line_;
       return true;

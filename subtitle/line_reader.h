@@ -20,8 +20,8 @@ class LineReader {
 
   explicit LineReader(std::unique_ptr<ByteSource> source);
 
-  // The next line without its break; false at the end. The view lasts until the next call
-  // of any member.
+  // The next line without its break; false at the end. A line's view lasts while the line
+  // after it is read: until the second call of next() or atEnd() after it, or rewind().
   bool next(std::string_view& line);
   bool atEnd();
   // Number of the line `next` gave last, counting from 1.
@@ -48,6 +48,7 @@ class LineReader {
   std::string decoded_;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
+  std::size_t lastLine_ = 0;  // where the line given last starts: kept when the buffer moves
   bool eof_ = false;
   bool anyByte_ = false;
   long line_ = 0;

@@ -98,18 +98,19 @@ class MicroDvdWriter final : public EntryWriter {
   explicit MicroDvdWriter(ByteSink& sink) : sink_(sink) {}
 
   void write(const SubtitleEntry& entry, bool hasEnd, long long, bool) override {
-    line_.clear();
-    line_ += '{';
-    AppendWholeNumber(line_, std::max(0.0, entry.start));
-    line_ += "}{";
+    char frames[48];  // "{start}{end}": two numbers of 20 digits at most
+    char* p = frames;
+    *p++ = '{';
+    p = PutTime(p, entry.start);
+    *p++ = '}';
+    *p++ = '{';
     if (hasEnd) {
-      AppendWholeNumber(line_, std::max(0.0, entry.end));
+      p = PutTime(p, entry.end);
     }
-    line_ += '}';
-    const std::size_t textAt = line_.size();
-    line_ += entry.text;
-    std::replace(line_.begin() + static_cast<std::ptrdiff_t>(textAt), line_.end(), kLineBreak, '|');
-    line_ += "\r\n";
+    *p++ = '}';
+    line_.assign(frames, p);
+    AppendReplacing(line_, entry.text, kLineBreak, '|');
+    line_.append("\r\n", 2);
     sink_.write(line_);
   }
 

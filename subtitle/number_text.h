@@ -1,9 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace lumetra {
 
+// Writes a whole number in decimal at `out` (20 characters at most); returns the end.
+char* PutDecimal(char* out, std::uint64_t value);
+// Writes a time of whole units for a writer: below 0 (or no number at all) as 0.
+char* PutTime(char* out, double value);
+// Appends a whole number in decimal.
+void AppendDecimal(std::string& out, std::uint64_t value);
 // Appends a whole-valued double as a plain decimal integer.
 void AppendWholeNumber(std::string& out, double value);
 std::string WholeNumberText(double value);

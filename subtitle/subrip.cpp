@@ -194,33 +194,35 @@ class SubRipReader final : public EntryReader {
     bool holding = false;
     bool heldIsBlank = false;
     bool heldFollowsBlank = false;
+    // The line before the one just read: the reader keeps it while the next is read.
+    std::string_view held;
     std::string_view line;
     while (lines_.next(line)) {
       if (const std::optional<TimeLine> times = timeLineOf(line)) {
         // The line before a time line is the next block's number line when it is a whole
         // number or follows a blank line; otherwise it is text.
-        if (holding && !heldFollowsBlank && !IsWholeNumber(held_)) {
-          take(held_, heldIsBlank, text);
+        if (holding && !heldFollowsBlank && !IsWholeNumber(held)) {
+          take(held, heldIsBlank, text);
         }
         nextTimes_ = times;
         return;
       }
       if (holding) {
-        take(held_, heldIsBlank, text);
+        take(held, heldIsBlank, text);
       }
       heldFollowsBlank = holding && heldIsBlank;
-      held_.assign(line);
+      held = line;
       heldIsBlank = IsBlank(line);
       holding = true;
     }
     if (holding) {
-      take(held_, heldIsBlank, text);
+      take(held, heldIsBlank, text);
     }
     nextTimes_.reset();
   }
 
   // Adds a line to the text; a blank one waits until a line of text comes after it.
-  void take(const std::string& line, bool blank, std::string& text) {
+  void take(std::string_view line, bool blank, std::string& text) {
     if (text.size() + blanks_.size() + line.size() >= LineReader::kLongestLine) {
       throw SubtitleError::TooLong("Subtitle text", lines_.lineNumber(), lines_.name());
     }
@@ -240,7 +242,6 @@ class SubRipReader final : public EntryReader {
 
   LineReader& lines_;
   std::optional<TimeLine> nextTimes_;
-  std::string held_;
   std::string blanks_;
   bool started_ = false;  // the text has a line already
 };
@@ -250,13 +251,14 @@ class SubRipWriter final : public EntryWriter {
   explicit SubRipWriter(ByteSink& sink) : sink_(sink) {}
 
   void write(const SubtitleEntry& entry, bool, long long number, bool last) override {
-    block_.clear();
-    AppendWholeNumber(block_, static_cast<double>(number));
-    block_ += "\r\n";
-    AppendSubRipTime(block_, entry.start);
-    block_ += " --> ";
-    AppendSubRipTime(block_, entry.end);
-    block_ += "\r\n";
+    char head[96];  // number, two times of at most 30 characters each, and their breaks
+    char* p = PutDecimal(head, static_cast<std::uint64_t>(std::max(number, 0LL)));
+    std::memcpy(p, "\r\n", 2);
+    p = PutSubRipTime(p + 2, entry.start);
+    std::memcpy(p, " --> ", 5);
+    p = PutSubRipTime(p + 5, entry.end);
+    std::memcpy(p, "\r\n", 2);
+    block_.assign(head, p + 2);
     // Every line break of the text starts a new line; empty lines stay.
     std::size_t from = 0;
     for (;;) {
@@ -286,11 +288,6 @@ class SubRipWriter final : public EntryWriter {
   std::string block_;
 };
 
-void AppendTwoDigits(std::string& out, long long value) {
-  const char digits[2] = {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
-  out.append(digits, 2);
-}
-
 bool RecognisesSubRip(const OpeningLines& lines) {
   return IsTimeLine(lines.first) || (lines.following && IsTimeLine(*lines.following));
 }
@@ -298,6 +295,20 @@ bool RecognisesSubRip(const OpeningLines& lines) {
 }  // namespace
 
 TimeLine ParseTimeLine(std::string_view line) {
+  // Most lines are text, turned away by their first character.
+  if (line.empty() || (!IsDigit(line[0]) && line[0] != '-' && line[0] != ' ' && line[0] != '\t')) {
+    return {};
+  }
+  // Most time lines are "hh:mm:ss,mmm --> hh:mm:ss,mmm", read at fixed places.
+  if (line.size() >= 29 && line.compare(12, 5, " --> ") == 0) {
+    std::size_t start = 0;
+    std::size_t end = 17;
+    double startTime = 0;
+    double endTime = 0;
+    if (ReadUsualTime(line, start, startTime) && ReadUsualTime(line, end, endTime)) {
+      return {TimeLine::Kind::Times, startTime, endTime};
+    }
+  }
   std::size_t pos = 0;
   bool tooLarge = false;
   double start = 0;
@@ -323,22 +334,22 @@ TimeLine ParseTimeLine(std::string_view line) {
   return {TimeLine::Kind::Times, start, end};
 }
 
-void AppendSubRipTime(std::string& out, double milliseconds) {
+char* PutSubRipTime(char* out, double milliseconds) {
   // Readers give times below 10^15 ms; the bounds only keep the arithmetic defined.
   constexpr double kLongest = 9e18;
-  long long t = static_cast<long long>(milliseconds > 0 ? std::min(milliseconds, kLongest) : 0.0);
-  const long long hours = t / 3600000;
+  auto t = static_cast<std::uint64_t>(milliseconds > 0 ? std::min(milliseconds, kLongest) : 0.0);
+  const std::uint64_t hours = t / 3600000;
   t -= hours * 3600000;
-  const long long minutes = t / 60000;
+  const std::uint64_t minutes = t / 60000;
   t -= minutes * 60000;
-  const long long seconds = t / 1000;
+  const std::uint64_t seconds = t / 1000;
   t -= seconds * 1000;
   if (hours >= 100) {
-    AppendWholeNumber(out, static_cast<double>(hours));
+    out = PutDecimal(out, hours);
   } else {
-    AppendTwoDigits(out, hours);
+    *out++ = static_cast<char>('0' + hours / 10);
+    *out++ = static_cast<char>('0' + hours % 10);
   }
-  // One append for the fixed-width rest: ":mm:ss,mmm".
   const char rest[10] = {':',
                          static_cast<char>('0' + minutes / 10),
                          static_cast<char>('0' + minutes % 10),
@@ -349,13 +360,13 @@ void AppendSubRipTime(std::string& out, double milliseconds) {
                          static_cast<char>('0' + t / 100),
                          static_cast<char>('0' + t / 10 % 10),
                          static_cast<char>('0' + t % 10)};
-  out.append(rest, sizeof rest);
+  std::memcpy(out, rest, sizeof rest);
+  return out + sizeof rest;
 }
 
 std::string SubRipTime(double milliseconds) {
-  std::string text;
-  AppendSubRipTime(text, milliseconds);
-  return text;
+  char text[32];
+  return std::string(text, PutSubRipTime(text, milliseconds));
 }
 
 const FormatDescription& SubRipFormat() {

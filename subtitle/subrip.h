@@ -27,6 +27,7 @@ TimeLine ParseTimeLine(std::string_view line);
 // "hh:mm:ss,mmm" of a whole number of milliseconds; hours may have more digits, and a time
 // below 0 is written as 0.
 std::string SubRipTime(double milliseconds);
-void AppendSubRipTime(std::string& out, double milliseconds);
+// The same written at `out` (30 characters at most); returns the end.
+char* PutSubRipTime(char* out, double milliseconds);
 
 }  // namespace lumetra
