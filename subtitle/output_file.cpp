@@ -137,6 +137,10 @@ void OutputFile::flush() {
     }
     done += static_cast<std::size_t>(wrote);
   }
+  // Start writing these bytes to the disk now, while the rest is made, so the sync at the
+  // end has little left to wait for. Only a hint: where it is not supported nothing changes.
+  ::sync_file_range(fd_, flushed_, static_cast<off_t>(used_), SYNC_FILE_RANGE_WRITE);
+  flushed_ += static_cast<off_t>(used_);
   used_ = 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -66,6 +68,7 @@ class OutputFile final : public ByteSink {
   bool finished_ = false;
   std::vector<char> buffer_;
   std::size_t used_ = 0;
+  off_t flushed_ = 0;  // bytes handed to the file so far
 };
 
 }  // namespace lumetra
