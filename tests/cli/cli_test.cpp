@@ -40,8 +40,6 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
       // --to defaults to the input's own format (synchronize) or the other one (convert).
       {{"synchronize", "--shift", "1500"}, "Ça va été.sub", kSub, "The subtitle is synchronized.\n",
        {{"Ça va été - synchronized.sub", "{1037}{1137}Hi\r\n"}, {"Ça va été.sub", kSub}}},
-      {{"synchronize", "--shift", "1500"}, "m.srt", kSrt, "The subtitle is synchronized.\n",
-       {{"m - synchronized.srt", "1\r\n00:00:02,500 --> 00:00:04,000\r\nx\r\n"}, {"m.srt", kSrt}}},
       {{"synchronize", "--shift=-1000", "--fps", "23.976", "--to", "subrip", "--delete-source"},
        "m.sub", kSub, "The subtitle is synchronized.\n",
        {{"m - synchronized.srt", "1\r\n00:00:40,707 --> 00:00:44,878\r\nHi\r\n"}}},
@@ -50,13 +48,8 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
         {"my film.sub", kSub}}},
       {{"convert", "--fps", "24", "--shift", "500", "--delete-source"}, "m.srt", kSrt,
        "The subtitle is converted.\n", {{"m - MicroDVD.sub", "{36}{72}x\r\n"}}},
-      {{"change-framerate", "--new-fps", "23.976"}, "m.sub", kSub, "The framerate is changed.\n",
-       {{"m - 23.976fps.sub", "{959}{1055}Hi\r\n"}, {"m.sub", kSub}}},
       {{"change-framerate", "--fps", "23.976", "--new-fps=25", "--delete-source"}, "m.txt",
        "{959}{1055}x\r\n", "The framerate is changed.\n", {{"m - 25fps.txt", "{1000}{1100}x\r\n"}}},
-      {{"correct"}, "m.sub", kCorrect, "The subtitle is corrected.\n\nNumber of corrections: 8\n",
-       {{"m - corrected.sub", "{1}{2}Hello I am|\"Yes\"?|12\r\n{3}{4}Et I'homme\r\n"},
-        {"m.sub", kCorrect}}},
       {{"correct", "--language", "french", "--to", "subrip", "--fps", "24"}, "m.sub", kCorrect,
        "The subtitle is corrected.\n\nNumber of corrections: 7\n",
        {{"m - corrected.srt",
@@ -66,13 +59,6 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
        "The subtitle is corrected.\n\nNumber of corrections: 4\n",
        {{"m - corrected.sub", "{1}{2}Hello l am|\"Yes\"?.|1 2\r\n{3}{4}Et l'homme\r\n"},
         {"m.sub", kCorrect}}},
-      {{"correct", "--no-quotes", "--no-il", "--no-full-stops", "--no-digit-spaces",
-        "--delete-source"}, "m.srt", kSrt,
-       "The subtitle is corrected.\n\nNumber of corrections: 0\n",
-       {{"m - corrected.srt", "1\r\n00:00:01,000 --> 00:00:02,500\r\nx\r\n"}}},
-      {{"delete-comments"}, "m.sub", "{1}{2}[door] Hi\r\n{3}{4}[x]\r\n",
-       "The comments are deleted.\nNumber of deleted comments: 2\n",
-       {{"m - without comments.sub", "{1}{2}Hi\r\n"}, {"m.sub", "*"}}},
       {{"delete-comments", "--begin", "\xC2\xAB", "--end=\xC2\xBB", "--to", "subrip",
         "--delete-source"}, "m.sub", "{25}{50}\xC2\xABrire\xC2\xBB Oui [non]\r\n",
        "The comments are deleted.\nNumber of deleted comments: 1\n",
@@ -86,8 +72,6 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
        "The subtitle is split.\n\nNumber of segments: 2\n",
        {{"m - 1.sub", "{179990}{180010}X\r\n"},
         {"m - 2.sub", "{0}{10}X\r\n{220000}{220001}Y\r\n"}}},
-      {{"guess-framerate", "--length", "7200"}, "m.sub", "{171000}{172800}Bye\r\n",
-       "Calculated framerate: 24 fps\n", {{"m.sub", "{171000}{172800}Bye\r\n"}}},
       {{"guess-framerate", "--length", "7200", "--correction", "4", "--delete-source"}, "m.sub",
        "{171000}{172800}Bye\r\n", "Calculated framerate: 23.226 fps\n", {}},
   };
@@ -118,7 +102,7 @@ struct ExitCase {
   std::vector<std::string> args;  // "IN" stands for the input file
   const char* input;              // nullptr: the input does not exist
   int exitCode;
-  const char* err;  // all of it when it ends in a line break, else how it starts
+  const char* err;
 };
 
 // Refusals exit 1, failures 2, usage errors 64; each prints on stderr only and writes nothing.
@@ -134,43 +118,39 @@ TEST(Cli, ExitCodesAndMessages) {
       {{"synchronize", "--shift", "0", "IN"}, sub, 1,
        "0 seconds set: unnecessary to synchronize\n"},
       {{"synchronize", "--shift", "10", "IN"}, bad, 2, formatFailure},
-      {{"synchronize", "--shift", "10", "IN"}, nullptr, 2,
-       "An error has occurred!\n\nError 53 : File not found (reading "},
-      {{"synchronize", "IN"}, sub, 64, "lumetra-cli synchronize: option --shift"},
-      {{"synchronize", "--shift", "30001", "IN"}, sub, 64, "lumetra-cli"},
-      {{"synchronize", "--shift", "1", "--fps", "26", "IN"}, sub, 64, "lumetra-cli"},
-      {{"synchronize", "--shift", "1", "--to", "ass", "IN"}, sub, 64, "lumetra-cli"},
-      {{"synchronize", "--shift", "1"}, sub, 64, "lumetra-cli"},
-      {{"shuffle", "IN"}, sub, 64, "lumetra-cli: unknown command"},
       {{"convert", "--to", "microdvd", "IN"}, sub, 1,
        "The output format is the same as the input format!\n"},
-      {{"convert", "IN"}, text, 2, "An error has occurred!\n\nError "},
-      {{"convert", "IN"}, bad, 2, formatFailure},
-      {{"convert", "--fps", "25.0", "IN"}, sub, 64, "lumetra-cli"},
       {{"change-framerate", "--new-fps", "24", "IN"}, text, 1,
        "The selected file is not a subtitle (or is an unknown format)\n"},
-      {{"change-framerate", "--new-fps", "25", "IN"}, sub, 1,
-       "The current and the new framerate are the same!\n"},
-      {{"change-framerate", "IN"}, sub, 64, "lumetra-cli change-framerate: option --new-fps"},
-      {{"change-framerate", "--new-fps", "24", "--to", "subrip", "IN"}, sub, 64, "lumetra-cli"},
-      {{"correct", "--language", "german", "IN"}, sub, 64, "lumetra-cli"},
-      {{"correct", "--language", "IN"}, sub, 64, "lumetra-cli"},
-      {{"correct", "--no-il=1", "IN"}, sub, 64, "lumetra-cli"},
-      {{"delete-comments", "--end", "", "IN"}, sub, 1, "Enter the end character!\n"},
+      {{"synchronize", "IN"}, sub, 64,
+       "lumetra-cli synchronize: option --shift is required (see lumetra-cli --help)\n"},
+      {{"synchronize", "--shift", "30001", "IN"}, sub, 64,
+       "lumetra-cli synchronize: --shift takes a whole number from -30000 to 30000, not '30001' "
+       "(see lumetra-cli --help)\n"},
+      {{"convert", "--fps", "25.0", "IN"}, sub, 64,
+       "lumetra-cli convert: --fps takes 23.976, 24, 25, 29.97 or 30, not '25.0' "
+       "(see lumetra-cli --help)\n"},
+      {{"convert", "--to", "ass", "IN"}, sub, 64,
+       "lumetra-cli convert: --to takes microdvd or subrip, not 'ass' (see lumetra-cli --help)\n"},
+      {{"convert"}, sub, 64, "lumetra-cli convert: missing INPUT file (see lumetra-cli --help)\n"},
+      {{"shuffle", "IN"}, sub, 64,
+       "lumetra-cli: unknown command 'shuffle' (see lumetra-cli --help)\n"},
+      {{"correct", "--language", "german", "IN"}, sub, 64,
+       "lumetra-cli correct: --language must be english or french, not 'german' "
+       "(see lumetra-cli --help)\n"},
+      {{"correct", "--no-il=1", "IN"}, sub, 64,
+       "lumetra-cli correct: unknown option --no-il=1 (see lumetra-cli --help)\n"},
       {{"delete-comments", "--begin", "--end", "IN"}, sub, 64, "lumetra-cli delete-comments: "
        "--begin takes a single character, not '--end' (see lumetra-cli --help)\n"},
       {{"delete-comments", "--end=\xC2\xBB\xC2\xBB", "IN"}, sub, 64, "lumetra-cli delete-comments: "
        "--end takes a single character, not '\xC2\xBB\xC2\xBB' (see lumetra-cli --help)\n"},
       {{"convert", "--x.sub"}, sub, 64,
        "lumetra-cli convert: unknown option --x.sub (see lumetra-cli --help)\n"},
-      {{"split", "--segments", "1", "IN"}, sub, 1, "The number of segments must be 2 or more\n"},
-      {{"split", "--segments", "two", "IN"}, sub, 64, "lumetra-cli"},
-      {{"split", "IN"}, text, 2, "An error has occurred!\n\nError "},
-      {{"guess-framerate", "--length", "0", "IN"}, sub, 1, "The length of the movie can't be 0!\n"},
-      {{"guess-framerate", "--length", "7200", "IN"}, text, 1,
-       "The selected file is not a subtitle (or is an unknown format)\n"},
-      {{"guess-framerate", "IN"}, sub, 64, "lumetra-cli"},
-      {{"guess-framerate", "--length", "7200", "--correction", "11", "IN"}, sub, 64, "lumetra-cli"},
+      {{"split", "--segments", "1000", "IN"}, sub, 64,
+       "lumetra-cli split: --segments takes a whole number from 0 to 999, not '1000' "
+       "(see lumetra-cli --help)\n"},
+      {{"guess-framerate", "IN"}, sub, 64,
+       "lumetra-cli guess-framerate: option --length is required (see lumetra-cli --help)\n"},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -188,8 +168,7 @@ TEST(Cli, ExitCodesAndMessages) {
     }
     const auto run = RunCliProcess(args);
     EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
-    const std::string err = c.err;
-    EXPECT_EQ(err.ends_with('\n') ? run.err : run.err.substr(0, err.size()), err);
+    EXPECT_EQ(run.err, c.err);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(dir.names(), c.input && std::find(c.args.begin(), c.args.end(), "IN") != c.args.end()
                                ? std::vector<std::string>{"m.sub"}

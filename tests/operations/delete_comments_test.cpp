@@ -21,48 +21,51 @@ struct ScanCase {
   long long comments;
 };
 
-class CommentScanTest : public ::testing::TestWithParam<ScanCase> {};
-
-TEST_P(CommentScanTest, RemovesCommentsAndCleansUp) {
-  const ScanCase& c = GetParam();
-  // The cases write a line break as "|", as MicroDVD does.
-  std::string text = c.text;
-  std::replace(text.begin(), text.end(), '|', kLineBreak);
-  std::string remaining = "left over from an earlier entry";
-  const long long comments = RemoveComments(text, c.begin, c.end, remaining);
-  std::replace(remaining.begin(), remaining.end(), kLineBreak, '|');
-  EXPECT_EQ(remaining, c.expected) << "text: " << c.text;
-  EXPECT_EQ(comments, c.comments) << "text: " << c.text;
+TEST(CommentScan, RemovesCommentsAndCleansUp) {
+  const ScanCase cases[] = {
+      // The comment and the one space after it go.
+      {"[laughs] Hello", "[", "]", "Hello", 1},
+      {"Hello [laughs]", "[", "]", "Hello", 1},
+      {"Hello [laughs] world", "[", "]", "Hello world", 1},
+      {"Hello [laughs], world", "[", "]", "Hello , world", 1},
+      {"A [x]  B", "[", "]", "A  B", 1},
+      // Entries left empty are dropped, every comment still counts.
+      {"[music]", "[", "]", "", 1},
+      {"[door]|[bell]|[dog]", "[", "]", "", 3},
+      {"[a][b]", "[", "]", "", 2},
+      // Line breaks left over at the ends or in a row are removed.
+      {"[music]|Hello", "[", "]", "Hello", 1},
+      {"Hello|[music]", "[", "]", "Hello", 1},
+      {"A|[x]|B", "[", "]", "A|B", 1},
+      {"A|[x]|[y]|B", "[", "]", "A|B", 2},
+      // A comment swallows line breaks; comments do not nest; an open one runs to the end.
+      {"[a|b] Hi", "[", "]", "Hi", 1},
+      {"[a [b] c]", "[", "]", "c]", 1},
+      {"Hi [open", "[", "]", "Hi", 1},
+      {"Hi] there", "[", "]", "Hi] there", 0},
+      // Spaces are trimmed only after the line breaks.
+      {" | ", "[", "]", "|", 0},
+      {" |Hello", "[", "]", "|Hello", 0},
+      {"a | b", "[", "]", "a | b", 0},
+      {"  Hello  ", "[", "]", "Hello", 0},
+      {"||a||b||", "[", "]", "a|b", 0},
+      // Other delimiters, equal ones and UTF-8 characters.
+      {"[Note]", "(", ")", "[Note]", 0},
+      {"(Note) Hi", "(", ")", "Hi", 1},
+      {"*sigh* Hi *x*", "*", "*", "Hi", 2},
+      {"\xC2\xABrire\xC2\xBB Caf\xC3\xA9", "\xC2\xAB", "\xC2\xBB", "Caf\xC3\xA9", 1},
+      {"", "[", "]", "", 0}};
+  for (const ScanCase& c : cases) {
+    // The cases write a line break as "|", as MicroDVD does.
+    std::string text = c.text;
+    std::replace(text.begin(), text.end(), '|', kLineBreak);
+    std::string remaining = "left over from an earlier entry";
+    const long long comments = RemoveComments(text, c.begin, c.end, remaining);
+    std::replace(remaining.begin(), remaining.end(), kLineBreak, '|');
+    EXPECT_EQ(remaining, c.expected) << "text: " << c.text;
+    EXPECT_EQ(comments, c.comments) << "text: " << c.text;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, CommentScanTest,
-    ::testing::Values(
-        // The comment and the one space after it go.
-        ScanCase{"[laughs] Hello", "[", "]", "Hello", 1},
-        ScanCase{"Hello [laughs]", "[", "]", "Hello", 1},
-        ScanCase{"Hello [laughs] world", "[", "]", "Hello world", 1},
-        ScanCase{"Hello [laughs], world", "[", "]", "Hello , world", 1},
-        ScanCase{"A [x]  B", "[", "]", "A  B", 1},
-        // Entries left empty are dropped, every comment still counts.
-        ScanCase{"[music]", "[", "]", "", 1}, ScanCase{"[door]|[bell]|[dog]", "[", "]", "", 3},
-        ScanCase{"[a][b]", "[", "]", "", 2},
-        // Line breaks left over at the ends or in a row are removed.
-        ScanCase{"[music]|Hello", "[", "]", "Hello", 1},
-        ScanCase{"Hello|[music]", "[", "]", "Hello", 1}, ScanCase{"A|[x]|B", "[", "]", "A|B", 1},
-        ScanCase{"A|[x]|[y]|B", "[", "]", "A|B", 2},
-        // A comment swallows line breaks; comments do not nest; an open one runs to the end.
-        ScanCase{"[a|b] Hi", "[", "]", "Hi", 1}, ScanCase{"[a [b] c]", "[", "]", "c]", 1},
-        ScanCase{"Hi [open", "[", "]", "Hi", 1}, ScanCase{"Hi] there", "[", "]", "Hi] there", 0},
-        // Spaces are trimmed only after the line breaks.
-        ScanCase{" | ", "[", "]", "|", 0}, ScanCase{" |Hello", "[", "]", "|Hello", 0},
-        ScanCase{"a | b", "[", "]", "a | b", 0}, ScanCase{"  Hello  ", "[", "]", "Hello", 0},
-        ScanCase{"||a||b||", "[", "]", "a|b", 0},
-        // Other delimiters, equal ones and UTF-8 characters.
-        ScanCase{"[Note]", "(", ")", "[Note]", 0}, ScanCase{"(Note) Hi", "(", ")", "Hi", 1},
-        ScanCase{"*sigh* Hi *x*", "*", "*", "Hi", 2},
-        ScanCase{"\xC2\xABrire\xC2\xBB Caf\xC3\xA9", "\xC2\xAB", "\xC2\xBB", "Caf\xC3\xA9", 1},
-        ScanCase{"", "[", "]", "", 0}));
 
 struct FileCase {
   const char* input;  // written as movie.srt or movie.sub by its first character
