@@ -2,84 +2,97 @@
 // entry in their fixed order.
 #include "operations/correct_repairs.h"
 
-#include <algorithm>
-
 #include "operations/correct_working_text.h"
 
 namespace lumetra {
 namespace {
 
-using namespace correct_detail;
-
-bool IsSpaceBetweenDigits(const WorkingText& t, long space) {
-  return t[space] == kSpace && IsDigit(t[space - 1]) && IsDigit(t[space + 1]);
-}
-
-void RemoveSpace(WorkingText& t, long space, long long& count) {
-  t.remove(space);
-  count += 1;
-}
+using correct_detail::IsDigit;
+using correct_detail::kDoubleQuote;
 
 }  // namespace
 
+// Each of these three repairs tests every character against the text as it was before the
+// repair. So each finds the first place it fires, returns the text untouched when there is
+// none (most texts), and otherwise moves the characters it keeps forward from there.
+
 RepairedText RepairQuotes(std::string text) {
-  if (text.find("''") == std::string::npos) {
+  std::size_t i = text.find("''");
+  if (i == std::string::npos) {
     return {std::move(text), 0};
   }
-  WorkingText t(std::move(text));
   long long count = 0;
-  // The character that moves into place k after a removal is not looked at: a double quote
-  // never pairs with it anyway.
-  for (long k = t.find(1, '\''); k < t.size(); k = t.find(k + 1, '\'')) {
-    if (t[k - 1] == '\'') {
-      t.write(k - 1, kDoubleQuote, count, 2);
-      t.remove(k);
+  std::size_t kept = i;
+  for (; i < text.size(); ++i) {
+    // Pairs are taken from the left and do not overlap.
+    if (text[i] == '\'' && i + 1 < text.size() && text[i + 1] == '\'') {
+      text[kept++] = kDoubleQuote;
+      ++i;
+      count += 2;
+    } else {
+      text[kept++] = text[i];
     }
   }
-  return {std::move(t).take(), count};
+  text.resize(kept);
+  return {std::move(text), count};
 }
 
 RepairedText RepairFullStops(std::string text) {
-  if (text.find('.') == std::string::npos) {
+  // Only a full stop that stood behind the mark before the repair goes: "?.." keeps one.
+  const auto firesAt = [&text](std::size_t i) {
+    return text[i] == '.' && i > 0 && (text[i - 1] == '?' || text[i - 1] == '!');
+  };
+  std::size_t i = text.find('.');
+  while (i != std::string::npos && !firesAt(i)) {
+    i = text.find('.', i + 1);
+  }
+  if (i == std::string::npos) {
     return {std::move(text), 0};
   }
-  WorkingText t(std::move(text));
   long long count = 0;
-  // Skipping the character that moves into place k keeps "?.." at "?.": only a full stop
-  // that stood behind the mark before the repair goes.
-  for (long k = t.find(1, '.'); k < t.size(); k = t.find(k + 1, '.')) {
-    if (OneOf(t[k - 1], "?!")) {
-      t.remove(k);
-      count += 1;
+  std::size_t kept = i;
+  char before = text[i - 1];
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.' && (before == '?' || before == '!')) {
+      ++count;
+    } else {
+      text[kept++] = c;
     }
+    before = c;
   }
-  return {std::move(t).take(), count};
+  text.resize(kept);
+  return {std::move(text), count};
 }
 
 RepairedText RepairDigitSpaces(std::string text) {
-  if (text.find(' ') == std::string::npos || std::none_of(text.begin(), text.end(), IsDigit)) {
+  const auto firesAt = [&text](std::size_t i) {
+    return text[i] == ' ' && i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) &&
+           IsDigit(text[i + 1]);
+  };
+  std::size_t i = 1;
+  while (i + 1 < text.size() && !firesAt(i)) {
+    ++i;
+  }
+  if (i + 1 >= text.size()) {
     return {std::move(text), 0};
   }
-  WorkingText t(std::move(text));
   long long count = 0;
-  // The first two places, the scan, then the last place, each on the text as changed so far.
-  if (IsSpaceBetweenDigits(t, 1)) {
-    RemoveSpace(t, 1, count);
-  }
-  if (IsSpaceBetweenDigits(t, 2)) {
-    RemoveSpace(t, 2, count);
-  }
-  // Only a space can go: jump from one to the next (k - 1 is the space tested at k).
-  for (long k = t.find(1, kSpace) + 1; k < t.size() - 1; k = t.find(k, kSpace) + 1) {
-    if (IsSpaceBetweenDigits(t, k - 1)) {
-      RemoveSpace(t, k - 1, count);
+  std::size_t kept = i;
+  char before = text[i - 1];
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    // The character after is read before anything is written over it.
+    const char after = i + 1 < text.size() ? text[i + 1] : '\0';
+    if (c == ' ' && IsDigit(before) && IsDigit(after)) {
+      ++count;
+    } else {
+      text[kept++] = c;
     }
+    before = c;
   }
-  const long n = t.size();
-  if (n > 3 && IsSpaceBetweenDigits(t, n - 2)) {
-    RemoveSpace(t, n - 2, count);
-  }
-  return {std::move(t).take(), count};
+  text.resize(kept);
+  return {std::move(text), count};
 }
 
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings) {

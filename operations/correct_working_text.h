@@ -4,6 +4,7 @@
 // position outside the text holds nothing, so any test of it against a character or a
 // class is false (and its negation true). Internal to the repairs.
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -75,9 +76,15 @@ class WorkingText {
   // one place a repair can fire to the next instead of testing every character.
   long find(long from, char a, char b = kNothing) const {
     const long n = size();
-    for (long k = from < 0 ? 0 : from; k < n; ++k) {
-      const char c = chars_[static_cast<std::size_t>(k)];
-      if (c == a || (c == b && b != kNothing)) {
+    const char* chars = chars_.data();
+    if (b == kNothing) {
+      const auto* found = from < n ? static_cast<const char*>(std::memchr(
+                                         chars + from, a, static_cast<std::size_t>(n - from)))
+                                   : nullptr;
+      return found ? static_cast<long>(found - chars) : n;
+    }
+    for (long k = from; k < n; ++k) {
+      if (chars[k] == a || chars[k] == b) {
         return k;
       }
     }

@@ -20,51 +20,62 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Appends `text` with every `from` written as `to`; memchr skips the stretches between.
+// Appends `text` with every `from` written as `to`: one copy, then memchr from one `from`
+// to the next.
 void AppendReplacing(std::string& out, std::string_view text, char from, char to) {
-  while (const auto* found =
-             static_cast<const char*>(std::memchr(text.data(), from, text.size()))) {
-    const auto length = static_cast<std::size_t>(found - text.data());
-    out.append(text.data(), length);
-    out.push_back(to);
-    text.remove_prefix(length + 1);
-  }
+  const std::size_t at = out.size();
   out.append(text);
+  char* p = out.data() + at;
+  char* const end = out.data() + out.size();
+  while ((p = static_cast<char*>(std::memchr(p, from, static_cast<std::size_t>(end - p))))) {
+    *p++ = to;
+  }
+}
+
+[[noreturn]] void ThrowUnclosed(long lineNumber, const std::string& inputName) {
+  throw SubtitleError(SubtitleError::Kind::Other, 5,
+                      "Frame number not closed by '}' in line " + std::to_string(lineNumber) +
+                          " (reading " + inputName + ")",
+                      lineNumber);
 }
 
 // Reads a frame number from `pos` up to its closing '}' and moves past it. A line that ends
 // before the field begins gives 0; one that ends inside it is a failure of its own.
 double ReadFrameField(std::string_view line, std::size_t& pos, long lineNumber,
                       const std::string& inputName) {
-  const bool negative = pos < line.size() && line[pos] == '-';
-  if (negative) {
-    ++pos;
+  const char* p = line.data() + pos;
+  const char* const end = line.data() + line.size();
+  const bool negative = p != end && *p == '-';
+  p += negative ? 1 : 0;
+  const char* const first = p;
+  while (p != end && *p == '0') {
+    ++p;  // leading zeros add nothing, however many there are
   }
-  const std::size_t first = pos;
+  const char* const significant = p;
   std::uint64_t value = 0;
-  for (;;) {
-    if (pos >= line.size()) {
-      if (pos == first) {
-        return 0;
-      }
-      throw SubtitleError(SubtitleError::Kind::Other, 5,
-                          "Frame number not closed by '}' in line " + std::to_string(lineNumber) +
-                              " (reading " + inputName + ")",
-                          lineNumber);
-    }
-    const char c = line[pos++];
-    if (c == '}') {
-      const auto frames = static_cast<double>(value);
-      return negative ? -frames : frames;
-    }
-    if (!IsDigit(c)) {
-      throw SubtitleError::Format(lineNumber);
-    }
-    value = value * 10 + static_cast<unsigned>(c - '0');
-    if (value > kLargestFrame) {
+  while (p != end && IsDigit(*p)) {
+    value = value * 10 + static_cast<unsigned>(*p - '0');
+    ++p;
+    if (p - significant > 15) {
       throw SubtitleError::NumberTooLarge(lineNumber, inputName);
     }
   }
+  if (p == end) {
+    if (p == first) {
+      pos = line.size();
+      return 0;
+    }
+    ThrowUnclosed(lineNumber, inputName);
+  }
+  if (*p != '}') {
+    throw SubtitleError::Format(lineNumber);
+  }
+  if (value > kLargestFrame) {
+    throw SubtitleError::NumberTooLarge(lineNumber, inputName);
+  }
+  pos = static_cast<std::size_t>(p + 1 - line.data());
+  const auto frames = static_cast<double>(value);
+  return negative ? -frames : frames;
 }
 
 class MicroDvdReader final : public EntryReader {

@@ -10,13 +10,16 @@
 namespace lumetra {
 
 char* PutDecimal(char* out, std::uint64_t value) {
-  // Two digits at a time from the end: a table lookup instead of a division per digit.
   static constexpr char kPairs[] =
       "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
       "8081828384858687888990919293949596979899";
-  char digits[20];
-  char* p = digits + sizeof digits;
+  int digits = 1;
+  for (std::uint64_t rest = value; rest >= 10; rest /= 10) {
+    ++digits;
+  }
+  // Two digits at a time from the end: a table lookup instead of a division per digit.
+  char* p = out + digits;
   while (value >= 100) {
     const auto pair = static_cast<std::size_t>(value % 100) * 2;
     value /= 100;
@@ -29,9 +32,7 @@ char* PutDecimal(char* out, std::uint64_t value) {
   } else {
     *--p = static_cast<char>('0' + value);
   }
-  const auto length = static_cast<std::size_t>(digits + sizeof digits - p);
-  std::memcpy(out, p, length);
-  return out + length;
+  return out + digits;
 }
 
 char* PutTime(char* out, double value) {
