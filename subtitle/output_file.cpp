@@ -85,7 +85,7 @@ OutputFile::OutputFile(const std::string& target, const std::function<void()>& f
     throw SubtitleError::FromErrno(error, target_, FileAction::Writing);
   }
   TakeModeOfReplaced(fd_, target_);
-  buffer_.resize(kBufferSize);
+  buffer_.reset(new char[kBufferSize]);  // not cleared: every byte is written before it is read
 }
 
 OutputFile::~OutputFile() {
@@ -110,11 +110,11 @@ int OutputFile::create() {
 void OutputFile::write(std::string_view bytes) {
   assert(!finished_);
   while (!bytes.empty()) {
-    if (used_ == buffer_.size()) {
+    if (used_ == kBufferSize) {
       flush();
     }
-    const std::size_t room = std::min(bytes.size(), buffer_.size() - used_);
-    std::memcpy(buffer_.data() + used_, bytes.data(), room);
+    const std::size_t room = std::min(bytes.size(), kBufferSize - used_);
+    std::memcpy(buffer_.get() + used_, bytes.data(), room);
     used_ += room;
     bytes.remove_prefix(room);
   }
@@ -128,7 +128,7 @@ void OutputFile::writeLine(std::string_view text) {
 void OutputFile::flush() {
   std::size_t done = 0;
   while (done < used_) {
-    const ssize_t wrote = ::write(fd_, buffer_.data() + done, used_ - done);
+    const ssize_t wrote = ::write(fd_, buffer_.get() + done, used_ - done);
     if (wrote < 0) {
       if (errno == EINTR) {
         continue;
@@ -153,7 +153,7 @@ void OutputFile::finish() {
     throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
   }
   finished_ = true;
-  std::vector<char>().swap(buffer_);
+  buffer_.reset();
   if (temporary_) {
     closeDescriptor();  // a file with a name is found again by it
   }

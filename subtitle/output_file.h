@@ -66,7 +66,7 @@ class OutputFile final : public ByteSink {
   std::unique_ptr<TemporaryPath> temporary_;  // null while the file has no name
   int fd_ = -1;
   bool finished_ = false;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
   off_t flushed_ = 0;  // bytes handed to the file so far
 };
