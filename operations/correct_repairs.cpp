@@ -10,11 +10,36 @@ namespace {
 using correct_detail::IsDigit;
 using correct_detail::kDoubleQuote;
 
+// Removes every character that `removes(before, c, after)` names, testing each against the
+// text as it was before: returns the text untouched when nothing goes (most texts), and
+// otherwise moves the characters it keeps forward from the first that goes.
+template <typename Removes>
+RepairedText RemoveWhere(std::string text, Removes removes) {
+  const auto at = [&text](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
+  std::size_t i = 0;
+  while (i < text.size() && !removes(i > 0 ? text[i - 1] : '\0', text[i], at(i + 1))) {
+    ++i;
+  }
+  long long count = 0;
+  std::size_t kept = i;
+  char before = i > 0 ? text[i - 1] : '\0';
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (removes(before, c, at(i + 1))) {  // the character after is not written over yet
+      ++count;
+    } else {
+      text[kept++] = c;
+    }
+    before = c;
+  }
+  text.resize(kept);
+  return {std::move(text), count};
+}
+
 }  // namespace
 
 // Each of these three repairs tests every character against the text as it was before the
-// repair. So each finds the first place it fires, returns the text untouched when there is
-// none (most texts), and otherwise moves the characters it keeps forward from there.
+// repair, so each is one pass that starts at the first place it fires.
 
 RepairedText RepairQuotes(std::string text) {
   std::size_t i = text.find("''");
@@ -39,60 +64,15 @@ RepairedText RepairQuotes(std::string text) {
 
 RepairedText RepairFullStops(std::string text) {
   // Only a full stop that stood behind the mark before the repair goes: "?.." keeps one.
-  const auto firesAt = [&text](std::size_t i) {
-    return text[i] == '.' && i > 0 && (text[i - 1] == '?' || text[i - 1] == '!');
-  };
-  std::size_t i = text.find('.');
-  while (i != std::string::npos && !firesAt(i)) {
-    i = text.find('.', i + 1);
-  }
-  if (i == std::string::npos) {
-    return {std::move(text), 0};
-  }
-  long long count = 0;
-  std::size_t kept = i;
-  char before = text[i - 1];
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '.' && (before == '?' || before == '!')) {
-      ++count;
-    } else {
-      text[kept++] = c;
-    }
-    before = c;
-  }
-  text.resize(kept);
-  return {std::move(text), count};
+  return RemoveWhere(std::move(text), [](char before, char c, char) {
+    return c == '.' && (before == '?' || before == '!');
+  });
 }
 
 RepairedText RepairDigitSpaces(std::string text) {
-  const auto firesAt = [&text](std::size_t i) {
-    return text[i] == ' ' && i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) &&
-           IsDigit(text[i + 1]);
-  };
-  std::size_t i = 1;
-  while (i + 1 < text.size() && !firesAt(i)) {
-    ++i;
-  }
-  if (i + 1 >= text.size()) {
-    return {std::move(text), 0};
-  }
-  long long count = 0;
-  std::size_t kept = i;
-  char before = text[i - 1];
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    // The character after is read before anything is written over it.
-    const char after = i + 1 < text.size() ? text[i + 1] : '\0';
-    if (c == ' ' && IsDigit(before) && IsDigit(after)) {
-      ++count;
-    } else {
-      text[kept++] = c;
-    }
-    before = c;
-  }
-  text.resize(kept);
-  return {std::move(text), count};
+  return RemoveWhere(std::move(text), [](char before, char c, char after) {
+    return c == ' ' && IsDigit(before) && IsDigit(after);
+  });
 }
 
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings) {

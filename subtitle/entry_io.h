@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "subtitle/subtitle_entry.h"
@@ -37,6 +38,22 @@ class EntryWriter {
   virtual void write(const SubtitleEntry& entry, bool hasEnd, long long number, bool last) = 0;
   // One line as it is, for the frame-rate line at the top of a MicroDVD file.
   virtual void writeLine(std::string_view line) = 0;
+};
+
+// A writer that makes each line or block in a buffer of its own, then hands it on at once.
+class BufferedEntryWriter : public EntryWriter {
+ public:
+  void writeLine(std::string_view line) override {
+    buffer_.assign(line);
+    buffer_.append("\r\n", 2);
+    sink_.write(buffer_);
+  }
+
+ protected:
+  explicit BufferedEntryWriter(ByteSink& sink) : sink_(sink) {}
+
+  ByteSink& sink_;
+  std::string buffer_;
 };
 
 }  // namespace lumetra

@@ -104,9 +104,9 @@ class MicroDvdReader final : public EntryReader {
   long frameRateLine_;
 };
 
-class MicroDvdWriter final : public EntryWriter {
+class MicroDvdWriter final : public BufferedEntryWriter {
  public:
-  explicit MicroDvdWriter(ByteSink& sink) : sink_(sink) {}
+  explicit MicroDvdWriter(ByteSink& sink) : BufferedEntryWriter(sink) {}
 
   void write(const SubtitleEntry& entry, bool hasEnd, long long, bool) override {
     char frames[48];  // "{start}{end}": two numbers of 20 digits at most
@@ -119,21 +119,11 @@ class MicroDvdWriter final : public EntryWriter {
       p = PutTime(p, entry.end);
     }
     *p++ = '}';
-    line_.assign(frames, p);
-    AppendReplacing(line_, entry.text, kLineBreak, '|');
-    line_.append("\r\n", 2);
-    sink_.write(line_);
+    buffer_.assign(frames, p);
+    AppendReplacing(buffer_, entry.text, kLineBreak, '|');
+    buffer_.append("\r\n", 2);
+    sink_.write(buffer_);
   }
-
-  void writeLine(std::string_view line) override {
-    line_.assign(line);
-    line_ += "\r\n";
-    sink_.write(line_);
-  }
-
- private:
-  ByteSink& sink_;
-  std::string line_;
 };
 
 bool RecognisesMicroDvd(const OpeningLines& lines) {

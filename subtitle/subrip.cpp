@@ -246,9 +246,9 @@ class SubRipReader final : public EntryReader {
   bool started_ = false;  // the text has a line already
 };
 
-class SubRipWriter final : public EntryWriter {
+class SubRipWriter final : public BufferedEntryWriter {
  public:
-  explicit SubRipWriter(ByteSink& sink) : sink_(sink) {}
+  explicit SubRipWriter(ByteSink& sink) : BufferedEntryWriter(sink) {}
 
   void write(const SubtitleEntry& entry, bool, long long number, bool last) override {
     char head[96];  // number, two times of at most 30 characters each, and their breaks
@@ -258,34 +258,24 @@ class SubRipWriter final : public EntryWriter {
     std::memcpy(p, " --> ", 5);
     p = PutSubRipTime(p + 5, entry.end);
     std::memcpy(p, "\r\n", 2);
-    block_.assign(head, p + 2);
+    buffer_.assign(head, p + 2);
     // Every line break of the text starts a new line; empty lines stay.
     std::size_t from = 0;
     for (;;) {
       const auto lineBreak = entry.text.find(kLineBreak, from);
-      block_.append(entry.text, from,
-                    lineBreak == std::string::npos ? std::string::npos : lineBreak - from);
-      block_ += "\r\n";
+      buffer_.append(entry.text, from,
+                     lineBreak == std::string::npos ? std::string::npos : lineBreak - from);
+      buffer_ += "\r\n";
       if (lineBreak == std::string::npos) {
         break;
       }
       from = lineBreak + 1;
     }
     if (!last) {
-      block_ += "\r\n";
+      buffer_ += "\r\n";
     }
-    sink_.write(block_);
+    sink_.write(buffer_);
   }
-
-  void writeLine(std::string_view line) override {
-    block_.assign(line);
-    block_ += "\r\n";
-    sink_.write(block_);
-  }
-
- private:
-  ByteSink& sink_;
-  std::string block_;
 };
 
 bool RecognisesSubRip(const OpeningLines& lines) {

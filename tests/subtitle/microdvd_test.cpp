@@ -91,14 +91,8 @@ TEST(MicroDvdReader, TakesAFirstEntryOfOnlyANumberAsTheFrameRate) {
   EXPECT_EQ(DeclaringRate(*FindFrameRateLine(lines), "25"), "{1}{1}25");
 }
 
-class Collect final : public ByteSink {
- public:
-  void write(std::string_view bytes) override { text.append(bytes); }
-  std::string text;
-};
-
 TEST(MicroDvdWriter, WritesFramesEmptyEndsAndBars) {
-  Collect out;
+  testing::CollectingSink out;
   const auto writer = MicroDvdFormat().writer(out);
   writer->write({0, 0, "x"}, false, 1, false);
   writer->write({959, 1055, "Hello\nworld|!"}, true, 2, false);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "subtitle/entry_io.h"
 #include "subtitle/format.h"
 #include "subtitle/subtitle_entry.h"
 
@@ -18,6 +19,13 @@ std::string WithLineBreaks(const std::string& content, const std::string& lineBr
 }  // namespace lumetra::testing
 
 namespace lumetra::testing {
+
+// Keeps everything written to it.
+class CollectingSink final : public ByteSink {
+ public:
+  void write(std::string_view bytes) override { text.append(bytes); }
+  std::string text;
+};
 
 // Entries as one line for comparing: "start end text" joined by " ; ", line breaks inside a
 // text shown as "/".

@@ -104,14 +104,8 @@ TEST(SubRipTime, WritesHoursMinutesSecondsAndMilliseconds) {
   EXPECT_EQ(SubRipTime(100 * 3600000.0 + 40 * 60000 + 39 * 1000 + 5), "100:40:39,005");
 }
 
-class Collect final : public ByteSink {
- public:
-  void write(std::string_view bytes) override { text.append(bytes); }
-  std::string text;
-};
-
 TEST(SubRipWriter, CutsTheTextAtEveryLineBreakAndEndsTheLastBlockWithoutEmptyLine) {
-  Collect out;
+  testing::CollectingSink out;
   const auto writer = SubRipFormat().writer(out);
   writer->write({1500, 4000, "Hello\nworld"}, true, 1, false);
   writer->write({1000, 0, "a\n\nb|c"}, false, 2, false);
