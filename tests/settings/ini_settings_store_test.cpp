@@ -33,7 +33,7 @@ class IniSettingsStoreTest : public QObject {
   void init() { path_ = dir_.filePath(QStringLiteral("%1.ini").arg(QTest::currentTestFunction())); }
 
   void everyKeyRoundTripsThroughTheFile() {
-    std::vector<keys::SettingKey> all(std::begin(keys::kResetOrder), std::end(keys::kResetOrder));
+    std::vector<keys::Setting> all(std::begin(keys::kUserSettings), std::end(keys::kUserSettings));
     all.push_back(keys::kVersie);
     all.push_back(keys::kEersteKeer);
     {
@@ -88,7 +88,7 @@ class IniSettingsStoreTest : public QObject {
         QStringLiteral("0"));
     QCOMPARE(ReadSetting(store, keys::kSegmentSize), QStringLiteral("180000"));
     QCOMPARE(ReadSetting(store, keys::kSaveSettings, QStringLiteral("0")), QStringLiteral("0"));
-    QCOMPARE(ReadSetting(store, keys::kFolder), keys::DefaultFolder());
+    QCOMPARE(ReadSetting(store, keys::kFolder), DefaultFolder());
     QVERIFY(!QFile::exists(path_));  // reading creates nothing
   }
 
