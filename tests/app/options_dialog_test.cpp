@@ -6,7 +6,7 @@
 
 #include "app/options_dialog.h"
 #include "app/support/started_window.h"
-#include "settings/setting_keys.h"
+#include "settings/settings_access.h"
 
 namespace {
 
@@ -134,7 +134,7 @@ class OptionsDialogTest : public QObject {
                           "Settings/End-character"}));
     QCOMPARE(f.store.storedValue("Settings", "Correct-?./!."), QStringLiteral("1"));
     QCOMPARE(f.store.storedValue("Settings", "Guess-correction"), QStringLiteral("4"));
-    QCOMPARE(f.store.storedValue("Settings", "Folder"), setting_keys::DefaultFolder());
+    QCOMPARE(f.store.storedValue("Settings", "Folder"), DefaultFolder());
     QCOMPARE(f.store.storedValue("General", "OutputFormatIsInputFormat"), QStringLiteral("1"));
 
     QCOMPARE(f.presenter.texts(), QStringList{"The settings are reset"});

@@ -20,7 +20,7 @@ struct StartedWindow {
   explicit StartedWindow(const QString& ini = kWelcomed, const QLocale& locale = QLocale::c())
       : store(ini) {
     QLocale::setDefault(locale);
-    window.formLoad();
+    window.startUp();
     if (window.isEnabled())
       window.show();
   }
