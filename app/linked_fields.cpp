@@ -16,6 +16,8 @@ namespace {
 constexpr const char* kNotNumeric = "This field must be numeric!\rPlease enter a number.";
 constexpr const char* kNegative =
     "This field must contain a positive number!\rPlease enter a positive number.";
+// A split makes at least two segments.
+constexpr const char* kFewestSegments = "2";
 
 double Value(const QLineEdit* box) {
   return ParseLocaleNumber(box->text()).value_or(0.0);
@@ -158,14 +160,14 @@ void LinkedFields::onSegmentCountChanged() {
   const auto value = ParseLocaleNumber(count->text());
   if (!value) {
     refuse(kNotNumeric);
-    count->setText(QStringLiteral("2"));
+    count->setText(QLatin1String(kFewestSegments));
   } else if (*value < 0) {
     refuse(kNegative);
     count->setText(ShortestLocaleDecimal(std::abs(*value)));
   }
   MakeWhole(count);
   if (Value(count) < 2)
-    count->setText(QStringLiteral("2"));  // no message: 0 and 1 mean 2, the fewest segments
+    count->setText(QLatin1String(kFewestSegments));  // no message: 0 and 1 mean 2
 }
 
 void LinkedFields::onInputRateChanged() {
