@@ -113,61 +113,55 @@ void LinkedFields::onFramesTyped() {
 }
 
 void LinkedFields::onSecondsChanged() {
-  QLineEdit* seconds = ui_.txtSec;
-  EmptyMeansZero(seconds);
-  const auto value = ParseLocaleNumber(seconds->text());
-  if (value && *value >= 0) {
-    framesFollowSeconds(*value);
-  } else {
-    refuse(value ? kNegative : kNotNumeric);
-    secondsFollowFrames(Value(ui_.txtFrames));  // put back the seconds that match the frames
-  }
-  linking_ = false;
-  MakeWhole(seconds);
+  checkSegmentField(ui_.txtSec, ui_.txtFrames, &LinkedFields::framesFollowSeconds,
+                    &LinkedFields::secondsFollowFrames);
 }
 
 void LinkedFields::onFramesChanged() {
-  QLineEdit* frames = ui_.txtFrames;
-  EmptyMeansZero(frames);
-  const auto value = ParseLocaleNumber(frames->text());
+  checkSegmentField(ui_.txtFrames, ui_.txtSec, &LinkedFields::secondsFollowFrames,
+                    &LinkedFields::framesFollowSeconds);
+}
+
+// A valid value carries the other field along; anything else is refused and put back to
+// match the other field.
+void LinkedFields::checkSegmentField(QLineEdit* field, const QLineEdit* other, Follow otherFollows,
+                                     Follow fieldFollows) {
+  EmptyMeansZero(field);
+  const auto value = ParseLocaleNumber(field->text());
   if (value && *value >= 0) {
-    secondsFollowFrames(*value);
+    (this->*otherFollows)(*value);
   } else {
     refuse(value ? kNegative : kNotNumeric);
-    framesFollowSeconds(Value(ui_.txtSec));  // put back the frames that match the seconds
+    (this->*fieldFollows)(Value(other));
   }
   linking_ = false;
-  MakeWhole(frames);
+  MakeWhole(field);
 }
 
 void LinkedFields::onMovieLengthChanged() {
-  QLineEdit* length = ui_.txtLengteFilm;
-  EmptyMeansZero(length);
-  const auto value = ParseLocaleNumber(length->text());
-  if (!value) {
-    refuse(kNotNumeric);
-    length->setText(QStringLiteral("0"));
-  } else if (*value < 0) {
-    refuse(kNegative);
-    length->setText(ShortestLocaleDecimal(std::abs(*value)));
-  }
-  MakeWhole(length);
+  checkWholeField(ui_.txtLengteFilm, "0");
 }
 
 void LinkedFields::onSegmentCountChanged() {
   QLineEdit* count = ui_.txtNumberOfSegments;
-  EmptyMeansZero(count);
-  const auto value = ParseLocaleNumber(count->text());
-  if (!value) {
-    refuse(kNotNumeric);
-    count->setText(QLatin1String(kFewestSegments));
-  } else if (*value < 0) {
-    refuse(kNegative);
-    count->setText(ShortestLocaleDecimal(std::abs(*value)));
-  }
-  MakeWhole(count);
+  checkWholeField(count, kFewestSegments);
   if (Value(count) < 2)
     count->setText(QLatin1String(kFewestSegments));  // no message: 0 and 1 mean 2
+}
+
+// A text that is no number is refused and replaced by `instead`; a negative one is refused
+// and loses its sign.
+void LinkedFields::checkWholeField(QLineEdit* field, const char* instead) {
+  EmptyMeansZero(field);
+  const auto value = ParseLocaleNumber(field->text());
+  if (!value) {
+    refuse(kNotNumeric);
+    field->setText(QLatin1String(instead));
+  } else if (*value < 0) {
+    refuse(kNegative);
+    field->setText(ShortestLocaleDecimal(std::abs(*value)));
+  }
+  MakeWhole(field);
 }
 
 void LinkedFields::onInputRateChanged() {

@@ -33,6 +33,10 @@ class LinkedFields : public QObject {
   void onInputRateChanged();
   void onConvertRateChanged();
 
+  using Follow = void (LinkedFields::*)(double);
+  void checkSegmentField(QLineEdit* field, const QLineEdit* other, Follow otherFollows,
+                         Follow fieldFollows);
+  void checkWholeField(QLineEdit* field, const char* instead);
   void framesFollowSeconds(double seconds);
   void secondsFollowFrames(double frames);
   double linkFrameRate() const;

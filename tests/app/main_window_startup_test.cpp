@@ -1,10 +1,8 @@
 // Start-up from nothing stored and from stored values, the first-run test, and what Exit and
 // closing the window store.
-#include <QCheckBox>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QtTest>
 
+#include "app/options_dialog.h"
 #include "app/support/started_window.h"
 
 namespace {
@@ -72,16 +70,10 @@ class MainWindowStartupTest : public QObject {
     QCOMPARE(States(first.window, stored), stored);
     QVERIFY(first.presenter.messages.empty());
 
-    first.find<QTabWidget>("TabAction")->setCurrentIndex(6);
-    first.find<QListWidget>("lstCurrentFrameRate")->setCurrentRow(0);
-    first.find<QListWidget>("lstNewFrameRate")->setCurrentRow(3);
-    first.set("txtFrames", QStringLiteral("100000"));
-    first.find<QScrollBar>("HScroll1")->setValue(1500);
-    first.find<QCheckBox>("chkQuotes")->setChecked(true);
-    first.set("txtCommentsCharacterbegin", QStringLiteral("{"));
-    first.find<QRadioButton>("optMicroDVD")->setChecked(true);
-    first.find<QRadioButton>("optEngels")->setChecked(true);
-    first.find<QCheckBox>("chkDeleteBronBestand")->setChecked(false);
+    SetStates(first.window,
+              "TabAction=6;lstCurrentFrameRate=0;lstNewFrameRate=3;txtFrames=100000;HScroll1=1500;"
+              "chkQuotes=1;txtCommentsCharacterbegin={;optMicroDVD=1;optEngels=1");
+    SetStates(first.window.optionsDialog(), "chkDeleteBronBestand=0");
     first.press("cmdAfsluiten");
     QVERIFY(!first.window.isVisible());
 
@@ -142,7 +134,7 @@ class MainWindowStartupTest : public QObject {
   void storedSaveSettingsOffStoresNothingAtExit() {
     StartedWindow started(kWelcomed + "SaveSettings=0\n");
     // The check box alone does not count: only a stored value does.
-    started.find<QCheckBox>("chkSaveSettings")->setChecked(true);
+    SetStates(started.window.optionsDialog(), "chkSaveSettings=1");
     started.press("cmdAfsluiten");
     QVERIFY(started.store.written.isEmpty());
   }
