@@ -10,8 +10,16 @@
 #include "app/window_placement.h"
 #include "operations/message.h"
 
+// The pages and the icon live in a resource file of the app library. Naming its initialiser
+// here keeps the linker from dropping it from the programs (it then also registers itself at
+// start, in time for the window icon); registering twice is harmless.
+static void LoadResources() {
+  Q_INIT_RESOURCE(resources);
+}
+
 AboutWindow::AboutWindow(QWidget* mainWindow) : QDialog(mainWindow), main_(mainWindow) {
-  setObjectName(QLatin1String(kObjectName));
+  LoadResources();
+  setObjectName(QStringLiteral("frmAbout"));
 
   frame_ = new QGroupBox(QStringLiteral("About"));
   frame_->setObjectName(QStringLiteral("Frame1"));
@@ -49,9 +57,7 @@ void AboutWindow::showPage(Page page) {
   main_->setEnabled(false);
   setEnabled(true);  // a window of the main window's is disabled along with it
   setWindowIcon(main_->windowIcon());
-  setWindowTitle(QStringLiteral("Lumetra ") + QLatin1String(lumetra::kVersion) +
-                 (about ? QStringLiteral(" - About - Written by Taviel")
-                        : QStringLiteral(" - Welcome - Written by Taviel")));
+  setWindowTitle(QString::fromStdString(lumetra::WindowCaption(about ? "About" : "Welcome")));
   frame_->setTitle(about ? QStringLiteral("About") : QStringLiteral("Welcome"));
   // Load the page afresh each time, even when it is the one already shown.
   browser_->setSource(QUrl());

@@ -15,7 +15,6 @@ class AboutWindow : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr const char* kObjectName = "frmAbout";
   enum class Page { About, Welcome };
 
   explicit AboutWindow(QWidget* mainWindow);

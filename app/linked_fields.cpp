@@ -1,24 +1,23 @@
-// The numeric fields of the main window and how they follow each other. The rules of a field
-// run when the user ends editing it and whenever code sets its text; setting a linked control
-// runs its handler nested, and the linkage guard keeps the seconds and frames fields from
-// updating each other without end. While the user types, only the linked field follows.
-#include <QLabel>
+#include "app/linked_fields.h"
+
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
 #include <cmath>
 
-#include "app/frame_rates.h"
+#include "app/frame_rate_list.h"
 #include "app/locale_numbers.h"
-#include "app/main_window.h"
+#include "app/main_window_controls.h"
+#include "app/message_presenter.h"
 #include "app/number_field_check.h"
 #include "app/position_list.h"
 
 namespace {
 
-constexpr const char* kMessageA = "This field must be numeric!\rPlease enter a number.";
-constexpr const char* kMessageB =
+constexpr const char* kNotNumeric = "This field must be numeric!\rPlease enter a number.";
+constexpr const char* kNegative =
     "This field must contain a positive number!\rPlease enter a positive number.";
+// A split makes at least two segments.
+constexpr const char* kFewestSegments = "2";
 
 double Value(const QLineEdit* box) {
   return ParseLocaleNumber(box->text()).value_or(0.0);
@@ -40,155 +39,150 @@ std::optional<double> WholeNonNegative(const QLineEdit* box) {
 // Replaces a numeric text by the integer part of its value ("12.5" -> "12").
 void MakeWhole(QLineEdit* box) {
   if (const auto value = ParseLocaleNumber(box->text()))
-    box->setText(WholeNumberText(*value));
+    box->setText(FlooredNumberText(*value));
+}
+
+void EmptyMeansZero(QLineEdit* box) {
+  if (box->text().isEmpty())
+    box->setText(QStringLiteral("0"));
 }
 
 }  // namespace
 
-double MainWindow::linkFrameRate() const {
-  // The entry's true rate, 23.976 and 29.97 included, whatever the locale's separator.
-  return FrameRateOfEntry(SelectedText(ui_.lstCurrentFrameRate));
+LinkedFields::LinkedFields(const MainWindowControls& ui, MessagePresenter& presenter,
+                           QWidget& window)
+    : ui_(ui), presenter_(presenter), window_(window) {
+  // Direct connections: a handler that sets a control runs that control's handler nested,
+  // before its own next step, as the linkage relies on.
+  checks_ = {new NumberFieldCheck(
+                 ui.txtSec, [this] { onSecondsChanged(); }, [this] { onSecondsTyped(); }, this),
+             new NumberFieldCheck(
+                 ui.txtFrames, [this] { onFramesChanged(); }, [this] { onFramesTyped(); }, this),
+             new NumberFieldCheck(
+                 ui.txtLengteFilm, [this] { onMovieLengthChanged(); }, {}, this),
+             new NumberFieldCheck(
+                 ui.txtNumberOfSegments, [this] { onSegmentCountChanged(); }, {}, this)};
+  connect(ui.lstCurrentFrameRate, &QListWidget::itemSelectionChanged, this,
+          &LinkedFields::onInputRateChanged);
+  connect(ui.lstConvertFrameRate, &QListWidget::itemSelectionChanged, this,
+          &LinkedFields::onConvertRateChanged);
 }
 
-void MainWindow::showFieldMessage(const char* text) {
-  showMessage(QString::fromStdString(lumetra::TitleText()), QString::fromLatin1(text),
-              lumetra::MessageIcon::Critical);
+void LinkedFields::commit() {
+  for (NumberFieldCheck* check : checks_)
+    check->commit();
 }
 
-void MainWindow::commitNumberFields() {
-  for (NumberFieldCheck* field : numberFields_)
-    field->commit();
+double LinkedFields::linkFrameRate() const {
+  return SelectedFrameRate(ui_.lstCurrentFrameRate);
+}
+
+void LinkedFields::refuse(const char* text) {
+  presenter_.show(&window_, QString::fromStdString(lumetra::TitleText()), QString::fromLatin1(text),
+                  lumetra::MessageIcon::Critical);
 }
 
 // With the guard down, the other field follows and the guard goes up; the caller puts it
 // down again when it ends, as the nested handler may not run at all.
-void MainWindow::framesFollowSeconds(double seconds) {
-  if (linkageGuard_ == 0) {
-    linkageGuard_ = 1;
-    ui_.txtFrames->setText(WholeNumberText(linkFrameRate() * seconds));
+void LinkedFields::framesFollowSeconds(double seconds) {
+  if (!linking_) {
+    linking_ = true;
+    ui_.txtFrames->setText(FlooredNumberText(linkFrameRate() * seconds));
   }
 }
 
-void MainWindow::secondsFollowFrames(double frames) {
-  if (linkageGuard_ == 0) {
-    linkageGuard_ = 1;
-    ui_.txtSec->setText(WholeNumberText(SecondsOf(frames, linkFrameRate())));
+void LinkedFields::secondsFollowFrames(double frames) {
+  if (!linking_) {
+    linking_ = true;
+    ui_.txtSec->setText(FlooredNumberText(SecondsOf(frames, linkFrameRate())));
   }
 }
 
 // While the user types, a whole number carries the other field along; anything else waits
 // for the end of editing.
-void MainWindow::txtSec_Typed() {
+void LinkedFields::onSecondsTyped() {
   if (const auto value = WholeNonNegative(ui_.txtSec))
     framesFollowSeconds(*value);
-  linkageGuard_ = 0;
+  linking_ = false;
 }
 
-void MainWindow::txtFrames_Typed() {
+void LinkedFields::onFramesTyped() {
   if (const auto value = WholeNonNegative(ui_.txtFrames))
     secondsFollowFrames(*value);
-  linkageGuard_ = 0;
+  linking_ = false;
 }
 
-void MainWindow::txtSec_Change() {
-  QLineEdit* seconds = ui_.txtSec;
-  if (seconds->text().isEmpty())
-    seconds->setText(QStringLiteral("0"));
-  const auto value = ParseLocaleNumber(seconds->text());
+void LinkedFields::onSecondsChanged() {
+  checkSegmentField(ui_.txtSec, ui_.txtFrames, &LinkedFields::framesFollowSeconds,
+                    &LinkedFields::secondsFollowFrames);
+}
+
+void LinkedFields::onFramesChanged() {
+  checkSegmentField(ui_.txtFrames, ui_.txtSec, &LinkedFields::secondsFollowFrames,
+                    &LinkedFields::framesFollowSeconds);
+}
+
+// A valid value carries the other field along; anything else is refused and put back to
+// match the other field.
+void LinkedFields::checkSegmentField(QLineEdit* field, const QLineEdit* other, Follow otherFollows,
+                                     Follow fieldFollows) {
+  EmptyMeansZero(field);
+  const auto value = ParseLocaleNumber(field->text());
   if (value && *value >= 0) {
-    framesFollowSeconds(*value);
+    (this->*otherFollows)(*value);
   } else {
-    showFieldMessage(value ? kMessageB : kMessageA);
-    secondsFollowFrames(Value(ui_.txtFrames));  // put back the seconds that match the frames
+    refuse(value ? kNegative : kNotNumeric);
+    (this->*fieldFollows)(Value(other));
   }
-  linkageGuard_ = 0;
-  MakeWhole(seconds);
+  linking_ = false;
+  MakeWhole(field);
 }
 
-void MainWindow::txtFrames_Change() {
-  QLineEdit* frames = ui_.txtFrames;
-  if (frames->text().isEmpty())
-    frames->setText(QStringLiteral("0"));
-  const auto value = ParseLocaleNumber(frames->text());
-  if (value && *value >= 0) {
-    secondsFollowFrames(*value);
-  } else {
-    showFieldMessage(value ? kMessageB : kMessageA);
-    framesFollowSeconds(Value(ui_.txtSec));  // put back the frames that match the seconds
-  }
-  linkageGuard_ = 0;
-  MakeWhole(frames);
+void LinkedFields::onMovieLengthChanged() {
+  checkWholeField(ui_.txtLengteFilm, "0");
 }
 
-void MainWindow::txtLengteFilm_Change() {
-  QLineEdit* length = ui_.txtLengteFilm;
-  if (length->text().isEmpty())
-    length->setText(QStringLiteral("0"));
-  const auto value = ParseLocaleNumber(length->text());
-  if (!value) {
-    showFieldMessage(kMessageA);
-    length->setText(QStringLiteral("0"));
-  } else if (*value < 0) {
-    showFieldMessage(kMessageB);
-    length->setText(ShortestLocaleDecimal(std::abs(*value)));
-  }
-  MakeWhole(length);
-}
-
-void MainWindow::txtNumberOfSegments_Change() {
+void LinkedFields::onSegmentCountChanged() {
   QLineEdit* count = ui_.txtNumberOfSegments;
-  if (count->text().isEmpty())
-    count->setText(QStringLiteral("0"));
-  const auto value = ParseLocaleNumber(count->text());
-  if (!value) {
-    showFieldMessage(kMessageA);
-    count->setText(QStringLiteral("2"));
-  } else if (*value < 0) {
-    showFieldMessage(kMessageB);
-    count->setText(ShortestLocaleDecimal(std::abs(*value)));
-  }
-  MakeWhole(count);
+  checkWholeField(count, kFewestSegments);
   if (Value(count) < 2)
-    count->setText(QStringLiteral("2"));  // no message: 0 and 1 mean 2
+    count->setText(QLatin1String(kFewestSegments));  // no message: 0 and 1 mean 2
 }
 
-void MainWindow::HScroll1_Change() {
-  const int milliseconds = ui_.HScroll1->value();
-  QString text = QStringLiteral("0 sec");
-  if (milliseconds > 0) {
-    text = QStringLiteral("+ ") + ShortestLocaleDecimal(milliseconds / 1000.0) +
-           QStringLiteral(" sec");
-  } else if (milliseconds < 0) {
-    text = QStringLiteral("- ") + ShortestLocaleDecimal(-milliseconds / 1000.0) +
-           QStringLiteral(" sec");
+// A text that is no number is refused and replaced by `instead`; a negative one is refused
+// and loses its sign.
+void LinkedFields::checkWholeField(QLineEdit* field, const char* instead) {
+  EmptyMeansZero(field);
+  const auto value = ParseLocaleNumber(field->text());
+  if (!value) {
+    refuse(kNotNumeric);
+    field->setText(QLatin1String(instead));
+  } else if (*value < 0) {
+    refuse(kNegative);
+    field->setText(ShortestLocaleDecimal(std::abs(*value)));
   }
-  ui_.txtSynchronize->setText(text);
-  // Convert applies the same shift, so its tab says so while there is one.
-  ui_.lblConvertShift->setText(
-      milliseconds == 0 ? QString() : QStringLiteral("Shift from the Synchronize tab: ") + text);
-  ui_.lblConvertShift->setVisible(milliseconds != 0);
+  MakeWhole(field);
 }
 
-void MainWindow::lstCurrentFrameRate_Click() {
-  if (ui_.txtSec->text().isEmpty())
-    ui_.txtSec->setText(QStringLiteral("0"));
-  if (linkageGuard_ != 0) {
-    linkageGuard_ = 0;  // the Convert list set this one: the segment fields stay as they are
+void LinkedFields::onInputRateChanged() {
+  EmptyMeansZero(ui_.txtSec);
+  if (linking_) {
+    linking_ = false;  // the Convert list set this one: the segment fields stay as they are
     return;
   }
-  linkageGuard_ = 1;
+  linking_ = true;
   // The segment keeps its length in seconds and changes its length in frames.
-  ui_.txtFrames->setText(WholeNumberText(linkFrameRate() * Value(ui_.txtSec)));
-  linkageGuard_ = 0;
+  ui_.txtFrames->setText(FlooredNumberText(linkFrameRate() * Value(ui_.txtSec)));
+  linking_ = false;
   SelectPosition(ui_.lstConvertFrameRate, SelectedPosition(ui_.lstCurrentFrameRate));
 }
 
-void MainWindow::lstConvertFrameRate_Click() {
-  if (linkageGuard_ != 0) {
-    linkageGuard_ = 0;
+void LinkedFields::onConvertRateChanged() {
+  if (linking_) {
+    linking_ = false;
     return;
   }
-  linkageGuard_ = 1;
+  linking_ = true;
   SelectPosition(ui_.lstCurrentFrameRate, SelectedPosition(ui_.lstConvertFrameRate));
-  linkageGuard_ = 0;
+  linking_ = false;
 }

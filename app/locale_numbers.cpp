@@ -11,7 +11,7 @@ std::optional<double> ParseLocaleNumber(const QString& text) {
   return value;
 }
 
-QString WholeNumberText(double value) {
+QString FlooredNumberText(double value) {
   // Adding 0.0 turns -0 into 0, so "-0" shows as "0".
   return QString::number(std::floor(value) + 0.0, 'f', 0);
 }

@@ -10,7 +10,7 @@
 // exponent, surrounding spaces); nullopt for anything else, infinities and NaN included.
 std::optional<double> ParseLocaleNumber(const QString& text);
 // The decimal text of the integer part (towards minus infinity) of a value: 12.5 -> "12".
-QString WholeNumberText(double value);
+QString FlooredNumberText(double value);
 // The shortest decimal text of a value with the locale's decimal separator: 1.5, 0.25, 30.
 QString ShortestLocaleDecimal(double value);
 // The locale's decimal separator as one byte, '.' when it is not plain ASCII.

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   IniSettingsStore store;
   MessageBoxPresenter presenter;
   MainWindow window(store, presenter);
-  window.formLoad();
+  window.startUp();
   // On the welcome path the welcome page has disabled the window and shows it after its OK.
   if (window.isEnabled())
     window.show();

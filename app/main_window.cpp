@@ -1,76 +1,103 @@
 #include "app/main_window.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTabWidget>
 
+#include "app/about_window.h"
+#include "app/first_run.h"
+#include "app/main_window_layout.h"
 #include "app/message_presenter.h"
-#include "app/number_field_check.h"
+#include "app/open_subtitle_dialog.h"
 #include "app/options_dialog.h"
-#include "app/secondary_windows.h"
+#include "app/window_placement.h"
+#include "settings/settings_access.h"
+
+namespace keys = setting_keys;
 
 MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidget* parent)
-    : QMainWindow(parent), store_(store), presenter_(presenter) {
-  buildLayout();
-  setKeyboardOrder();
+    : QMainWindow(parent),
+      store_(store),
+      presenter_(presenter),
+      ui_(BuildMainWindowLayout(*this)),
+      options_(new OptionsDialog(this, store, presenter)),
+      settings_(*centralWidget()),
+      linkedFields_(ui_, presenter, *this),
+      shiftDisplay_(ui_),
+      formatFollow_(store, ui_),
+      operations_(*this, ui_, presenter, linkedFields_, *options_) {
   ui_.cmdBronZoeken->setFocus();  // the first thing to do is choose a subtitle
-  connectHandlers();
-  setAcceptDrops(true);  // a dropped file becomes the input (main_window_input.cpp)
+  setAcceptDrops(true);           // a dropped file becomes the input
+  connect(ui_.cmdAfsluiten, &QPushButton::clicked, this, &MainWindow::onExitClicked);
+  connect(ui_.cmdBronZoeken, &QPushButton::clicked, this, &MainWindow::onBrowseClicked);
+  connect(ui_.cmdOptions, &QPushButton::clicked, this, &MainWindow::onOptionsClicked);
+  connect(ui_.cmdOver, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
+  connect(options_, &OptionsDialog::resetRequested, this, &MainWindow::onSettingsReset);
+  connect(options_, &OptionsDialog::resetFinished, this,
+          [this] { settings_.showFactory(keys::OnReset::Last); });
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::connectHandlers() {
-  // Direct connections: a handler that sets a control runs that control's handler nested,
-  // before its own next step, as the linked fields rely on.
-  connect(ui_.TabAction, &QTabWidget::currentChanged, this, [this] { TabAction_Click(); });
-  connect(ui_.cmdAfsluiten, &QPushButton::clicked, this, [this] { cmdAfsluiten_Click(); });
-  connect(ui_.cmdBronZoeken, &QPushButton::clicked, this, [this] { cmdBronZoeken_Click(); });
-  connect(ui_.cmdOptions, &QPushButton::clicked, this, [this] { cmdOptions_Click(); });
-  connect(ui_.cmdOver, &QPushButton::clicked, this, [this] { cmdOver_Click(); });
-
-  numberFields_ = {
-      new NumberFieldCheck(
-          ui_.txtSec, [this] { txtSec_Change(); }, [this] { txtSec_Typed(); }),
-      new NumberFieldCheck(
-          ui_.txtFrames, [this] { txtFrames_Change(); }, [this] { txtFrames_Typed(); }),
-      new NumberFieldCheck(ui_.txtLengteFilm, [this] { txtLengteFilm_Change(); }),
-      new NumberFieldCheck(ui_.txtNumberOfSegments, [this] { txtNumberOfSegments_Change(); })};
-  connect(ui_.HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-  connect(ui_.lstCurrentFrameRate, &QListWidget::itemSelectionChanged, this,
-          [this] { lstCurrentFrameRate_Click(); });
-  connect(ui_.lstConvertFrameRate, &QListWidget::itemSelectionChanged, this,
-          [this] { lstConvertFrameRate_Click(); });
-
-  connect(ui_.cmdSplitsen, &QPushButton::clicked, this, [this] { cmdSplitsen_Click(); });
-  connect(ui_.cmdCorrect, &QPushButton::clicked, this, [this] { cmdCorrect_Click(); });
-  connect(ui_.cmdChangeFrameRate, &QPushButton::clicked, this,
-          [this] { cmdChangeFrameRate_Click(); });
-  connect(ui_.cmdSynchronize, &QPushButton::clicked, this, [this] { cmdSynchronize_Click(); });
-  connect(ui_.cmdDeleteComments, &QPushButton::clicked, this,
-          [this] { cmdDeleteComments_Click(); });
-  connect(ui_.cmdConvert, &QPushButton::clicked, this, [this] { cmdConvert_Click(); });
-  connect(ui_.cmdGuessFrameRate, &QPushButton::clicked, this,
-          [this] { cmdGuessFrameRate_Click(); });
+void MainWindow::startUp() {
+  settings_.showFactory(keys::kDestinationFrameRate);
+  settings_.showFactory(keys::kSourceFramerate);
+  setWindowTitle(QString::fromStdString(lumetra::TitleText()));
+  options_->reloadFromStore();
+  // Nothing stored means the fields keep their design values: here the default is 0.
+  if (ToTruth(ReadSetting(store_, keys::kSaveSettings, QStringLiteral("0"))).value_or(false))
+    settings_.restore(store_, SettingsBinding::Unfit::KeepShown);
+  // Placed before it is first shown, now or after the welcome page, so the window manager
+  // keeps it there.
+  CenterOnScreen(this);
+  if (TakeFirstRunOfThisVersion(store_))
+    aboutWindow().showPage(AboutWindow::Page::Welcome);
 }
 
-OptionsDialog& MainWindow::optionsDialog() {
-  if (options_ == nullptr) {
-    options_ = new OptionsDialog(*this, store_, presenter_);
+// What Reset puts into the window besides the factory values: no input any more.
+void MainWindow::onSettingsReset() {
+  settings_.showFactory(keys::OnReset::Factory);
+  ui_.txtBron->clear();
+  ui_.lblInputFileInformation->setText(QStringLiteral("No subtitle selected."));
+}
+
+void MainWindow::onExitClicked() {
+  saveAtShutDown();
+  ended_ = true;
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ended_) {  // after Exit the settings are already written
+    saveAtShutDown();
+    ended_ = true;
   }
-  return *options_;
+  event->accept();
+  QCoreApplication::quit();  // the program ends with its main window
 }
 
-void MainWindow::showMessage(const QString& title, const QString& text, lumetra::MessageIcon icon) {
-  presenter_.show(this, title, text, icon);
+void MainWindow::saveAtShutDown() {
+  // The stored option counts: a change of "Save settings." takes effect once OK stored it.
+  // A value that reads as no truth at all saves nothing.
+  if (!ToTruth(ReadSetting(store_, keys::kSaveSettings)).value_or(false))
+    return;
+  linkedFields_.commit();  // a text still being typed is checked before it is stored
+  options_->saveToStore();
+  settings_.save(store_);
 }
 
-void MainWindow::cmdOver_Click() {
-  ShowAbout(this);
+void MainWindow::onOptionsClicked() {
+  options_->showOverMainWindow();
 }
 
-void MainWindow::cmdOptions_Click() {
-  optionsDialog().showOverMainWindow();
+AboutWindow& MainWindow::aboutWindow() {
+  if (!about_)
+    about_ = new AboutWindow(this);
+  return *about_;
+}
+
+void MainWindow::onAboutClicked() {
+  aboutWindow().showPage(AboutWindow::Page::About);
 }

@@ -10,11 +10,10 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "app/frame_rates.h"
+#include "app/frame_rate_list.h"
 #include "app/main_window.h"
+#include "app/message_presenter.h"
 #include "app/open_subtitle_dialog.h"
-#include "app/position_list.h"
-#include "app/secondary_windows.h"
 #include "app/subtitle_recognition.h"
 
 namespace {
@@ -28,11 +27,13 @@ bool AllLocalFiles(const QMimeData* data) {
 
 }  // namespace
 
-void MainWindow::cmdBronZoeken_Click() {
-  OpenSubtitleDialog* dialog = ShowOpenSubtitleDialog(this, store_, presenter_);
-  // A dialog discarded by its close box comes back new, so each one is connected once.
-  connect(dialog, &OpenSubtitleDialog::subtitleChosen, this, &MainWindow::acceptSubtitle,
-          Qt::UniqueConnection);
+void MainWindow::onBrowseClicked() {
+  // Its close box discards the dialog; the next use makes a new one.
+  if (!openDialog_) {
+    openDialog_ = new OpenSubtitleDialog(this, store_, presenter_);
+    connect(openDialog_, &OpenSubtitleDialog::subtitleChosen, this, &MainWindow::acceptSubtitle);
+  }
+  openDialog_->open();
 }
 
 void MainWindow::acceptSubtitle(const QString& path, const lumetra::SubtitleFileFacts& facts) {
@@ -42,9 +43,8 @@ void MainWindow::acceptSubtitle(const QString& path, const lumetra::SubtitleFile
   ui_.lblInputFileInformation->setText(QString::fromStdString(lumetra::DescribeSubtitle(facts)));
   // A listed rate the file declares becomes the input frame rate.
   if (facts.frameRate)
-    SelectPosition(ui_.lstCurrentFrameRate, FrameRatePosition(facts.frameRate->value));
-  if (outputFollowsInput())
-    presetOutputFormat(facts.format == lumetra::SubtitleFormat::MicroDvd);
+    SelectFrameRate(ui_.lstCurrentFrameRate, *facts.frameRate);
+  formatFollow_.followInput(facts.format);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -64,17 +64,18 @@ void MainWindow::dropEvent(QDropEvent* event) {
   QMetaObject::invokeMethod(
       this,
       [this, path, several] {
-        const auto refuse = [this](const char* text) {
-          showMessage(QStringLiteral("Lumetra"), QString::fromLatin1(text),
-                      lumetra::MessageIcon::Critical);
-        };
         if (several) {
-          refuse("Drop one subtitle at a time.");
+          refuseDrop("Drop one subtitle at a time.");
         } else if (QFileInfo(path).isDir()) {
-          refuse("Drop a subtitle file, not a folder.");
+          refuseDrop("Drop a subtitle file, not a folder.");
         } else if (const auto facts = RecogniseSubtitle(path, presenter_, this)) {
           acceptSubtitle(path, *facts);
         }
       },
       Qt::QueuedConnection);
+}
+
+void MainWindow::refuseDrop(const char* text) {
+  presenter_.show(this, QString::fromLatin1(lumetra::kProgramName), QString::fromLatin1(text),
+                  lumetra::MessageIcon::Critical);
 }

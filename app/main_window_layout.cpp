@@ -1,5 +1,5 @@
-// The parts of the main window outside the tabs: the input file, its frame rate, its kind,
-// the output format, and the three buttons below the tabs.
+// The main window as a whole: the input file, its frame rate, its kind, the output format,
+// the tabs, the three buttons below them, and the order Tab walks them in.
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -14,105 +15,114 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "app/main_window.h"
+#include "app/frame_rate_list.h"
+#include "app/main_window_layout.h"
+#include "app/main_window_tabs.h"
 #include "app/widget_factory.h"
 
-void MainWindow::buildLayout() {
-  setObjectName(QStringLiteral("frmLumetraMain"));
-  auto* central = new QWidget;
-  auto* layout = new QVBoxLayout(central);
-  layout->addWidget(buildFileArea());
-
-  ui_.TabAction = new QTabWidget;
-  ui_.TabAction->setObjectName(QStringLiteral("TabAction"));
-  ui_.TabAction->addTab(buildSplitTab(), QStringLiteral("Split"));
-  ui_.TabAction->addTab(buildCorrectTab(), QStringLiteral("Correct"));
-  ui_.TabAction->addTab(buildChangeFrameRateTab(), QStringLiteral("Change FrameRate"));
-  ui_.TabAction->addTab(buildSynchronizeTab(), QStringLiteral("Synchronize"));
-  ui_.TabAction->addTab(buildDeleteCommentsTab(), QStringLiteral("Delete comments"));
-  ui_.TabAction->addTab(buildConvertTab(), QStringLiteral("Convert"));
-  ui_.TabAction->addTab(buildGuessFrameRateTab(), QStringLiteral("Guess framerate"));
-  // All seven tabs in one row, as the design has them.
-  ui_.TabAction->setUsesScrollButtons(false);
-  ui_.TabAction->setDocumentMode(false);
-  layout->addWidget(ui_.TabAction, 1);
-
-  ui_.cmdOptions = MakeButton("cmdOptions", QStringLiteral("Options"));
-  ui_.cmdOver = MakeButton("cmdOver", QStringLiteral("About"));
-  ui_.cmdAfsluiten = MakeButton("cmdAfsluiten", QStringLiteral("Exit"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ui_.cmdOptions);
-  buttons->addWidget(ui_.cmdOver);
-  buttons->addWidget(ui_.cmdAfsluiten);
-  layout->addLayout(buttons);
-
-  setCentralWidget(central);
-}
+namespace {
 
 // Tab walks the window as it reads: the input row, the tab bar, the controls of the current
 // tab and its button, then the three buttons below. Controls of hidden tabs are passed over.
-void MainWindow::setKeyboardOrder() {
+void SetKeyboardOrder(QWidget& window, const MainWindowControls& ui) {
   // clang-format off
   QWidget* const order[] = {
-      ui_.txtBron, ui_.cmdBronZoeken, ui_.lstCurrentFrameRate, ui_.optMicroDVD, ui_.optSubRip,
-      ui_.TabAction,
-      ui_.txtSec, ui_.txtFrames, ui_.txtNumberOfSegments, ui_.cmdSplitsen,
-      ui_.chkLeesteken, ui_.chkGetallen, ui_.chkQuotes, ui_.chkIl, ui_.optFrans, ui_.optEngels,
-      ui_.cmdCorrect,
-      ui_.lstNewFrameRate, ui_.cmdChangeFrameRate,
-      ui_.txtSynchronize, ui_.HScroll1, ui_.cmdSynchronize,
-      ui_.txtCommentsCharacterbegin, ui_.txtCommentsCharacterEnd, ui_.cmdDeleteComments,
-      ui_.lstConvertFrameRate, ui_.cmdConvert,
-      ui_.txtLengteFilm, ui_.lstGuessCorrection, ui_.cmdGuessFrameRate,
-      ui_.cmdOptions, ui_.cmdOver, ui_.cmdAfsluiten};
+      ui.txtBron, ui.cmdBronZoeken, ui.lstCurrentFrameRate, ui.optMicroDVD, ui.optSubRip,
+      ui.TabAction,
+      ui.txtSec, ui.txtFrames, ui.txtNumberOfSegments, ui.cmdSplitsen,
+      ui.chkLeesteken, ui.chkGetallen, ui.chkQuotes, ui.chkIl, ui.optFrans, ui.optEngels,
+      ui.cmdCorrect,
+      ui.lstNewFrameRate, ui.cmdChangeFrameRate,
+      ui.txtSynchronize, ui.HScroll1, ui.cmdSynchronize,
+      ui.txtCommentsCharacterbegin, ui.txtCommentsCharacterEnd, ui.cmdDeleteComments,
+      ui.lstConvertFrameRate, ui.cmdConvert,
+      ui.txtLengteFilm, ui.lstGuessCorrection, ui.cmdGuessFrameRate,
+      ui.cmdOptions, ui.cmdOver, ui.cmdAfsluiten};
   // clang-format on
   for (std::size_t i = 1; i < std::size(order); ++i)
-    setTabOrder(order[i - 1], order[i]);
+    window.setTabOrder(order[i - 1], order[i]);
 }
 
-QWidget* MainWindow::buildFileArea() {
+QWidget* BuildFileArea(MainWindowControls& ui) {
   auto* area = new QWidget;
   auto* grid = new QGridLayout(area);
   grid->setContentsMargins(0, 0, 0, 0);
 
   auto* file = MakeFrame("Frame1", QStringLiteral("File"));
   auto* fileRow = new QHBoxLayout(file);
-  ui_.txtBron = MakeTextBox("txtBron", QString(), 32767, Qt::AlignLeft);
-  ui_.txtBron->setReadOnly(true);  // only the open dialog and the operations set it
-  QPalette grey = ui_.txtBron->palette();
+  ui.txtBron = MakeTextBox("txtBron", QString(), 32767, Qt::AlignLeft);
+  ui.txtBron->setReadOnly(true);  // only the open dialog and the operations set it
+  QPalette grey = ui.txtBron->palette();
   grey.setColor(QPalette::Base, grey.color(QPalette::Window));
-  ui_.txtBron->setPalette(grey);
-  ui_.cmdBronZoeken = MakeButton("cmdBronZoeken", QStringLiteral("..."));
-  ui_.cmdBronZoeken->setFixedWidth(
-      ui_.cmdBronZoeken->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
+  ui.txtBron->setPalette(grey);
+  ui.cmdBronZoeken = MakeButton("cmdBronZoeken", QStringLiteral("..."));
+  ui.cmdBronZoeken->setFixedWidth(
+      ui.cmdBronZoeken->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
   fileRow->addWidget(MakeLabel("lblBron", QStringLiteral("Subtitle :")));
-  fileRow->addWidget(ui_.txtBron, 1);
-  fileRow->addWidget(ui_.cmdBronZoeken);
+  fileRow->addWidget(ui.txtBron, 1);
+  fileRow->addWidget(ui.cmdBronZoeken);
   grid->addWidget(file, 0, 0, 1, 3);
 
   auto* rate = MakeFrame("Frame15", QStringLiteral("Framerate (Input file)"));
-  ui_.lstCurrentFrameRate = MakeFrameRateList("lstCurrentFrameRate");
-  (new QVBoxLayout(rate))->addWidget(ui_.lstCurrentFrameRate, 0, Qt::AlignHCenter);
+  ui.lstCurrentFrameRate = MakeFrameRateList("lstCurrentFrameRate");
+  (new QVBoxLayout(rate))->addWidget(ui.lstCurrentFrameRate, 0, Qt::AlignHCenter);
   grid->addWidget(rate, 1, 0);
 
   auto* information = MakeFrame("Frame13", QStringLiteral("Input File Information"));
-  ui_.lblInputFileInformation =
+  ui.lblInputFileInformation =
       MakeLabel("lblInputFileInformation", QStringLiteral("No file selected."));
-  ui_.lblInputFileInformation->setAlignment(Qt::AlignCenter);
-  ui_.lblInputFileInformation->setWordWrap(true);
-  (new QVBoxLayout(information))->addWidget(ui_.lblInputFileInformation);
+  ui.lblInputFileInformation->setAlignment(Qt::AlignCenter);
+  ui.lblInputFileInformation->setWordWrap(true);
+  (new QVBoxLayout(information))->addWidget(ui.lblInputFileInformation);
   grid->addWidget(information, 1, 1);
 
   auto* format = MakeFrame("Frame14", QStringLiteral("Output Format"));
-  ui_.optMicroDVD = MakeOptionButton("optMicroDVD", QStringLiteral("MicroDVD"), true);
-  ui_.optSubRip = MakeOptionButton("optSubRip", QStringLiteral("SubRip"), false);
+  ui.optMicroDVD = MakeOptionButton("optMicroDVD", QStringLiteral("MicroDVD"), true);
+  ui.optSubRip = MakeOptionButton("optSubRip", QStringLiteral("SubRip"), false);
   auto* formatColumn = new QVBoxLayout(format);
   formatColumn->addStretch(1);
-  formatColumn->addWidget(ui_.optMicroDVD);
-  formatColumn->addWidget(ui_.optSubRip);
+  formatColumn->addWidget(ui.optMicroDVD);
+  formatColumn->addWidget(ui.optSubRip);
   formatColumn->addStretch(1);
   grid->addWidget(format, 1, 2);
   grid->setColumnStretch(1, 1);
   return area;
+}
+
+}  // namespace
+
+MainWindowControls BuildMainWindowLayout(QMainWindow& window) {
+  MainWindowControls ui;
+  window.setObjectName(QStringLiteral("frmLumetraMain"));
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(BuildFileArea(ui));
+
+  ui.TabAction = new QTabWidget;
+  ui.TabAction->setObjectName(QStringLiteral("TabAction"));
+  ui.TabAction->addTab(BuildSplitTab(ui), QStringLiteral("Split"));
+  ui.TabAction->addTab(BuildCorrectTab(ui), QStringLiteral("Correct"));
+  ui.TabAction->addTab(BuildChangeFrameRateTab(ui), QStringLiteral("Change FrameRate"));
+  ui.TabAction->addTab(BuildSynchronizeTab(ui), QStringLiteral("Synchronize"));
+  ui.TabAction->addTab(BuildDeleteCommentsTab(ui), QStringLiteral("Delete comments"));
+  ui.TabAction->addTab(BuildConvertTab(ui), QStringLiteral("Convert"));
+  ui.TabAction->addTab(BuildGuessFrameRateTab(ui), QStringLiteral("Guess framerate"));
+  // All seven tabs in one row, as the design has them.
+  ui.TabAction->setUsesScrollButtons(false);
+  ui.TabAction->setDocumentMode(false);
+  layout->addWidget(ui.TabAction, 1);
+
+  ui.cmdOptions = MakeButton("cmdOptions", QStringLiteral("Options"));
+  ui.cmdOver = MakeButton("cmdOver", QStringLiteral("About"));
+  ui.cmdAfsluiten = MakeButton("cmdAfsluiten", QStringLiteral("Exit"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ui.cmdOptions);
+  buttons->addWidget(ui.cmdOver);
+  buttons->addWidget(ui.cmdAfsluiten);
+  layout->addLayout(buttons);
+
+  window.setCentralWidget(central);
+  SetKeyboardOrder(window, ui);
+  return ui;
 }

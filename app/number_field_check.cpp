@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 NumberFieldCheck::NumberFieldCheck(QLineEdit* field, std::function<void()> rules,
-                                   std::function<void()> whileTyping)
-    : QObject(field),
+                                   std::function<void()> whileTyping, QObject* parent)
+    : QObject(parent),
       field_(field),
       rules_(std::move(rules)),
       whileTyping_(std::move(whileTyping)) {

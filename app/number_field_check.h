@@ -12,8 +12,8 @@ class QLineEdit;
 class NumberFieldCheck : public QObject {
  public:
   // `rules` run on a finished or code-set text; `whileTyping` after each keystroke.
-  NumberFieldCheck(QLineEdit* field, std::function<void()> rules,
-                   std::function<void()> whileTyping = {});
+  NumberFieldCheck(QLineEdit* field, std::function<void()> rules, std::function<void()> whileTyping,
+                   QObject* parent);
 
   // Runs the rules on a text the user has typed and that has not been checked yet.
   void commit();

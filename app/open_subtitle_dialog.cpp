@@ -28,10 +28,6 @@ namespace {
 
 const QString kCR(QChar(lumetra::kCR));
 
-QString VersionTitle() {
-  return QStringLiteral("Lumetra ") + QLatin1String(lumetra::kVersion);
-}
-
 QString HomeFolder() {
   return QDir::cleanPath(QDir::homePath());
 }
@@ -43,7 +39,7 @@ Widget* Named(const QString& name, const QString& caption = {}) {
   return widget;
 }
 
-bool StoredAsTrue(const SettingsStore& store, const setting_keys::SettingKey& key) {
+bool StoredAsTrue(const SettingsStore& store, const setting_keys::Setting& key) {
   return ToTruth(ReadSetting(store, key)).value_or(false);
 }
 
@@ -51,8 +47,8 @@ bool StoredAsTrue(const SettingsStore& store, const setting_keys::SettingKey& ke
 
 OpenSubtitleDialog::OpenSubtitleDialog(QWidget* mainWindow, SettingsStore& store,
                                        MessagePresenter& presenter)
-    : QWidget(mainWindow, Qt::Window), main_(mainWindow), store_(&store), presenter_(&presenter) {
-  setObjectName(QLatin1String(kObjectName));
+    : QWidget(mainWindow, Qt::Window), main_(mainWindow), store_(store), presenter_(presenter) {
+  setObjectName(QStringLiteral("frmLumetraBestandOpenen"));
   setAttribute(Qt::WA_DeleteOnClose);  // the close box discards the dialog
   buildControls();
 }
@@ -120,9 +116,7 @@ void OpenSubtitleDialog::buildControls() {
   connect(cancel_, &QPushButton::clicked, this, &OpenSubtitleDialog::cancel);
 }
 
-void OpenSubtitleDialog::open(SettingsStore& store, MessagePresenter& presenter) {
-  store_ = &store;
-  presenter_ = &presenter;
+void OpenSubtitleDialog::open() {
   fillDriveList();
 
   // Start where a fresh dialog starts: the home folder, on its volume.
@@ -137,7 +131,7 @@ void OpenSubtitleDialog::open(SettingsStore& store, MessagePresenter& presenter)
 
   // Then go on to the stored folder. A folder that is gone falls back to its volume's root;
   // one below the media places with nothing mounted there stays at the home folder.
-  const QString stored = QDir::cleanPath(ReadSetting(*store_, setting_keys::kFolder));
+  const QString stored = QDir::cleanPath(ReadSetting(store_, setting_keys::kFolder));
   const bool exists = QDir::isAbsolutePath(stored) && QFileInfo(stored).isDir();
   int volume = QDir::isAbsolutePath(stored) ? VolumeIndexOf(volumes_, stored) : -1;
   if (!exists && volume >= 0 && IsRemovableMediaPath(stored) &&
@@ -150,7 +144,7 @@ void OpenSubtitleDialog::open(SettingsStore& store, MessagePresenter& presenter)
 
   main_->setEnabled(false);
   setEnabled(true);  // a window of the main window's is disabled along with it
-  setWindowTitle(VersionTitle() + QStringLiteral(" - Open Subtitle - Written by Taviel"));
+  setWindowTitle(QString::fromStdString(lumetra::WindowCaption("Open Subtitle")));
   if (!isVisible()) {
     CenterOverMainWindow(this, main_);
   }
@@ -206,7 +200,7 @@ void OpenSubtitleDialog::driveChanged(int index) {
 }
 
 void OpenSubtitleDialog::refuseDrive(const QString& text) {
-  message(QStringLiteral("Lumetra"), text);
+  message(QString::fromLatin1(lumetra::kProgramName), text);
   // Back to the volume the folder list is on; it was accepted when the list went there.
   const QSignalBlocker quiet(drives_);
   drives_->setCurrentIndex(VolumeIndexOf(volumes_, folders_->path()));
@@ -224,16 +218,17 @@ void OpenSubtitleDialog::folderChanged(const QString& folder) {
 void OpenSubtitleDialog::confirm() {
   const QString name = fileName_->text();
   if (name.isEmpty()) {
-    message(QStringLiteral("Lumetra"), QStringLiteral("Select a subtitle!"));
+    message(QString::fromLatin1(lumetra::kProgramName),
+            QString::fromLatin1(lumetra::kSelectASubtitle));
     return;
   }
   const QString folderText = FolderText(folders_->path());
   // Remembered even when the file turns out not to be a subtitle.
-  if (StoredAsTrue(*store_, setting_keys::kSaveSettings)) {
-    WriteSetting(*store_, setting_keys::kFolder, folderText);
+  if (StoredAsTrue(store_, setting_keys::kSaveSettings)) {
+    WriteSetting(store_, setting_keys::kFolder, folderText);
   }
   const QString path = folderText + name;
-  if (const auto facts = RecogniseSubtitle(path, *presenter_, this)) {
+  if (const auto facts = RecogniseSubtitle(path, presenter_, this)) {
     main_->setEnabled(true);
     hide();
     emit subtitleChosen(path, *facts);
@@ -257,10 +252,9 @@ void OpenSubtitleDialog::keyPressEvent(QKeyEvent* event) {
 
 void OpenSubtitleDialog::closeEvent(QCloseEvent* event) {
   cancel();
-  setObjectName(QString());  // discarded: the next use must not find this one
-  event->accept();
+  event->accept();  // and the dialog is discarded: the next use makes a new one
 }
 
 void OpenSubtitleDialog::message(const QString& title, const QString& text) {
-  presenter_->show(this, title, text, lumetra::MessageIcon::Critical);
+  presenter_.show(this, title, text, lumetra::MessageIcon::Critical);
 }

@@ -24,12 +24,10 @@ class OpenSubtitleDialog : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr const char* kObjectName = "frmLumetraBestandOpenen";
-
   OpenSubtitleDialog(QWidget* mainWindow, SettingsStore& store, MessagePresenter& presenter);
 
   // cmdBronZoeken: goes to the stored folder, disables the main window and shows the dialog.
-  void open(SettingsStore& store, MessagePresenter& presenter);
+  void open();
 
  signals:
   // A file recognised as a subtitle was confirmed; the dialog is hidden by then.
@@ -52,8 +50,8 @@ class OpenSubtitleDialog : public QWidget {
   void message(const QString& title, const QString& text);
 
   QWidget* main_;
-  SettingsStore* store_;
-  MessagePresenter* presenter_;
+  SettingsStore& store_;
+  MessagePresenter& presenter_;
   QList<Volume> volumes_;
   QHash<QString, QString> lastFolderOf_;  // each volume's current folder, as drives have one
 

@@ -6,50 +6,36 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/main_window.h"
 #include "app/message_presenter.h"
 #include "app/widget_factory.h"
-#include "operations/message.h"
 #include "settings/settings_access.h"
-
-namespace keys = setting_keys;
 
 namespace {
 
-int Value(const QCheckBox* box) {
-  return box->isChecked() ? 1 : 0;
-}
-
-void Load(const SettingsStore& store, const keys::SettingKey& key, QCheckBox* box) {
-  const auto value = ToInt16(ReadSetting(store, key));
-  const bool valid = value == 0 || value == 1;
-  box->setChecked(valid ? *value == 1 : *ToInt16(keys::FactoryValue(key)) == 1);
+// The four check boxes, left clear: the binding shows their factory state.
+QWidget* MakeOptions(QCheckBox*& outputAsInput, QCheckBox*& deleteSource) {
+  auto* options = MakeFrame("FrameOptions", QStringLiteral("Options"));
+  outputAsInput = MakeCheckBox(
+      "chkOutputAsInput",
+      QStringLiteral("Use the output file as new input file (not when splitting a subtitle!)."),
+      false);
+  deleteSource = MakeCheckBox("chkDeleteBronBestand",
+                              QStringLiteral("Delete the sourcefile after using it."), false);
+  auto* column = new QVBoxLayout(options);
+  column->addWidget(outputAsInput);
+  column->addWidget(deleteSource);
+  column->addWidget(
+      MakeCheckBox("chkOutputFormatIsInputFormat", QStringLiteral("Auto set outputformat"), false));
+  column->addWidget(MakeCheckBox("chkSaveSettings", QStringLiteral("Save settings."), false));
+  return options;
 }
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(MainWindow& mainWindow, SettingsStore& store,
-                             MessagePresenter& presenter)
-    : QDialog(&mainWindow), mainWindow_(mainWindow), store_(store), presenter_(presenter) {
+OptionsDialog::OptionsDialog(QWidget* mainWindow, SettingsStore& store, MessagePresenter& presenter)
+    : QDialog(mainWindow), mainWindow_(*mainWindow), store_(store), presenter_(presenter) {
   setObjectName(QStringLiteral("frmOptions"));
   setModal(false);
-
-  // The design state equals the factory values, so nothing stored and nothing loaded agree.
-  auto* options = MakeFrame("FrameOptions", QStringLiteral("Options"));
-  chkOutputAsInput_ = MakeCheckBox(
-      "chkOutputAsInput",
-      QStringLiteral("Use the output file as new input file (not when splitting a subtitle!)."),
-      true);
-  chkDeleteBronBestand_ = MakeCheckBox(
-      "chkDeleteBronBestand", QStringLiteral("Delete the sourcefile after using it."), false);
-  chkOutputFormatIsInputFormat_ =
-      MakeCheckBox("chkOutputFormatIsInputFormat", QStringLiteral("Auto set outputformat"), true);
-  chkSaveSettings_ = MakeCheckBox("chkSaveSettings", QStringLiteral("Save settings."), true);
-  auto* optionColumn = new QVBoxLayout(options);
-  optionColumn->addWidget(chkOutputAsInput_);
-  optionColumn->addWidget(chkDeleteBronBestand_);
-  optionColumn->addWidget(chkOutputFormatIsInputFormat_);
-  optionColumn->addWidget(chkSaveSettings_);
 
   auto* buttons = MakeFrame("FrameButtons", QString());
   QPushButton* ok = MakeButton("cmdOk", QStringLiteral("OK"));
@@ -63,48 +49,46 @@ OptionsDialog::OptionsDialog(MainWindow& mainWindow, SettingsStore& store,
   buttonRow->addWidget(cancel);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(options);
+  layout->addWidget(MakeOptions(chkOutputAsInput_, chkDeleteBronBestand_));
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(ok, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-  connect(cancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-  connect(reset, &QPushButton::clicked, this, [this] { cmdResetOptions_Click(); });
+  options_.emplace(*this);
+  options_->showFactory(setting_keys::OnReset::Factory);  // the design state
+
+  connect(ok, &QPushButton::clicked, this, &OptionsDialog::onOkClicked);
+  connect(cancel, &QPushButton::clicked, this, &OptionsDialog::onCancelClicked);
+  connect(reset, &QPushButton::clicked, this, &OptionsDialog::onResetClicked);
 }
 
 void OptionsDialog::showOverMainWindow() {
   mainWindow_.setEnabled(false);
   setEnabled(true);  // a child window must be enabled again after its parent was disabled
   setWindowIcon(mainWindow_.windowIcon());
-  setWindowTitle(QStringLiteral("Lumetra ") + QString::fromLatin1(lumetra::kVersion) +
-                 QStringLiteral(" - Options - Written by Taviel"));
+  setWindowTitle(QString::fromStdString(lumetra::WindowCaption("Options")));
   show();
   raise();
   activateWindow();
 }
 
 void OptionsDialog::reloadFromStore() {
-  Load(store_, keys::kOutputAsInput, chkOutputAsInput_);
-  Load(store_, keys::kDeleteSource, chkDeleteBronBestand_);
-  Load(store_, keys::kSaveSettings, chkSaveSettings_);
-  Load(store_, keys::kOutputFormatIsInputFormat, chkOutputFormatIsInputFormat_);
+  options_->restore(store_, SettingsBinding::Unfit::ShowFactory);
 }
 
-int OptionsDialog::outputAsInputValue() const {
-  return Value(chkOutputAsInput_);
+void OptionsDialog::saveToStore() {
+  options_->save(store_);
 }
-int OptionsDialog::deleteSourceValue() const {
-  return Value(chkDeleteBronBestand_);
+
+bool OptionsDialog::deletesSource() const {
+  return chkDeleteBronBestand_->isChecked();
 }
-int OptionsDialog::saveSettingsValue() const {
-  return Value(chkSaveSettings_);
-}
-int OptionsDialog::outputFormatIsInputFormatValue() const {
-  return Value(chkOutputFormatIsInputFormat_);
+
+bool OptionsDialog::handsOutputOn() const {
+  return chkOutputAsInput_->isChecked();
 }
 
 void OptionsDialog::reject() {
-  cmdCancel_Click();
+  onCancelClicked();
 }
 
 void OptionsDialog::hideAndEnableMainWindow() {
@@ -112,32 +96,23 @@ void OptionsDialog::hideAndEnableMainWindow() {
   hide();
 }
 
-void OptionsDialog::cmdOk_Click() {
-  // Written whatever "Save settings." says: OK is the user's explicit choice.
-  WriteSetting(store_, keys::kOutputAsInput, QString::number(outputAsInputValue()));
-  WriteSetting(store_, keys::kDeleteSource, QString::number(deleteSourceValue()));
-  WriteSetting(store_, keys::kSaveSettings, QString::number(saveSettingsValue()));
-  WriteSetting(store_, keys::kOutputFormatIsInputFormat,
-               QString::number(outputFormatIsInputFormatValue()));
+void OptionsDialog::onOkClicked() {
+  saveToStore();  // whatever "Save settings." says: OK is the user's explicit choice
   hideAndEnableMainWindow();
 }
 
-void OptionsDialog::cmdCancel_Click() {
+void OptionsDialog::onCancelClicked() {
   reloadFromStore();  // discards every change since the last OK
   hideAndEnableMainWindow();
 }
 
-void OptionsDialog::cmdResetOptions_Click() {
-  for (const keys::SettingKey& key : keys::kResetOrder) {
-    WriteSetting(store_, key, keys::FactoryValue(key));
-  }
-  chkOutputAsInput_->setChecked(true);
-  chkDeleteBronBestand_->setChecked(false);
-  chkSaveSettings_->setChecked(true);
-  chkOutputFormatIsInputFormat_->setChecked(true);
-  mainWindow_.resetFieldsToFactory();
-  presenter_.show(this, QStringLiteral("Lumetra"), QStringLiteral("The settings are reset"),
-                  lumetra::MessageIcon::None);
+void OptionsDialog::onResetClicked() {
+  for (const setting_keys::Setting& setting : setting_keys::kUserSettings)
+    WriteSetting(store_, setting, FactoryValue(setting));
+  options_->showFactory(setting_keys::OnReset::Factory);
+  emit resetRequested();
+  presenter_.show(this, QString::fromLatin1(lumetra::kProgramName),
+                  QStringLiteral("The settings are reset"), lumetra::MessageIcon::None);
   hideAndEnableMainWindow();
-  mainWindow_.selectMicroDvdOutput();
+  emit resetFinished();
 }

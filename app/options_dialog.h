@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
-class MainWindow;
+#include "app/settings_binding.h"
+
 class MessagePresenter;
 class SettingsStore;
 class QCheckBox;
@@ -13,33 +15,38 @@ class OptionsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  OptionsDialog(MainWindow& mainWindow, SettingsStore& store, MessagePresenter& presenter);
+  OptionsDialog(QWidget* mainWindow, SettingsStore& store, MessagePresenter& presenter);
 
   // cmdOptions: disables the main window and shows the dialog with its current values.
   void showOverMainWindow();
-  // The four check boxes from the store; a value that is not 0 or 1 reads as the default.
+  // The four check boxes from the store; a value that is not 0 or 1 reads as the factory one.
   void reloadFromStore();
+  // The four check boxes into the store.
+  void saveToStore();
 
-  // Check box values, 0 or 1, as the rest of the program reads them.
-  int outputAsInputValue() const;
-  int deleteSourceValue() const;
-  int saveSettingsValue() const;
-  int outputFormatIsInputFormatValue() const;
+  // The two options that act after an operation, as their check boxes show them.
+  bool deletesSource() const;
+  bool handsOutputOn() const;
 
   // The close box and Escape do what Cancel does.
   void reject() override;
 
+ signals:
+  // Reset has stored every factory value: the main window shows them.
+  void resetRequested();
+  // Reset's message has been dismissed and the main window enabled again.
+  void resetFinished();
+
  private:
-  void cmdOk_Click();
-  void cmdCancel_Click();
-  void cmdResetOptions_Click();
+  void onOkClicked();
+  void onCancelClicked();
+  void onResetClicked();
   void hideAndEnableMainWindow();
 
-  MainWindow& mainWindow_;
+  QWidget& mainWindow_;
   SettingsStore& store_;
   MessagePresenter& presenter_;
   QCheckBox* chkOutputAsInput_ = nullptr;
   QCheckBox* chkDeleteBronBestand_ = nullptr;
-  QCheckBox* chkOutputFormatIsInputFormat_ = nullptr;
-  QCheckBox* chkSaveSettings_ = nullptr;
+  std::optional<SettingsBinding> options_;  // bound once the check boxes exist
 };

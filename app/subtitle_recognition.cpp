@@ -12,7 +12,7 @@ std::optional<lumetra::SubtitleFileFacts> RecogniseSubtitle(const QString& path,
   try {
     facts = lumetra::InspectSubtitleFile(NativePath(path));
   } catch (const lumetra::SubtitleError& error) {
-    presenter.show(parent, QStringLiteral("Lumetra ") + QLatin1String(lumetra::kVersion),
+    presenter.show(parent, QString::fromStdString(lumetra::NameAndVersion()),
                    QStringLiteral("An error has occurred!\r\rError %1 : %2")
                        .arg(error.number())
                        .arg(QString::fromLocal8Bit(error.description())),
@@ -21,7 +21,7 @@ std::optional<lumetra::SubtitleFileFacts> RecogniseSubtitle(const QString& path,
   }
   if (facts.format != lumetra::SubtitleFormat::Unknown)
     return facts;
-  presenter.show(parent, QStringLiteral("Lumetra"),
+  presenter.show(parent, QString::fromLatin1(lumetra::kProgramName),
                  QStringLiteral("The selected file is not a subtitle (or is an unknown format)"),
                  lumetra::MessageIcon::Critical);
   return std::nullopt;

@@ -8,9 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/frame_rates.h"
-#include "app/position_list.h"
-
 namespace {
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -53,12 +50,6 @@ QRadioButton* MakeOptionButton(const char* name, const QString& caption, bool se
   auto* button = Named(new QRadioButton(caption), name);
   button->setChecked(selected);
   return button;
-}
-
-QListWidget* MakeFrameRateList(const char* name) {
-  auto* list = Named(new PositionList(static_cast<int>(FrameRateEntries().size())), name);
-  list->addItems(FrameRateEntries());
-  return list;
 }
 
 void FitTextBoxWidth(QLineEdit* box, int characters) {

@@ -7,7 +7,6 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -21,8 +20,6 @@ QLineEdit* MakeTextBox(const char* name, const QString& text, int maxLength,
 QPushButton* MakeButton(const char* name, const QString& caption);
 QCheckBox* MakeCheckBox(const char* name, const QString& caption, bool checked);
 QRadioButton* MakeOptionButton(const char* name, const QString& caption, bool selected);
-// A list of the five frame rates, nothing selected.
-QListWidget* MakeFrameRateList(const char* name);
 // Makes a text box just wide enough for `characters` digits.
 void FitTextBoxWidth(QLineEdit* box, int characters);
 // The font of the three correction check boxes whose captions line up character by character.

@@ -4,32 +4,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include "app/native_path.h"
 
-#include "app/frame_rates.h"
+#include "app/frame_rate_list.h"
 #include "app/main_window_controls.h"
 #include "app/message_presenter.h"
-#include "app/position_list.h"
+#include "app/native_path.h"
 
 WindowFrameView::WindowFrameView(QWidget& window, const MainWindowControls& controls,
-                                 MessagePresenter& presenter, QList<QPushButton*> disableOrder,
-                                 QList<QPushButton*> enableOrder)
-    : window_(window),
-      controls_(controls),
-      presenter_(presenter),
-      disableOrder_(std::move(disableOrder)),
-      enableOrder_(std::move(enableOrder)) {}
+                                 MessagePresenter& presenter, QList<QPushButton*> buttons)
+    : window_(window), controls_(controls), presenter_(presenter), buttons_(std::move(buttons)) {}
 
 void WindowFrameView::enterBusy(const std::string& busyCaption) {
   window_.setWindowTitle(QString::fromStdString(busyCaption));
-  for (QPushButton* button : disableOrder_)
+  for (QPushButton* button : buttons_)
     button->setEnabled(false);
   busy_ = true;
 }
 
 void WindowFrameView::leaveBusy() {
   window_.setWindowTitle(QString::fromStdString(lumetra::TitleText()));
-  for (QPushButton* button : enableOrder_)
+  for (QPushButton* button : buttons_)
     button->setEnabled(true);
   busy_ = false;
 }
@@ -44,13 +38,11 @@ void WindowFrameView::setInputInformation(const std::string& caption) {
 
 void WindowFrameView::resetShift() {
   controls_.HScroll1->setValue(0);  // its handler shows "0 sec"
-  controls_.txtSynchronize->setText(QStringLiteral("0 sec"));
 }
 
 void WindowFrameView::selectCurrentFrameRate(double rate) {
-  const int position = FrameRatePosition(rate);
-  if (position >= 0)
-    SelectPosition(controls_.lstCurrentFrameRate, position);
+  if (const lumetra::ListedFrameRate* listed = lumetra::ListedRateOf(rate))
+    SelectFrameRate(controls_.lstCurrentFrameRate, *listed);
 }
 
 void WindowFrameView::showMessage(const lumetra::Message& message) {

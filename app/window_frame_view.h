@@ -13,10 +13,9 @@ struct MainWindowControls;
 // buttons, the write-backs after success and the messages, in the order the driver calls them.
 class WindowFrameView : public lumetra::FrameView {
  public:
-  // `disableOrder` and `enableOrder` list the own button, Exit, About and Options in the
-  // order this operation disables and enables them.
+  // `buttons`: the operation's own button, Exit, About and Options, disabled while it runs.
   WindowFrameView(QWidget& window, const MainWindowControls& controls, MessagePresenter& presenter,
-                  QList<QPushButton*> disableOrder, QList<QPushButton*> enableOrder);
+                  QList<QPushButton*> buttons);
 
   void enterBusy(const std::string& busyCaption) override;
   void leaveBusy() override;
@@ -32,7 +31,6 @@ class WindowFrameView : public lumetra::FrameView {
   QWidget& window_;
   const MainWindowControls& controls_;
   MessagePresenter& presenter_;
-  QList<QPushButton*> disableOrder_;
-  QList<QPushButton*> enableOrder_;
+  QList<QPushButton*> buttons_;
   bool busy_ = false;
 };

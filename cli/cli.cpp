@@ -1,56 +1,75 @@
 #include <map>
 #include <ostream>
 #include <set>
+#include <string>
 
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/commands.h"
 #include "operations/message.h"
+#include "operations/shift.h"
+#include "settings/setting_keys.h"
+#include "subtitle/frame_rates.h"
 
 namespace lumetra::cli {
 namespace {
 
-constexpr const char* kHelp =
-    "Usage: lumetra-cli COMMAND [OPTIONS] INPUT...\n"
-    "\n"
-    "Runs one operation of Lumetra on MicroDVD (.sub) and SubRip (.srt) files and writes each\n"
-    "result beside its input; an input is never changed. Several inputs run side by side, each\n"
-    "reported on a line of its own (\"path: message\") in the order given. Exit status, the\n"
-    "worst of all inputs: 0 done, 1 refused, 2 failed, 64 bad usage.\n"
-    "\n"
-    "Commands:\n"
-    "  synchronize --shift MS [--fps RATE] [--to FORMAT] INPUT...\n"
-    "      Move every entry by MS milliseconds (-30000 to 30000).\n"
-    "  convert [--fps RATE] [--to FORMAT] [--shift MS] INPUT...\n"
-    "      Turn MicroDVD into SubRip and back (--to defaults to the other format).\n"
-    "  change-framerate --new-fps RATE [--fps RATE] INPUT...\n"
-    "      Rescale the frame numbers of a MicroDVD file to another frame rate.\n"
-    "  correct [--language english|french] [--no-quotes] [--no-il] [--no-full-stops]\n"
-    "          [--no-digit-spaces] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
-    "      Repair I/l mix-ups, doubled apostrophes, \"?.\" and \"!.\", spaces between digits.\n"
-    "  delete-comments [--begin C] [--end C] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
-    "      Remove comments such as [door slams]; C is one character ([ and ] by default).\n"
-    "  split [--segment-frames F] [--segments N] [--fps RATE] [--to FORMAT] INPUT...\n"
-    "      Cut into segments of F frames (default 180000), at most N files (default 2, up to\n"
-    "      999).\n"
-    "  guess-framerate --length SECONDS [--correction MINUTES] INPUT...\n"
-    "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
-    "\n"
-    "Options:\n"
-    "  --fps RATE          frame rate of the MicroDVD side: 23.976, 24, 25, 29.97 or 30\n"
-    "                      (default: the rate a MicroDVD file declares in its first line, else "
-    "25)\n"
-    "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
-    "  --dry-run           write nothing; print each change (entry, start, text before, text\n"
-    "                      after, tab-separated, | for line breaks) and the count\n"
-    "  --delete-source     delete each input after a successful run\n"
-    "  --recursive         a folder stands for every .sub and .srt file below it\n"
-    "  --output-dir DIR    write the outputs into DIR, which must exist, instead of beside\n"
-    "                      their inputs\n"
-    "  --jobs N            run N inputs at a time (default: one per core)\n"
-    "  --version           show the version\n"
-    "  --help              show this text\n"
-    "  --                  end of the options: file names starting with -- may follow\n";
+// The defaults it names are the window's factory settings.
+std::string HelpText() {
+  using namespace setting_keys;
+  const std::string maxShift = std::to_string(kMaxShiftMs);
+  std::string help =
+      "Usage: lumetra-cli COMMAND [OPTIONS] INPUT...\n"
+      "\n"
+      "Runs one operation of Lumetra on MicroDVD (.sub) and SubRip (.srt) files and writes each\n"
+      "result beside its input; an input is never changed. Several inputs run side by side, each\n"
+      "reported on a line of its own (\"path: message\") in the order given. Exit status, the\n"
+      "worst of all inputs: 0 done, 1 refused, 2 failed, 64 bad usage.\n"
+      "\n"
+      "Commands:\n"
+      "  synchronize --shift MS [--fps RATE] [--to FORMAT] INPUT...\n"
+      "      Move every entry by MS milliseconds (-";
+  help += maxShift + " to " + maxShift + ").\n";
+  help +=
+      "  convert [--fps RATE] [--to FORMAT] [--shift MS] INPUT...\n"
+      "      Turn MicroDVD into SubRip and back (--to defaults to the other format).\n"
+      "  change-framerate --new-fps RATE [--fps RATE] INPUT...\n"
+      "      Rescale the frame numbers of a MicroDVD file to another frame rate.\n"
+      "  correct [--language english|french] [--no-quotes] [--no-il] [--no-full-stops]\n"
+      "          [--no-digit-spaces] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
+      "      Repair I/l mix-ups, doubled apostrophes, \"?.\" and \"!.\", spaces between digits.\n"
+      "  delete-comments [--begin C] [--end C] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
+      "      Remove comments such as [door slams]; C is one character (";
+  help +=
+      std::string(kBeginCharacter.factory) + " and " + kEndCharacter.factory + " by default).\n";
+  help +=
+      "  split [--segment-frames F] [--segments N] [--fps RATE] [--to FORMAT] INPUT...\n"
+      "      Cut into segments of F frames (default ";
+  help += std::string(kSegmentSize.factory) + "), at most N files (default " +
+          kNumberOfSegments.factory + ", up to\n";
+  help +=
+      "      999).\n"
+      "  guess-framerate --length SECONDS [--correction MINUTES] INPUT...\n"
+      "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
+      "\n"
+      "Options:\n"
+      "  --fps RATE          frame rate of the MicroDVD side: 23.976, 24, 25, 29.97 or 30\n"
+      "                      (default: the rate a MicroDVD file declares in its first line, else ";
+  help += std::string(kFrameRates[kDefaultFrameRatePosition].text) + ")\n";
+  help +=
+      "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
+      "  --dry-run           write nothing; print each change (entry, start, text before, text\n"
+      "                      after, tab-separated, | for line breaks) and the count\n"
+      "  --delete-source     delete each input after a successful run\n"
+      "  --recursive         a folder stands for every .sub and .srt file below it\n"
+      "  --output-dir DIR    write the outputs into DIR, which must exist, instead of beside\n"
+      "                      their inputs\n"
+      "  --jobs N            run N inputs at a time (default: one per core)\n"
+      "  --version           show the version\n"
+      "  --help              show this text\n"
+      "  --                  end of the options: file names starting with -- may follow\n";
+  return help;
+}
 
 struct CommandEntry {
   Command prepare;
@@ -82,7 +101,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitUsage;
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    out << kHelp;
+    out << HelpText();
     return kExitOk;
   }
   if (args[0] == "--version") {
@@ -100,7 +119,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       break;  // a file may be named "--help"
     }
     if (word == "--help") {
-      out << kHelp;
+      out << HelpText();
       return kExitOk;
     }
   }

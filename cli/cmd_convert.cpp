@@ -5,7 +5,7 @@
 namespace lumetra::cli {
 
 PreparedCommand ConvertCommand(const Arguments& arguments) {
-  const auto shift = static_cast<int>(arguments.integer("shift", 0, -30000, 30000));
+  const auto shift = static_cast<int>(arguments.integer("shift", 0, -kMaxShiftMs, kMaxShiftMs));
   const CommonParams params = CommonParamsFrom(arguments);
   return {[=](const InputTask& task, InputReport& report) {
     Convert(ForTask(params, task), shift, report);

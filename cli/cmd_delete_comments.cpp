@@ -3,13 +3,14 @@
 #include "cli/text_changes.h"
 #include "operations/delete_comments.h"
 #include "operations/text_preview.h"
+#include "settings/setting_keys.h"
 
 namespace lumetra::cli {
 
 PreparedCommand DeleteCommentsCommand(const Arguments& arguments) {
   // An empty delimiter is refused by the operation like an empty box on the window.
-  const std::string begin = arguments.character("begin", "[");
-  const std::string end = arguments.character("end", "]");
+  const std::string begin = arguments.character("begin", setting_keys::kBeginCharacter.factory);
+  const std::string end = arguments.character("end", setting_keys::kEndCharacter.factory);
   const CommonParams params = CommonParamsFrom(arguments);
   if (arguments.has("dry-run")) {
     return {[=](const InputTask& task, InputReport& report) {

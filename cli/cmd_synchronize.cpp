@@ -8,7 +8,7 @@ PreparedCommand SynchronizeCommand(const Arguments& arguments) {
   if (!arguments.has("shift")) {
     throw UsageError("option --shift is required");
   }
-  const auto shift = static_cast<int>(arguments.integer("shift", 0, -30000, 30000));
+  const auto shift = static_cast<int>(arguments.integer("shift", 0, -kMaxShiftMs, kMaxShiftMs));
   const CommonParams params = CommonParamsFrom(arguments);
   return {[=](const InputTask& task, InputReport& report) {
     Synchronize(ForTask(params, task), shift, report);

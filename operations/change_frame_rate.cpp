@@ -14,7 +14,7 @@
 namespace lumetra {
 namespace {
 
-constexpr const char* kBusyLiteral = " - Written by Taviel - changing framerate...";
+constexpr const char* kActivity = "changing framerate...";
 constexpr const char* kNotASubtitle =
     "The selected file is not a subtitle (or is an unknown format)";
 
@@ -76,7 +76,7 @@ void RescaleFrames(SubtitleInput& input, OutputFile& file, double currentRate, d
 
 void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
   if (params.inputPath.empty()) {
-    Refuse(view, "Select a subtitle!");
+    Refuse(view, kSelectASubtitle);
     return;
   }
   bool busy = false;
@@ -93,7 +93,7 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
       Refuse(view, refusal, icon);
       return;
     }
-    view.enterBusy(BusyCaption(kBusyLiteral));
+    view.enterBusy(BusyCaption(kActivity));
     busy = true;
     newRate = LeadingNumber(params.newRateText);
     const std::string rateText = ShortestDecimal(newRate, params.decimalSeparator);

@@ -5,7 +5,7 @@
 namespace lumetra {
 
 void Convert(const CommonParams& params, int shiftMs, FrameView& view) {
-  constexpr EntryOperation kConvert{" - Written by Taviel - converting...", nullptr, true};
+  constexpr EntryOperation kConvert{"converting...", nullptr, true};
   // A shift left on the Synchronize tab applies here too; at 0 it changes nothing.
   ShiftTransform shift(shiftMs);
   if (RunEntryOperation(params, kConvert, shift, view)) {

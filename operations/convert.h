@@ -1,6 +1,7 @@
 #pragma once
 
 #include "operations/frame.h"
+#include "operations/shift.h"
 
 namespace lumetra {
 

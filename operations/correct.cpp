@@ -18,7 +18,7 @@ std::string CorrectionCount(long long corrections) {
 }
 
 void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view) {
-  constexpr EntryOperation kCorrect{" - Written by Taviel - correcting...", " - corrected"};
+  constexpr EntryOperation kCorrect{"correcting...", " - corrected"};
   CorrectRepairs repairs(settings);
   if (RunEntryOperation(params, kCorrect, repairs, view)) {
     Complete(view, std::string("The subtitle is corrected.") + kCR + kCR +

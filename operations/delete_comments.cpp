@@ -28,7 +28,7 @@ void DeleteComments(const CommonParams& params, const std::string& begin, const 
     Refuse(view, refusal);
     return;
   }
-  constexpr EntryOperation kDeleteComments{" - Written by Taviel - deleting comments...",
+  constexpr EntryOperation kDeleteComments{"deleting comments...",
                                            " - without comments", false, true};
   CommentRemoval removal(begin, end);
   if (RunEntryOperation(params, kDeleteComments, removal, view)) {

@@ -112,12 +112,12 @@ bool DeleteSourceFile(const std::string& path, const std::vector<std::string>& o
 bool RunEntryOperation(const CommonParams& params, const EntryOperation& operation,
                        EntryTransform& transform, FrameView& view) {
   if (params.inputPath.empty()) {
-    Refuse(view, "Select a subtitle!");
+    Refuse(view, kSelectASubtitle);
     return false;
   }
   bool busy = false;
   const auto enterBusy = [&] {
-    view.enterBusy(BusyCaption(operation.busyLiteral));
+    view.enterBusy(BusyCaption(operation.activity));
     busy = true;
   };
   SubtitleFileFacts written;

@@ -38,7 +38,7 @@ class EntryTransform {
 // The four operations that read entries, change them and write them in the output format:
 // Convert, Synchronize, Correct and Delete comments.
 struct EntryOperation {
-  const char* busyLiteral;   // " - Written by Taviel - synchronizing..."
+  const char* activity;      // "synchronizing...", shown in the busy caption
   const char* outputSuffix;  // " - synchronized"; nullptr: " - " + the output format's name
   // Convert: refused for an input already in the output format, which it tests before the
   // window shows any sign of work; an open output format is the other one.

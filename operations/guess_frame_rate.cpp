@@ -11,7 +11,7 @@
 namespace lumetra {
 namespace {
 
-constexpr const char* kBusyLiteral = " - Written by Taviel - Guessing framerate...";
+constexpr const char* kActivity = "Guessing framerate...";
 
 // E ÷ D to three decimals, exact halves to the even neighbour. Whole numbers that fit are
 // divided exactly, so a half is recognised as a half and not as its binary neighbour.
@@ -51,7 +51,7 @@ double LastEndFrame(SubtitleInput& input) {
 
 void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
   if (params.inputPath.empty()) {
-    Refuse(view, "Select a subtitle!");
+    Refuse(view, kSelectASubtitle);
     return;
   }
   if (params.lengthText == "0") {
@@ -85,7 +85,7 @@ void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
       Refuse(view, "The selected file is not a subtitle (or is an unknown format)");
       return;
     }
-    view.enterBusy(BusyCaption(kBusyLiteral));
+    view.enterBusy(BusyCaption(kActivity));
     busy = true;
     endFrame = LastEndFrame(input);
   } catch (...) {
@@ -95,7 +95,7 @@ void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
   const double rate = RoundToThousandths(endFrame, divisor);
   view.leaveBusy();
   Complete(view, "Calculated framerate: " + ShortestDecimal(rate, params.decimalSeparator) + " fps",
-           std::string("Lumetra ") + kVersion);
+           NameAndVersion());
   if (params.deleteSource) {
     DeleteSourceFile(params.inputPath, {}, view);
   }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "lumetra_version.h"
 
 namespace lumetra {
 
@@ -19,10 +22,17 @@ struct Message {
 };
 
 inline constexpr char kCR = '\r';
-inline constexpr const char* kVersion = "2.6";
+inline constexpr const char* kProgramName = "Lumetra";
+// The refusal of every operation, and of the open dialog, while no subtitle is chosen.
+inline constexpr const char* kSelectASubtitle = "Select a subtitle!";
+
+// "Lumetra 2.6".
+std::string NameAndVersion();
 // "Lumetra 2.6 - Written by Taviel": the caption at rest and the title of operation messages.
 std::string TitleText();
-// The caption while an operation runs: "Lumetra 2.6" + the operation's busy literal.
-std::string BusyCaption(const std::string& busyLiteral);
+// The caption of a secondary window: "Lumetra 2.6 - Options - Written by Taviel".
+std::string WindowCaption(std::string_view window);
+// The caption while an operation runs: "Lumetra 2.6 - Written by Taviel - converting...".
+std::string BusyCaption(std::string_view activity);
 
 }  // namespace lumetra

@@ -5,6 +5,9 @@
 
 namespace lumetra {
 
+// The largest shift either way, in milliseconds: 30 seconds.
+inline constexpr int kMaxShiftMs = 30000;
+
 // Moves an entry by shiftMs milliseconds in its own units: each time becomes
 // floor(time + units per second × shift ÷ 1000), held at 0; an end of 0 stays 0.
 void ApplyShift(SubtitleEntry& entry, double unitsPerSecond, int shiftMs);

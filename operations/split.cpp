@@ -15,7 +15,7 @@
 namespace lumetra {
 namespace {
 
-constexpr const char* kBusyLiteral = " - Written by Taviel - splitting...";
+constexpr const char* kActivity = "splitting...";
 
 // The segment files of one run, numbered from 1: all get their names together at the end,
 // or none does.
@@ -138,7 +138,7 @@ std::optional<std::string> RefusalText(const CommonParams& params, const SplitPa
     return "Enter the size of the segments!";
   }
   if (params.inputPath.empty()) {
-    return "Select a subtitle!";
+    return kSelectASubtitle;
   }
   return std::nullopt;
 }
@@ -152,7 +152,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
   }
   const double frames = *split.segmentFrames;
 
-  view.enterBusy(BusyCaption(kBusyLiteral));
+  view.enterBusy(BusyCaption(kActivity));
   bool busy = true;
   std::vector<std::string> written;
   try {

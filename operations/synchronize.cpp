@@ -6,14 +6,14 @@ namespace lumetra {
 
 void Synchronize(const CommonParams& params, int shiftMs, FrameView& view) {
   if (params.inputPath.empty()) {
-    Refuse(view, "Select a subtitle!");
+    Refuse(view, kSelectASubtitle);
     return;
   }
   if (shiftMs == 0) {
     Refuse(view, "0 seconds set: unnecessary to synchronize");
     return;
   }
-  constexpr EntryOperation kSynchronize{" - Written by Taviel - synchronizing...",
+  constexpr EntryOperation kSynchronize{"synchronizing...",
                                         " - synchronized"};
   ShiftTransform shift(shiftMs);
   if (RunEntryOperation(params, kSynchronize, shift, view)) {

@@ -12,7 +12,7 @@ namespace {
 bool PreviewEntries(const CommonParams& params, EntryTransform& transform,
                     const ChangeSink& changes, FrameView& view) {
   if (params.inputPath.empty()) {
-    Refuse(view, "Select a subtitle!");
+    Refuse(view, kSelectASubtitle);
     return false;
   }
   try {

@@ -1,80 +1,97 @@
 #pragma once
 
-#include <QString>
+#include "lumetra_version.h"
 
-// The one table of every stored setting: its section, its key and its factory value. Start-up,
-// shut-down and Reset all name their keys through these constants, so they cannot disagree.
+// The one table of every stored setting: its section, key and factory value, and the control
+// of the window that shows it. Start-up, shut-down, the options dialog, Reset and the command
+// line's defaults all read it, so they cannot disagree. Plain C++, so that code without Qt
+// can include it.
 namespace setting_keys {
-
-struct SettingKey {
-  const char* section;
-  const char* name;
-  const char* factory;  // written by Reset and returned when the key is absent
-};
 
 inline constexpr const char* kGeneral = "General";
 inline constexpr const char* kSettings = "Settings";
 
-// Section "General": the four options and the first-run bookkeeping.
-inline constexpr SettingKey kOutputAsInput{kGeneral, "OutputAsInput", "1"};
-inline constexpr SettingKey kDeleteSource{kGeneral, "DeleteSource", "0"};
-inline constexpr SettingKey kSaveSettings{kGeneral, "SaveSettings", "1"};
-inline constexpr SettingKey kOutputFormatIsInputFormat{kGeneral, "OutputFormatIsInputFormat", "1"};
-inline constexpr SettingKey kVersie{kGeneral, "Versie", "2.6"};
-inline constexpr SettingKey kEersteKeer{kGeneral, "EersteKeer", "0"};
-
-// Section "Settings": the fields of the main window and the open dialog's folder.
-inline constexpr SettingKey kLastAction{kSettings, "LastAction", "0"};
-inline constexpr SettingKey kSourceFramerate{kSettings, "SourceFramerate", "2"};
-inline constexpr SettingKey kDestinationFrameRate{kSettings, "DestinationFrameRate", "2"};
-inline constexpr SettingKey kSegmentSize{kSettings, "SegmentSize", "180000"};
-inline constexpr SettingKey kNumberOfSegments{kSettings, "NumberOfSegments", "2"};
-inline constexpr SettingKey kSynchronize{kSettings, "Synchronize", "0"};
-inline constexpr SettingKey kCorrectIl{kSettings, "Correct-I/l", "1"};
-inline constexpr SettingKey kCorrectQuotes{kSettings, "Correct-quotes", "1"};
-inline constexpr SettingKey kCorrectFullStops{kSettings, "Correct-?./!.", "1"};
-inline constexpr SettingKey kCorrectNumbers{kSettings, "Correct-Numbers", "1"};
-inline constexpr SettingKey kGuessMovieLength{kSettings, "Guess-movielength", "7200"};
-inline constexpr SettingKey kGuessCorrection{kSettings, "Guess-correction", "4"};
-inline constexpr SettingKey kBeginCharacter{kSettings, "Begin-character", "["};
-inline constexpr SettingKey kEndCharacter{kSettings, "End-character", "]"};
-inline constexpr SettingKey kOutputFormat{kSettings, "OutputFormat", "MicroDVD"};
-inline constexpr SettingKey kLanguage{kSettings, "Language", "Engels"};
-// The factory folder is the user's home folder (see FactoryValue), not a fixed text.
-inline constexpr SettingKey kFolder{kSettings, "Folder", ""};
-
-// The 21 settings Reset writes, in the order it writes them.
-inline constexpr SettingKey kResetOrder[] = {
-    kLastAction,
-    kSourceFramerate,
-    kDestinationFrameRate,
-    kSegmentSize,
-    kNumberOfSegments,
-    kLanguage,
-    kOutputAsInput,
-    kDeleteSource,
-    kSaveSettings,
-    kOutputFormatIsInputFormat,
-    kSynchronize,
-    kFolder,
-    kCorrectIl,
-    kCorrectQuotes,
-    kCorrectFullStops,
-    kCorrectNumbers,
-    kOutputFormat,
-    kGuessMovieLength,
-    kGuessCorrection,
-    kBeginCharacter,
-    kEndCharacter,
+// What Reset does to the control of a setting on the main window, besides storing the
+// factory value.
+enum class OnReset {
+  Factory,  // shows the factory value
+  Kept,     // keeps what it shows
+  Last,     // shows the factory value once the reset's message has been dismissed
 };
 
-// The four options of the options dialog, in the order OK and shut-down write them.
-inline constexpr SettingKey kOptionsOrder[] = {kOutputAsInput, kDeleteSource, kSaveSettings,
-                                               kOutputFormatIsInputFormat};
+struct Setting {
+  const char* section;
+  const char* key;
+  const char* factory;  // written by Reset and returned when the key is absent
+  // The objectName of the control that shows the setting, nullptr when none does.
+  const char* control = nullptr;
+  // A pair of option buttons: `control` stands for the factory word, `otherControl` for
+  // `otherWord`; any other stored word selects `control`.
+  const char* otherControl = nullptr;
+  const char* otherWord = nullptr;
+  OnReset onReset = OnReset::Factory;
+};
 
-// The user's home folder with a trailing separator: where the open dialog starts by default.
-QString DefaultFolder();
-// The factory text of a key ("Folder" gives DefaultFolder()).
-QString FactoryValue(const SettingKey& key);
+// Section "General": the four options and the first-run bookkeeping.
+inline constexpr Setting kOutputAsInput{kGeneral, "OutputAsInput", "1", "chkOutputAsInput"};
+inline constexpr Setting kDeleteSource{kGeneral, "DeleteSource", "0", "chkDeleteBronBestand"};
+inline constexpr Setting kSaveSettings{kGeneral, "SaveSettings", "1", "chkSaveSettings"};
+inline constexpr Setting kOutputFormatIsInputFormat{kGeneral, "OutputFormatIsInputFormat", "1",
+                                                    "chkOutputFormatIsInputFormat"};
+inline constexpr Setting kVersie{kGeneral, "Versie", lumetra::kVersion};
+inline constexpr Setting kEersteKeer{kGeneral, "EersteKeer", "0"};
+
+// Section "Settings": the fields of the main window and the open dialog's folder.
+inline constexpr Setting kLastAction{kSettings, "LastAction", "0", "TabAction"};
+// List positions in the frame-rate lists: 2 is "25".
+inline constexpr Setting kSourceFramerate{kSettings, "SourceFramerate", "2", "lstCurrentFrameRate"};
+inline constexpr Setting kDestinationFrameRate{kSettings, "DestinationFrameRate", "2",
+                                               "lstNewFrameRate"};
+inline constexpr Setting kSegmentSize{kSettings, "SegmentSize", "180000", "txtFrames"};
+inline constexpr Setting kNumberOfSegments{kSettings, "NumberOfSegments", "2",
+                                           "txtNumberOfSegments"};
+inline constexpr Setting kSynchronize{kSettings, "Synchronize", "0", "HScroll1"};
+inline constexpr Setting kCorrectIl{kSettings, "Correct-I/l", "1", "chkIl"};
+inline constexpr Setting kCorrectQuotes{kSettings, "Correct-quotes", "1", "chkQuotes"};
+inline constexpr Setting kCorrectFullStops{kSettings, "Correct-?./!.", "1", "chkLeesteken"};
+inline constexpr Setting kCorrectNumbers{kSettings, "Correct-Numbers", "1", "chkGetallen"};
+inline constexpr Setting kGuessMovieLength{kSettings, "Guess-movielength", "7200", "txtLengteFilm"};
+inline constexpr Setting kGuessCorrection{kSettings, "Guess-correction", "4", "lstGuessCorrection"};
+inline constexpr Setting kBeginCharacter{.section = kSettings,
+                                         .key = "Begin-character",
+                                         .factory = "[",
+                                         .control = "txtCommentsCharacterbegin",
+                                         .onReset = OnReset::Kept};
+inline constexpr Setting kEndCharacter{.section = kSettings,
+                                       .key = "End-character",
+                                       .factory = "]",
+                                       .control = "txtCommentsCharacterEnd",
+                                       .onReset = OnReset::Kept};
+inline constexpr Setting kOutputFormat{.section = kSettings,
+                                       .key = "OutputFormat",
+                                       .factory = "MicroDVD",
+                                       .control = "optMicroDVD",
+                                       .otherControl = "optSubRip",
+                                       .otherWord = "SubRip",
+                                       .onReset = OnReset::Last};
+inline constexpr Setting kLanguage{.section = kSettings,
+                                   .key = "Language",
+                                   .factory = "Engels",
+                                   .control = "optEngels",
+                                   .otherControl = "optFrans",
+                                   .otherWord = "Frans"};
+// The factory folder is the user's home folder, not a fixed text (see FactoryValue).
+inline constexpr Setting kFolder{kSettings, "Folder", ""};
+
+// The user's 21 settings, apart from the first-run bookkeeping, in the order start-up reads and
+// shut-down writes those a control shows. Reset stores the factory value of each.
+// clang-format off
+inline constexpr Setting kUserSettings[] = {
+    kOutputAsInput, kDeleteSource, kSaveSettings, kOutputFormatIsInputFormat,
+    kLastAction, kSourceFramerate, kDestinationFrameRate, kSegmentSize, kNumberOfSegments,
+    kSynchronize, kCorrectIl, kCorrectQuotes, kCorrectFullStops, kCorrectNumbers,
+    kGuessMovieLength, kGuessCorrection, kBeginCharacter, kEndCharacter, kOutputFormat,
+    kLanguage, kFolder};
+// clang-format on
 
 }  // namespace setting_keys

@@ -1,20 +1,36 @@
 #include "settings/settings_access.h"
 
+#include <QDir>
 #include <QLocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
-QString ReadSetting(const SettingsStore& store, const setting_keys::SettingKey& key) {
-  return ReadSetting(store, key, setting_keys::FactoryValue(key));
+QString DefaultFolder() {
+  QString home = QDir::homePath();
+  if (!home.endsWith(QLatin1Char('/')))
+    home += QLatin1Char('/');
+  return home;
 }
 
-QString ReadSetting(const SettingsStore& store, const setting_keys::SettingKey& key,
+QString FactoryValue(const setting_keys::Setting& setting) {
+  if (std::strcmp(setting.key, setting_keys::kFolder.key) == 0)
+    return DefaultFolder();
+  return QString::fromUtf8(setting.factory);
+}
+
+QString ReadSetting(const SettingsStore& store, const setting_keys::Setting& setting) {
+  return ReadSetting(store, setting, FactoryValue(setting));
+}
+
+QString ReadSetting(const SettingsStore& store, const setting_keys::Setting& setting,
                     const QString& fallback) {
-  return store.read(QString::fromUtf8(key.section), QString::fromUtf8(key.name), fallback);
+  return store.read(QString::fromUtf8(setting.section), QString::fromUtf8(setting.key), fallback);
 }
 
-void WriteSetting(SettingsStore& store, const setting_keys::SettingKey& key, const QString& value) {
-  store.write(QString::fromUtf8(key.section), QString::fromUtf8(key.name), value);
+void WriteSetting(SettingsStore& store, const setting_keys::Setting& setting,
+                  const QString& value) {
+  store.write(QString::fromUtf8(setting.section), QString::fromUtf8(setting.key), value);
 }
 
 std::optional<int> ToInt16(const QString& text) {

@@ -9,12 +9,17 @@
 // Reading and writing through the key table, and the two conversions callers apply to the
 // stored text. A text that does not convert gives nullopt: the caller skips its step.
 
-// The stored text, or the key's factory value when it is absent.
-QString ReadSetting(const SettingsStore& store, const setting_keys::SettingKey& key);
+// The user's home folder with a trailing separator: where the open dialog starts by default.
+QString DefaultFolder();
+// The factory text of a setting ("Folder" gives DefaultFolder()).
+QString FactoryValue(const setting_keys::Setting& setting);
+
+// The stored text, or the setting's factory value when it is absent.
+QString ReadSetting(const SettingsStore& store, const setting_keys::Setting& setting);
 // The stored text, or `fallback` when it is absent (the few reads with another default).
-QString ReadSetting(const SettingsStore& store, const setting_keys::SettingKey& key,
+QString ReadSetting(const SettingsStore& store, const setting_keys::Setting& setting,
                     const QString& fallback);
-void WriteSetting(SettingsStore& store, const setting_keys::SettingKey& key, const QString& value);
+void WriteSetting(SettingsStore& store, const setting_keys::Setting& setting, const QString& value);
 
 // A whole number that fits 16 bits ("4", " -1 "); anything else is nullopt.
 std::optional<int> ToInt16(const QString& text);

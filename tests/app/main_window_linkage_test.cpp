@@ -1,5 +1,5 @@
-// The numeric fields, their messages, the seconds/frames linkage through the input frame
-// rate, the scroll bar's text and keys, and the two mirrored frame-rate lists.
+// The number fields and their messages, the seconds/frames linkage through the input frame
+// rate, the shift's text and keys, and the two mirrored frame-rate lists.
 #include <QScrollBar>
 #include <QtTest>
 
@@ -7,10 +7,11 @@
 
 namespace {
 
-const QString kMessageA = QStringLiteral("This field must be numeric!\rPlease enter a number.");
-const QString kMessageB =
-    QStringLiteral("This field must contain a positive number!\rPlease enter a positive number.");
-const QLocale kC = QLocale::c();
+const QString kNotNumeric = QStringLiteral(
+    "Lumetra 2.6 - Written by Taviel|2|This field must be numeric!\rPlease enter a number.");
+const QString kNegative = QStringLiteral(
+    "Lumetra 2.6 - Written by Taviel|2|This field must contain a positive number!\rPlease enter "
+    "a positive number.");
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 
 }  // namespace
@@ -19,78 +20,82 @@ class MainWindowLinkageTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // With the input rate at `rate` and 7200 in the seconds, `typed` goes into `field`.
-  void segmentFields_data() {
+  // In `locale`, code sets the controls as `settings` says, one after the other.
+  void codeSetsControls_data() {
     QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<int>("rate");  // position in lstCurrentFrameRate
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("shown");
     QTest::addColumn<QStringList>("messages");
-    const auto row = [](const char* name, const QLocale& locale, int rate, const char* field,
-                        const char* typed, const char* seconds, const char* frames,
-                        const QStringList& messages = {}) {
-      QTest::newRow(name) << locale << rate << QString::fromLatin1(field)
-                          << QString::fromLatin1(typed)
-                          << QStringList{QStringLiteral("txtSec=") + seconds,
-                                         QStringLiteral("txtFrames=") + frames}
-                          << messages;
+    const auto row = [](const char* name, const QLocale& locale, const char* settings,
+                        const char* shown, const QStringList& messages = {}) {
+      QTest::newRow(name) << locale << QString(settings) << QString(shown) << messages;
     };
-    row("seconds at 25", kC, 2, "txtSec", "7200", "7200", "180000");
-    row("frames at 25", kC, 2, "txtFrames", "180001", "7200", "180001");
+    const QLocale c = QLocale::c();
+    row("seconds at 25", c, "txtSec=7200", "txtSec=7200;txtFrames=180000");
     // The link rate is the entry's true rate, whichever decimal separator the locale has.
-    row("23.976, point locale", kC, 0, "txtSec", "7200", "7200", "172627");
-    row("23.976, comma locale", kGerman, 0, "txtSec", "7200", "7200", "172627");
-    row("seconds cleared", kC, 2, "txtSec", "", "0", "0");
-    row("frames cleared", kC, 2, "txtFrames", "", "0", "0");
-    row("letter in frames", kC, 2, "txtFrames", "12a", "7200", "180000", {kMessageA});
-    row("negative seconds", kC, 2, "txtSec", "-5", "7200", "180000", {kMessageB});
-    row("fraction, comma locale", kGerman, 2, "txtSec", "12,5", "12", "300");
-    row("grouping, comma locale", kGerman, 2, "txtFrames", "1.000", "40", "1000");
-    row("exponent", kC, 2, "txtSec", "1e2", "100", "2500");
+    row("23.976, point locale", c, "lstCurrentFrameRate=0;txtSec=7200",
+        "txtSec=7200;txtFrames=172627");
+    row("23.976, comma locale", kGerman, "lstCurrentFrameRate=0;txtSec=7200",
+        "txtSec=7200;txtFrames=172627");
+    row("seconds cleared", c, "txtSec=", "txtSec=0;txtFrames=0");
+    row("letter in frames", c, "txtFrames=12a", "txtSec=7200;txtFrames=180000", {kNotNumeric});
+    row("negative seconds", c, "txtSec=-5", "txtSec=7200;txtFrames=180000", {kNegative});
+    row("fraction, comma locale", kGerman, "txtSec=12,5", "txtSec=12;txtFrames=300");
+    row("grouping, comma locale", kGerman, "txtFrames=1.000", "txtSec=40;txtFrames=1000");
+    row("length negative fraction", c, "txtLengteFilm=-7.5", "txtLengteFilm=7", {kNegative});
+    row("one segment", c, "txtNumberOfSegments=1", "txtNumberOfSegments=2");
+    row("segments letter", c, "txtNumberOfSegments=x", "txtNumberOfSegments=2", {kNotNumeric});
+    // The shift as text, and on the Convert tab, which applies it too, while there is one.
+    row("shift -30000", c, "HScroll1=-30000",
+        "txtSynchronize=- 30 sec;lblConvertShift=Shift from the Synchronize tab: - 30 sec");
+    row("shift 1500, comma locale", kGerman, "HScroll1=1500",
+        "txtSynchronize=+ 1,5 sec;lblConvertShift=Shift from the Synchronize tab: + 1,5 sec");
+    row("shift back to 0", c, "HScroll1=250;HScroll1=0", "txtSynchronize=0 sec;lblConvertShift=");
+    // The input rate carries the Convert rate and the frames; the Convert rate carries the
+    // input rate only, and the next edit links through it.
+    row("input rate", c, "lstCurrentFrameRate=4",
+        "lstConvertFrameRate=4;txtSec=7200;txtFrames=216000");
+    row("Convert rate", c, "lstConvertFrameRate=1;txtSec=100",
+        "lstCurrentFrameRate=1;txtSec=100;txtFrames=2400");
   }
-  void segmentFields() {
+  void codeSetsControls() {
     QFETCH(QLocale, locale);
-    QFETCH(int, rate);
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, shown);
+    QFETCH(QString, settings);
+    QFETCH(QString, shown);
     QFETCH(QStringList, messages);
     StartedWindow started(kWelcomed, locale);
-    started.find<QListWidget>("lstCurrentFrameRate")->setCurrentRow(rate);
-    started.set("txtSec", QStringLiteral("7200"));
-    started.set(field.toLatin1().constData(), typed);
-    QCOMPARE(States(started.window, shown), shown);
-    QCOMPARE(started.presenter.texts(), messages);
+    SetStates(started.window, qPrintable(settings));
+    const QStringList expected = Entries(qPrintable(shown));
+    QCOMPARE(States(started.window, expected), expected);
+    QCOMPARE(started.presenter.shown(), messages);
   }
 
   // Keys typed into a field ("\t" Tab, "\r" Enter), then `button` pressed without moving
-  // the focus: the rules run once editing ends, or when the button reads the field.
+  // the focus: the checks run once editing ends, or when the button reads the field.
   void typing_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("shown");
     QTest::addColumn<QStringList>("messages");
     const auto row = [](const char* name, const char* field, const char* keys, const char* button,
-                        const QStringList& shown, const QStringList& messages = {}) {
-      QTest::newRow(name) << QString(field) << QString(keys) << QString(button) << shown
+                        const char* shown, const QStringList& messages = {}) {
+      QTest::newRow(name) << QString(field) << QString(keys) << QString(button) << QString(shown)
                           << messages;
     };
-    row("frames follow whole seconds", "txtSec", "36", "", {"txtSec=36", "txtFrames=900"});
-    row("12.5 then Tab", "txtSec", "12.5\t", "", {"txtSec=12", "txtFrames=300"});
-    row("10 then Tab", "txtNumberOfSegments", "10\t", "", {"txtNumberOfSegments=10"});
-    row("-7 then Tab", "txtNumberOfSegments", "-7\t", "", {"txtNumberOfSegments=7"}, {kMessageB});
-    row("letter then Enter", "txtLengteFilm", "x\r", "", {"txtLengteFilm=0"}, {kMessageA});
-    row("-7 read by Split", "txtNumberOfSegments", "-7", "cmdSplitsen", {"txtNumberOfSegments=7"},
-        {kMessageB, "Select a subtitle!"});
-    row("12.5 read by Exit", "txtLengteFilm", "12.5", "cmdAfsluiten", {"txtLengteFilm=12"});
+    row("frames follow whole seconds", "txtSec", "36", "", "txtSec=36;txtFrames=900");
+    row("12.5 then Tab", "txtSec", "12.5\t", "", "txtSec=12;txtFrames=300");
+    row("-7 then Tab", "txtNumberOfSegments", "-7\t", "", "txtNumberOfSegments=7", {kNegative});
+    row("letter then Enter", "txtLengteFilm", "x\r", "", "txtLengteFilm=0", {kNotNumeric});
+    row("-7 read by Split", "txtNumberOfSegments", "-7", "cmdSplitsen", "txtNumberOfSegments=7",
+        {kNegative, "Lumetra 2.6 - Written by Taviel|2|Select a subtitle!"});
+    row("12.5 read by Exit", "txtLengteFilm", "12.5", "cmdAfsluiten", "txtLengteFilm=12");
   }
   void typing() {
     QFETCH(QString, field);
     QFETCH(QString, keys);
     QFETCH(QString, button);
-    QFETCH(QStringList, shown);
+    QFETCH(QString, shown);
     QFETCH(QStringList, messages);
     StartedWindow started;
     started.window.activateWindow();
@@ -107,72 +112,13 @@ class MainWindowLinkageTest : public QObject {
     }
     if (!button.isEmpty())
       started.press(qPrintable(button));
-    QCOMPARE(States(started.window, shown), shown);
-    QCOMPARE(started.presenter.texts(), messages);
+    const QStringList expected = Entries(qPrintable(shown));
+    QCOMPARE(States(started.window, expected), expected);
+    QCOMPARE(started.presenter.shown(), messages);
   }
 
-  void singleFields_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QStringList>("messages");
-    const auto row = [](const char* field, const char* typed, const char* expected,
-                        const QStringList& messages = {}) {
-      QTest::addRow("%s %s", field, typed)
-          << QString::fromLatin1(field) << QString::fromLatin1(typed)
-          << QString::fromLatin1(expected) << messages;
-    };
-    row("txtLengteFilm", "-5", "5", {kMessageB});
-    row("txtLengteFilm", "", "0");
-    row("txtLengteFilm", "-7.5", "7", {kMessageB});
-    row("txtNumberOfSegments", "1", "2");
-    row("txtNumberOfSegments", "2.7", "2");
-    row("txtNumberOfSegments", "x", "2", {kMessageA});
-  }
-  void singleFields() {
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, expected);
-    QFETCH(QStringList, messages);
-    StartedWindow started;
-    started.set(field.toLatin1().constData(), typed);
-    QCOMPARE(State(started.window, field), expected);
-    QCOMPARE(started.presenter.texts(), messages);
-    for (const auto& message : started.presenter.messages) {
-      QCOMPARE(message.icon, lumetra::MessageIcon::Critical);
-      QCOMPARE(message.title, QStringLiteral("Lumetra 2.6 - Written by Taviel"));
-    }
-  }
-
-  void scrollBarText_data() {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("-30000") << kC << -30000 << "- 30 sec";
-    QTest::newRow("100") << kC << 100 << "+ 0.1 sec";
-    QTest::newRow("1500") << kC << 1500 << "+ 1.5 sec";
-    QTest::newRow("-250") << kC << -250 << "- 0.25 sec";
-    QTest::newRow("30000") << kC << 30000 << "+ 30 sec";
-    QTest::newRow("1500, comma locale") << kGerman << 1500 << "+ 1,5 sec";
-  }
-  void scrollBarText() {
-    QFETCH(QLocale, locale);
-    QFETCH(int, value);
-    QFETCH(QString, expected);
-    StartedWindow started(kWelcomed, locale);
-    auto* scroll = started.find<QScrollBar>("HScroll1");
-    scroll->setValue(value);
-    QCOMPARE(State(started.window, "txtSynchronize"), expected);
-    // The Convert tab tells of the shift it applies as long as there is one.
-    auto* convertShift = started.find<QLabel>("lblConvertShift");
-    QCOMPARE(convertShift->text(), "Shift from the Synchronize tab: " + expected);
-    QVERIFY(!convertShift->isHidden());
-    scroll->setValue(0);
-    QCOMPARE(State(started.window, "txtSynchronize"), QStringLiteral("0 sec"));
-    QVERIFY(convertShift->isHidden());
-  }
-
-  void scrollBarKeys() {
+  // The keys move the shift; a click never leaves a rate list without selection.
+  void keysAndClicks() {
     StartedWindow started;
     auto* scroll = started.find<QScrollBar>("HScroll1");
     const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 100},   {Qt::Key_PageDown, -900},
@@ -182,27 +128,9 @@ class MainWindowLinkageTest : public QObject {
       QTest::keyClick(scroll, key);
       QCOMPARE(scroll->value(), value);
     }
-  }
-
-  // The input rate carries the Convert rate and the frames; the Convert rate carries the
-  // input rate only, and the next edit links through it.
-  void mirroredRateLists() {
-    StartedWindow started;
-    started.find<QListWidget>("lstCurrentFrameRate")->setCurrentRow(4);
-    QStringList shown = {"lstConvertFrameRate=4", "txtSec=7200", "txtFrames=216000"};
-    QCOMPARE(States(started.window, shown), shown);
-    started.find<QListWidget>("lstConvertFrameRate")->setCurrentRow(1);
-    shown = QStringList{"lstCurrentFrameRate=1", "txtSec=7200", "txtFrames=216000"};
-    QCOMPARE(States(started.window, shown), shown);
-    started.set("txtSec", QStringLiteral("100"));
-    QCOMPARE(State(started.window, "txtFrames"), QStringLiteral("2400"));
-  }
-
-  void aClickNeverLeavesAListWithoutSelection() {
-    StartedWindow started;
     auto* list = started.find<QListWidget>("lstCurrentFrameRate");
-    const QRect second = list->visualItemRect(list->item(2));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, second.center());
+    const QRect selected = list->visualItemRect(list->item(2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, selected.center());
     QCOMPARE(State(started.window, "lstCurrentFrameRate"), QStringLiteral("2"));
   }
 };

@@ -1,9 +1,7 @@
-// The other operation buttons: each runs its driver with the values of its tab, shows its own
-// busy caption with its own button disabled, and writes back what the driver says.
-#include <QCheckBox>
+// The operation buttons: each runs its driver with the values of its tab, shows its busy
+// caption with the four buttons disabled, writes back what the driver says and shows its
+// message; a failure leaves a window that goes on working.
 #include <QDir>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QtTest>
 
 #include "app/support/started_window.h"
@@ -17,136 +15,150 @@ class MainWindowOperationsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // In `locale`, with "movie.sub" holding `input` as the input and the controls set as
+  // `settings` says, `button` writes `output`, shows `message` and leaves the window `shown`.
+  void runs_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char* name, const QLocale& locale, const char* input,
+                        const char* settings, const char* button, const char* output,
+                        const char* written, const char* message, const char* shown) {
+      QTest::newRow(name) << locale << QByteArray(input) << QString(settings) << QString(button)
+                          << QString(output) << QByteArray(written) << QString(message)
+                          << QString(shown);
+    };
+    const QLocale c = QLocale::c();
+    const QByteArray done = kTitle.toLatin1() + "|0|";
+    row("synchronize hands the output on", c, "{1000}{1100}Hi\r\n{100}{}Hi\r\n", "HScroll1=1500",
+        "cmdSynchronize", "movie - synchronized.sub", "{1037}{1137}Hi\r\n{137}{}Hi\r\n",
+        done + "The subtitle is synchronized.",
+        "HScroll1=0;lblInputFileInformation=MicroDVD subtitle");
+    row("convert deleting the source", c, "{25}{75}Hello|world\r\n",
+        "optSubRip=1;chkDeleteBronBestand=1", "cmdConvert", "movie - SubRip.srt",
+        "1\r\n00:00:01,000 --> 00:00:03,000\r\nHello\r\nworld\r\n",
+        done + "The subtitle is converted.", "lblInputFileInformation=SubRip subtitle");
+    row("correct", c, "{1}{2}Why?. 1 2\r\n", "chkGetallen=0", "cmdCorrect", "movie - corrected.sub",
+        "{1}{2}Why? 1 2\r\n", done + "The subtitle is corrected.\r\rNumber of corrections: 1",
+        "chkGetallen=0");
+    row("delete comments", c, "{1}{2}(door) Hi [x]\r\n",
+        "txtCommentsCharacterbegin=(;txtCommentsCharacterEnd=);HScroll1=2500", "cmdDeleteComments",
+        "movie - without comments.sub", "{1}{2}Hi [x]\r\n",
+        done + "The comments are deleted.\rNumber of deleted comments: 1",
+        "HScroll1=0;txtSynchronize=0 sec");
+    row("split keeps the input", c, "{100}{200}A\r\n{950}{1050}B\r\n{1200}{1300}C\r\n",
+        "txtFrames=1000", "cmdSplitsen", "movie - 2.sub", "{0}{50}B\r\n{200}{300}C\r\n",
+        done + "The subtitle is split.\r\rNumber of segments: 2",
+        "lblInputFileInformation=No file selected.");
+    row("change frame rate, comma locale", kGerman, "{1000}{1100}Hello|world\r\n",
+        "lstNewFrameRate=0", "cmdChangeFrameRate", "movie - 23,976fps.sub",
+        "{959}{1055}Hello|world\r\n", done + "The framerate is changed.",
+        "lstCurrentFrameRate=0;lstConvertFrameRate=0");
+    row("guess, comma locale", kGerman, "{1}{2}x\r\n{171000}{172800}Goodbye\r\n",
+        "lstGuessCorrection=4", "cmdGuessFrameRate", "", "",
+        "Lumetra 2.6|0|Calculated framerate: 23,226 fps", "lstGuessCorrection=4");
+  }
+  void runs() {
+    QFETCH(QLocale, locale);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, settings);
+    QFETCH(QString, button);
+    QFETCH(QString, output);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    StartedWindow f(kWelcomed, locale);
+    const QString source = f.input("movie.sub", input);
+    SetStates(f.window, qPrintable(settings));
+    // The message shows over a restored window whose shift is already back at 0.
+    QString behind;
+    f.presenter.onShow = [&](const RecordingPresenter::Shown& shown) {
+      behind = shown.windowCaption + ';' + State(f.window, "txtSynchronize") + ';' +
+               QString::number(f.find<QPushButton>(qPrintable(button))->isEnabled());
+    };
+    f.press(qPrintable(button));
+    QCOMPARE(f.presenter.shown(), QStringList{message});
+    QCOMPARE(behind, kTitle + ";0 sec;1");
+    const QStringList files = QDir(f.dir.path()).entryList(QDir::Files);
+    if (!output.isEmpty()) {
+      QCOMPARE(f.read(output), written);
+      // The output becomes the input, but of a split; a deleted source leaves the output.
+      const QString input = output.endsWith("- 2.sub") ? source : f.dir.filePath(output);
+      QCOMPARE(State(f.window, "txtBron"), input);
+      QCOMPARE(files.contains("movie.sub"), !settings.contains("chkDeleteBronBestand=1"));
+    }
+    const QStringList expected = Entries(qPrintable(shown));
+    QCOMPARE(States(f.window, expected), expected);
+  }
+
   // A format failure shows its message while the run is still busy: the caption and the
-  // disabled buttons tell which operation the window ran.
-  void eachButtonRunsItsOwnOperation_data() {
+  // disabled buttons tell which operation the window ran. Then the window is restored and
+  // nothing is left behind.
+  void eachButtonShowsItsBusyCaption_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("busy");
-    QTest::newRow("split") << "cmdSplitsen"
-                           << " - splitting...";
-    QTest::newRow("correct") << "cmdCorrect"
-                             << " - correcting...";
-    QTest::newRow("change frame rate") << "cmdChangeFrameRate"
-                                       << " - changing framerate...";
-    QTest::newRow("synchronize") << "cmdSynchronize"
-                                 << " - synchronizing...";
-    QTest::newRow("delete comments") << "cmdDeleteComments"
-                                     << " - deleting comments...";
-    QTest::newRow("convert") << "cmdConvert"
-                             << " - converting...";
-    QTest::newRow("guess frame rate") << "cmdGuessFrameRate"
-                                      << " - Guessing framerate...";
+    const auto row = [](const char* name, const char* button, const char* busy) {
+      QTest::newRow(name) << QString(button) << QString(busy);
+    };
+    row("split", "cmdSplitsen", "splitting...");
+    row("correct", "cmdCorrect", "correcting...");
+    row("change frame rate", "cmdChangeFrameRate", "changing framerate...");
+    row("synchronize", "cmdSynchronize", "synchronizing...");
+    row("delete comments", "cmdDeleteComments", "deleting comments...");
+    row("convert", "cmdConvert", "converting...");
+    row("guess frame rate", "cmdGuessFrameRate", "Guessing framerate...");
   }
-  void eachButtonRunsItsOwnOperation() {
+  void eachButtonShowsItsBusyCaption() {
     QFETCH(QString, button);
     QFETCH(QString, busy);
     StartedWindow f;
     f.input("bad.sub", "{100}{2x0}Hi\r\n");
-    f.find<QListWidget>("lstNewFrameRate")->setCurrentRow(0);
-    f.find<QScrollBar>("HScroll1")->setValue(1000);
-    f.find<QRadioButton>("optSubRip")->setChecked(button == QLatin1String("cmdConvert"));
-    const QStringList buttons = {button + "=0", "cmdAfsluiten=0", "cmdOver=0", "cmdOptions=0"};
+    SetStates(f.window, "lstNewFrameRate=0;HScroll1=1000");
+    SetStates(f.window, button == "cmdConvert" ? "optSubRip=1" : "optMicroDVD=1");
+    const QStringList names = {button, "cmdAfsluiten", "cmdOver", "cmdOptions"};
     QStringList seen;
     f.presenter.onShow = [&](const RecordingPresenter::Shown& shown) {
       seen << shown.windowCaption;
-      for (const QString& name : buttons) {
-        const QString control = name.section('=', 0, 0);
-        seen << control + '=' +
-                    QString::number(f.find<QPushButton>(qPrintable(control))->isEnabled());
-      }
+      for (const QString& name : names)
+        seen << name + '=' + QString::number(f.find<QPushButton>(qPrintable(name))->isEnabled());
     };
     f.press(qPrintable(button));
-
-    QCOMPARE(f.presenter.texts(),
-             QStringList{"An error has occurred!\r\rThe selected file is no subtitle (or is an "
-                         "unkown format)"});
-    QCOMPARE(seen, QStringList{kTitle + busy} + buttons);
+    QCOMPARE(f.presenter.shown(),
+             QStringList{kTitle + "|2|An error has occurred!\r\rThe selected file is no subtitle "
+                                  "(or is an unkown format)"});
+    QCOMPARE(seen, (QStringList{kTitle + " - " + busy, button + "=0", "cmdAfsluiten=0", "cmdOver=0",
+                                "cmdOptions=0"}));
     QCOMPARE(f.window.windowTitle(), kTitle);
     QVERIFY(f.find<QPushButton>(qPrintable(button))->isEnabled());
     QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"bad.sub"});
   }
 
-  void changeFrameRateHandsOnTheNewRate_data() {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("output");
-    QTest::newRow("point locale") << QLocale::c() << "movie - 23.976fps.sub";
-    QTest::newRow("comma locale") << kGerman << "movie - 23,976fps.sub";
-  }
-  void changeFrameRateHandsOnTheNewRate() {
-    QFETCH(QLocale, locale);
-    QFETCH(QString, output);
-    StartedWindow f(kWelcomed, locale);
-    f.input("movie.sub", "{1000}{1100}Hello|world\r\n");
-    f.find<QListWidget>("lstNewFrameRate")->setCurrentRow(0);
-    f.press("cmdChangeFrameRate");
-    QCOMPARE(f.read(output), QByteArray("{959}{1055}Hello|world\r\n"));
-    QCOMPARE(f.presenter.texts(), QStringList{"The framerate is changed."});
-    const QStringList shown = {"txtBron=" + f.dir.filePath(output), "lstCurrentFrameRate=0",
-                               "lstConvertFrameRate=0",
-                               "lblInputFileInformation=No file selected."};
-    QCOMPARE(States(f.window, shown), shown);
-  }
-
-  void convertWritesTheOtherFormat() {
+  // A missing input fails, and the window goes on: the next run completes, and one without
+  // an input is refused.
+  void aFailureLeavesAUsableWindow() {
     StartedWindow f;
-    f.input("movie.sub", "{25}{75}Hello|world\r\n");
-    f.find<QRadioButton>("optSubRip")->setChecked(true);
-    f.press("cmdConvert");
-    QVERIFY(f.read("movie - SubRip.srt")
-                .startsWith("1\r\n00:00:01,000 --> 00:00:03,000\r\nHello\r\nworld"));
-    QCOMPARE(f.presenter.texts(), QStringList{"The subtitle is converted."});
-    QCOMPARE(State(f.window, "lblInputFileInformation"), QStringLiteral("SubRip subtitle"));
-  }
-
-  void correctReadsItsCheckBoxes() {
-    StartedWindow f;
-    f.input("movie.sub", "{1}{2}Why?. 1 2\r\n");
-    f.find<QCheckBox>("chkGetallen")->setChecked(false);
-    f.press("cmdCorrect");
-    QCOMPARE(f.read("movie - corrected.sub"), QByteArray("{1}{2}Why? 1 2\r\n"));
-    QVERIFY(f.presenter.texts().value(0).startsWith(QStringLiteral("The subtitle is corrected.")));
-  }
-
-  void deleteCommentsReadsItsCharactersAndClearsTheShift() {
-    StartedWindow f;
-    f.input("movie.sub", "{1}{2}(door) Hi [x]\r\n");
-    f.set("txtCommentsCharacterbegin", QStringLiteral("("));
-    f.set("txtCommentsCharacterEnd", QStringLiteral(")"));
-    f.find<QScrollBar>("HScroll1")->setValue(2500);
-    f.press("cmdDeleteComments");
-    QCOMPARE(f.read("movie - without comments.sub"), QByteArray("{1}{2}Hi [x]\r\n"));
-    QCOMPARE(f.presenter.texts(),
-             QStringList{"The comments are deleted.\rNumber of deleted comments: 1"});
-    const QStringList shown = {"HScroll1=0", "txtSynchronize=0 sec"};
-    QCOMPARE(States(f.window, shown), shown);
-  }
-
-  void splitReadsItsFieldsAndKeepsTheInput() {
-    StartedWindow f;
-    const QString source = f.input("movie.sub", "{100}{200}A\r\n{950}{1050}B\r\n{1200}{1300}C\r\n");
-    f.set("txtFrames", QStringLiteral("1000"));
-    f.press("cmdSplitsen");
-    QCOMPARE(f.read("movie - 1.sub"), QByteArray("{100}{200}A\r\n{950}{1050}B\r\n"));
-    QCOMPARE(f.read("movie - 2.sub"), QByteArray("{0}{50}B\r\n{200}{300}C\r\n"));
-    QCOMPARE(f.presenter.texts(), QStringList{"The subtitle is split.\r\rNumber of segments: 2"});
-    QCOMPARE(State(f.window, "txtBron"), source);
-  }
-
-  void guessShowsTheRateInTheLocale_data() {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("point locale") << QLocale::c() << "Calculated framerate: 23.226 fps";
-    QTest::newRow("comma locale") << kGerman << "Calculated framerate: 23,226 fps";
-  }
-  void guessShowsTheRateInTheLocale() {
-    QFETCH(QLocale, locale);
-    QFETCH(QString, message);
-    StartedWindow f(kWelcomed, locale);
-    f.input("movie.sub", "{1}{2}x\r\n{171000}{172800}Goodbye\r\n");
-    f.find<QListWidget>("lstGuessCorrection")->setCurrentRow(4);
-    f.press("cmdGuessFrameRate");
-    QCOMPARE(f.presenter.texts(), QStringList{message});
-    QCOMPARE(f.presenter.messages[0].title, QStringLiteral("Lumetra 2.6"));
+    const QString missing = f.dir.filePath("gone.sub");
+    f.set("txtBron", missing);
+    SetStates(f.window, "HScroll1=1000");
+    f.press("cmdSynchronize");
+    f.input("movie.sub", "{1}{2}x\r\n");
+    f.press("cmdSynchronize");
+    f.set("txtBron", QString());
+    SetStates(f.window, "HScroll1=1000");
+    f.press("cmdSynchronize");
+    QCOMPARE(f.presenter.shown(),
+             (QStringList{kTitle +
+                              "|2|An error has occurred!\r\rError 53 : File not found "
+                              "(reading " +
+                              missing + ")",
+                          kTitle + "|0|The subtitle is synchronized.",
+                          kTitle + "|2|Select a subtitle!"}));
+    QCOMPARE(f.window.windowTitle(), kTitle);
   }
 };
 

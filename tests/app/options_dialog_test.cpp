@@ -1,30 +1,26 @@
 // frmOptions driven through the main window: opening, OK, Cancel, the close box and Reset.
 #include <QCheckBox>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QtTest>
 
 #include "app/options_dialog.h"
 #include "app/support/started_window.h"
-#include "settings/setting_keys.h"
+#include "settings/settings_access.h"
 
 namespace {
-
-const char* const kBoxes[] = {"chkOutputAsInput", "chkDeleteBronBestand", "chkSaveSettings",
-                              "chkOutputFormatIsInputFormat"};
 
 struct OptionsWindow : StartedWindow {
   explicit OptionsWindow(const QString& general = QString()) : StartedWindow(kWelcomed + general) {
     store.written.clear();
   }
   QWidget& dialog() { return window.optionsDialog(); }
-  QCheckBox* box(const char* name) { return Find<QCheckBox>(dialog(), name); }
   void pressInDialog(const char* name) { Find<QPushButton>(dialog(), name)->click(); }
-  void open() { press("cmdOptions"); }
+  // The four check boxes, "1" checked: output as input, delete source, save settings, auto
+  // set output format.
   QString boxes() {
     QString values;
-    for (const char* name : kBoxes)
-      values += box(name)->isChecked() ? '1' : '0';
+    for (const char* name : {"chkOutputAsInput", "chkDeleteBronBestand", "chkSaveSettings",
+                             "chkOutputFormatIsInputFormat"})
+      values += State(dialog(), name);
     return values;
   }
 };
@@ -35,20 +31,9 @@ class OptionsDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void opensOverADisabledMainWindow() {
-    OptionsWindow f(QStringLiteral("DeleteSource=1\n"));
-    f.open();
-    QCOMPARE(f.dialog().objectName(), QStringLiteral("frmOptions"));
-    QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled() && !f.dialog().isModal());
-    QVERIFY(!f.window.isEnabled());
-    QCOMPARE(f.dialog().windowTitle(), QStringLiteral("Lumetra 2.6 - Options - Written by Taviel"));
-    QCOMPARE(f.boxes(), QStringLiteral("1111"));
-    QCOMPARE(f.box("chkOutputFormatIsInputFormat")->text(),
-             QStringLiteral("Auto set outputformat"));
-  }
-
-  // Cancel and the close box reload the stored values; a value that is not a whole number
-  // reads as the default.
+  // The dialog opens over a disabled main window. Cancel and the close box reload the stored
+  // values; a value that is not a whole number reads as the factory one. The dialog is only
+  // hidden.
   void leavingWithoutOkRestoresTheStoredValues_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("closeBox");
@@ -62,96 +47,70 @@ class OptionsDialogTest : public QObject {
     QFETCH(bool, closeBox);
     QFETCH(QString, expected);
     OptionsWindow f(stored);
-    f.open();
-    for (const char* name : kBoxes)
-      f.box(name)->setChecked(!f.box(name)->isChecked());
+    f.press("cmdOptions");
+    QCOMPARE(f.dialog().windowTitle(), QStringLiteral("Lumetra 2.6 - Options - Written by Taviel"));
+    QVERIFY(f.dialog().isVisible() && f.dialog().isEnabled() && !f.window.isEnabled());
+    SetStates(f.dialog(),
+              "chkOutputAsInput=0;chkDeleteBronBestand=1;chkSaveSettings=0;"
+              "chkOutputFormatIsInputFormat=0");
     if (closeBox)
       QVERIFY(f.dialog().close());
     else
       f.pressInDialog("cmdCancel");
     QCOMPARE(f.boxes(), expected);
-    QVERIFY(!f.dialog().isVisible());
-    QVERIFY(f.window.isEnabled());
+    QVERIFY(!f.dialog().isVisible() && f.window.isEnabled());
     QVERIFY(f.store.written.isEmpty());
-    f.open();  // only hidden: the next opening finds it again
+    f.press("cmdOptions");
     QVERIFY(f.dialog().isVisible());
   }
 
-  void okWritesTheFourOptionsEvenWithSaveSettingsClear() {
+  void okStoresTheFourOptionsEvenWithSaveSettingsClear() {
     OptionsWindow f;
-    f.open();
-    f.box("chkOutputAsInput")->setChecked(false);
-    f.box("chkSaveSettings")->setChecked(false);
+    f.press("cmdOptions");
+    SetStates(f.dialog(), "chkOutputAsInput=0;chkSaveSettings=0");
     f.pressInDialog("cmdOk");
-    QCOMPARE(f.store.written,
-             (QStringList{"General/OutputAsInput", "General/DeleteSource", "General/SaveSettings",
-                          "General/OutputFormatIsInputFormat"}));
+    QCOMPARE(f.store.written.size(), 4);
     QCOMPARE(f.store.storedValue("General", "OutputAsInput"), QStringLiteral("0"));
     QCOMPARE(f.store.storedValue("General", "SaveSettings"), QStringLiteral("0"));
-    QVERIFY(!f.dialog().isVisible());
-    QVERIFY(f.window.isEnabled());
-
+    QVERIFY(!f.dialog().isVisible() && f.window.isEnabled());
     // OK then Cancel keeps what OK stored.
-    f.open();
-    f.box("chkOutputAsInput")->setChecked(true);
+    f.press("cmdOptions");
+    SetStates(f.dialog(), "chkOutputAsInput=1");
     f.pressInDialog("cmdCancel");
     QCOMPARE(f.boxes(), QStringLiteral("0001"));
   }
 
-  void resetWritesTheFactoryValuesAndClearsTheWindow() {
+  void resetStoresTheFactoryValuesAndClearsTheWindow() {
     OptionsWindow f(QStringLiteral("OutputFormatIsInputFormat=0\n"));
-    f.find<QTabWidget>("TabAction")->setCurrentIndex(3);
-    f.find<QListWidget>("lstCurrentFrameRate")->setCurrentRow(0);
-    f.find<QListWidget>("lstNewFrameRate")->setCurrentRow(4);
-    f.set("txtNumberOfSegments", QStringLiteral("9"));
-    f.find<QRadioButton>("optFrans")->setChecked(true);
-    f.find<QCheckBox>("chkIl")->setChecked(false);
-    f.find<QScrollBar>("HScroll1")->setValue(2500);
-    f.set("txtBron", QStringLiteral("/nowhere/movie.srt"));
-    f.set("txtLengteFilm", QStringLiteral("60"));
-    f.set("txtCommentsCharacterbegin", QStringLiteral("("));
-    f.find<QRadioButton>("optSubRip")->setChecked(true);
-    f.open();
-    f.box("chkDeleteBronBestand")->setChecked(true);
-    f.box("chkOutputFormatIsInputFormat")->setChecked(false);
-    bool dialogShownDuringMessage = false;
+    SetStates(f.window,
+              "TabAction=3;lstCurrentFrameRate=0;lstNewFrameRate=4;txtNumberOfSegments=9;"
+              "optFrans=1;chkIl=0;HScroll1=2500;txtBron=/nowhere/movie.srt;txtLengteFilm=60;"
+              "txtCommentsCharacterbegin=(;optSubRip=1");
+    f.press("cmdOptions");
+    SetStates(f.dialog(), "chkDeleteBronBestand=1;chkOutputFormatIsInputFormat=0");
+    QString behindTheMessage;
     f.presenter.onShow = [&](const RecordingPresenter::Shown&) {
-      dialogShownDuringMessage = f.dialog().isVisible() && !f.window.isEnabled();
+      behindTheMessage = State(f.window, "optSubRip") + QString::number(f.dialog().isVisible()) +
+                         QString::number(f.window.isEnabled());
     };
     f.pressInDialog("cmdResetOptions");
+    QCOMPARE(f.presenter.shown(), QStringList{"Lumetra|0|The settings are reset"});
+    QCOMPARE(behindTheMessage, QStringLiteral("110"));  // SubRip until the message is gone
 
-    QCOMPARE(f.store.written,
-             (QStringList{"Settings/LastAction",           "Settings/SourceFramerate",
-                          "Settings/DestinationFrameRate", "Settings/SegmentSize",
-                          "Settings/NumberOfSegments",     "Settings/Language",
-                          "General/OutputAsInput",         "General/DeleteSource",
-                          "General/SaveSettings",          "General/OutputFormatIsInputFormat",
-                          "Settings/Synchronize",          "Settings/Folder",
-                          "Settings/Correct-I/l",          "Settings/Correct-quotes",
-                          "Settings/Correct-?./!.",        "Settings/Correct-Numbers",
-                          "Settings/OutputFormat",         "Settings/Guess-movielength",
-                          "Settings/Guess-correction",     "Settings/Begin-character",
-                          "Settings/End-character"}));
+    QCOMPARE(f.store.written.size(), 21);
     QCOMPARE(f.store.storedValue("Settings", "Correct-?./!."), QStringLiteral("1"));
     QCOMPARE(f.store.storedValue("Settings", "Guess-correction"), QStringLiteral("4"));
-    QCOMPARE(f.store.storedValue("Settings", "Folder"), setting_keys::DefaultFolder());
+    QCOMPARE(f.store.storedValue("Settings", "Begin-character"), QStringLiteral("["));
+    QCOMPARE(f.store.storedValue("Settings", "Folder"), DefaultFolder());
     QCOMPARE(f.store.storedValue("General", "OutputFormatIsInputFormat"), QStringLiteral("1"));
-
-    QCOMPARE(f.presenter.texts(), QStringList{"The settings are reset"});
-    QCOMPARE(f.presenter.messages[0].title, QStringLiteral("Lumetra"));
-    QCOMPARE(f.presenter.messages[0].icon, lumetra::MessageIcon::None);
-    QVERIFY(dialogShownDuringMessage);
-
     QCOMPARE(f.boxes(), QStringLiteral("1011"));
-    QVERIFY(!f.dialog().isVisible());
-    QVERIFY(f.window.isEnabled());
-    const QStringList shown = {"TabAction=0", "lstCurrentFrameRate=2", "lstNewFrameRate=2",
-                               "txtFrames=180000", "txtSec=7200", "txtNumberOfSegments=2",
-                               "optEngels=1", "chkIl=1", "HScroll1=0", "txtSynchronize=0 sec",
-                               "txtBron=", "lblInputFileInformation=No subtitle selected.",
-                               "txtLengteFilm=7200", "lstGuessCorrection=4", "optMicroDVD=1",
-                               // Fields the reset leaves alone keep what they show.
-                               "txtCommentsCharacterbegin=("};
+    QVERIFY(!f.dialog().isVisible() && f.window.isEnabled());
+    // The comment characters keep what they show.
+    const QStringList shown = Entries(
+        "TabAction=0;lstCurrentFrameRate=2;lstNewFrameRate=2;txtFrames=180000;txtSec=7200;"
+        "txtNumberOfSegments=2;optEngels=1;chkIl=1;HScroll1=0;txtSynchronize=0 sec;txtBron=;"
+        "lblInputFileInformation=No subtitle selected.;txtLengteFilm=7200;lstGuessCorrection=4;"
+        "optMicroDVD=1;txtCommentsCharacterbegin=(");
     QCOMPARE(States(f.window, shown), shown);
   }
 };

@@ -2,14 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
-#include <QByteArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringList>
 #include <QTabWidget>
 #include <QWidget>
-#include <QtGlobal>
 
 // A control of a window by its design name; a missing control ends the test run at once.
 template <typename Control>
@@ -48,4 +46,28 @@ inline QStringList States(const QWidget& window, const QStringList& expected) {
     actual << name + QLatin1Char('=') + State(window, name);
   }
   return actual;
+}
+
+// "name=value" entries written as one text, separated by ";".
+inline QStringList Entries(const char* text) {
+  return QString::fromUtf8(text).split(QLatin1Char(';'));
+}
+
+// Sets controls as the user would: each "name=value" of `entries` (see Entries) selects a
+// tab or list row, moves a slider, fills a text box, or checks ("1") or clears a button.
+inline void SetStates(const QWidget& window, const char* entries) {
+  for (const QString& entry : Entries(entries)) {
+    const QString value = entry.section(QLatin1Char('='), 1);
+    QWidget* control = Find<QWidget>(window, qPrintable(entry.section(QLatin1Char('='), 0, 0)));
+    if (auto* tabs = qobject_cast<QTabWidget*>(control))
+      tabs->setCurrentIndex(value.toInt());
+    else if (auto* list = qobject_cast<QListWidget*>(control))
+      list->setCurrentRow(value.toInt());
+    else if (auto* slider = qobject_cast<QAbstractSlider*>(control))
+      slider->setValue(value.toInt());
+    else if (auto* box = qobject_cast<QLineEdit*>(control))
+      box->setText(value);
+    else
+      qobject_cast<QAbstractButton*>(control)->setChecked(value == QLatin1String("1"));
+  }
 }

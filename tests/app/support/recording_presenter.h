@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -8,8 +9,8 @@
 #include "app/message_presenter.h"
 
 // Records every message instead of showing a box, with the caption of the window it was
-// shown over at that moment. `onShow` runs while the "box" is up, so a test can look at the
-// window exactly as the user would see it behind the message.
+// shown over. `onShow` runs while the "box" is up, so a test can look at the window exactly
+// as the user sees it behind the message.
 class RecordingPresenter : public MessagePresenter {
  public:
   struct Shown {
@@ -21,19 +22,18 @@ class RecordingPresenter : public MessagePresenter {
 
   void show(QWidget* parent, const QString& title, const QString& text,
             lumetra::MessageIcon icon) override {
-    const QString caption = parent != nullptr ? parent->window()->windowTitle() : QString();
-    messages.push_back(Shown{title, text, icon, caption});
+    messages.push_back({title, text, icon, parent ? parent->window()->windowTitle() : QString()});
     if (onShow)
       onShow(messages.back());
   }
 
-  QStringList texts() const {
+  // Each message as "title|icon|text": icon 0 none, 1 information, 2 critical.
+  QStringList shown() const {
     QStringList all;
     for (const Shown& message : messages)
-      all << message.text;
+      all << QStringLiteral("%1|%2|%3").arg(message.title).arg(int(message.icon)).arg(message.text);
     return all;
   }
-
   std::vector<Shown> messages;
   std::function<void(const Shown&)> onShow;
 };

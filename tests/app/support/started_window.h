@@ -15,16 +15,18 @@
 inline const QString kWelcomed = QStringLiteral("[General]\nEersteKeer=1\n");
 
 // A main window on its own temporary store, started in `locale` as the program starts it
-// (shown unless the welcome page holds it); the locale goes back to C when the window goes.
+// (shown unless the welcome page holds it); the locale before it comes back when it goes.
 struct StartedWindow {
   explicit StartedWindow(const QString& ini = kWelcomed, const QLocale& locale = QLocale::c())
       : store(ini) {
     QLocale::setDefault(locale);
-    window.formLoad();
+    window.startUp();
     if (window.isEnabled())
       window.show();
   }
-  ~StartedWindow() { QLocale::setDefault(QLocale::c()); }
+  ~StartedWindow() { QLocale::setDefault(previousLocale); }
+
+  const QLocale previousLocale;  // first member: taken before the test's locale is set
 
   template <typename Control>
   Control* find(const char* name) const {

@@ -9,8 +9,8 @@
 #include "settings/settings_store.h"
 
 // A settings store in a fresh temporary folder, thrown away with the test: no test reads or
-// writes the real user's settings. `initialText` is the INI file as it is before the store
-// opens it; `written` lists "Section/Key" of every write, in order.
+// writes the real user's settings. `initialText` is the INI file before the store opens it;
+// `written` lists "Section/Key" of every write.
 class TempIniStore : public SettingsStore {
  public:
   explicit TempIniStore(const QString& initialText = QString())
@@ -24,12 +24,11 @@ class TempIniStore : public SettingsStore {
     store_.write(section, key, value);
   }
 
-  // The file as it is on disk now.
   QString fileText() const {
     QFile file(store_.fileName());
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
   }
-  // A stored value read back through a fresh store on the same file.
+  // A stored value read back from the file through a fresh store.
   QString storedValue(const QString& section, const QString& key) const {
     return IniSettingsStore(store_.fileName()).read(section, key, QStringLiteral("<absent>"));
   }

@@ -1,6 +1,5 @@
-// The seven operation buttons. Each handler only gathers the values of its controls and
-// calls the operation's driver; the driver tells the window, through the frame view, what to
-// show and write back, in the order the user sees it.
+#include "app/operation_runner.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,9 +8,11 @@
 #include <QScrollBar>
 #include <exception>
 
-#include "app/frame_rates.h"
+#include "app/frame_rate_list.h"
+#include "app/linked_fields.h"
 #include "app/locale_numbers.h"
-#include "app/main_window.h"
+#include "app/main_window_controls.h"
+#include "app/message_presenter.h"
 #include "app/native_path.h"
 #include "app/options_dialog.h"
 #include "app/position_list.h"
@@ -24,57 +25,68 @@
 #include "operations/split.h"
 #include "operations/synchronize.h"
 
-lumetra::CommonParams MainWindow::commonParams() const {
+OperationRunner::OperationRunner(QWidget& window, const MainWindowControls& ui,
+                                 MessagePresenter& presenter, LinkedFields& fields,
+                                 const OptionsDialog& options)
+    : window_(window), ui_(ui), presenter_(presenter), fields_(fields), options_(options) {
+  const std::pair<QPushButton*, void (OperationRunner::*)()> buttons[] = {
+      {ui.cmdSplitsen, &OperationRunner::onSplitClicked},
+      {ui.cmdCorrect, &OperationRunner::onCorrectClicked},
+      {ui.cmdChangeFrameRate, &OperationRunner::onChangeFrameRateClicked},
+      {ui.cmdSynchronize, &OperationRunner::onSynchronizeClicked},
+      {ui.cmdDeleteComments, &OperationRunner::onDeleteCommentsClicked},
+      {ui.cmdConvert, &OperationRunner::onConvertClicked},
+      {ui.cmdGuessFrameRate, &OperationRunner::onGuessFrameRateClicked}};
+  for (const auto& [button, handler] : buttons)
+    connect(button, &QPushButton::clicked, this, handler);
+}
+
+lumetra::CommonParams OperationRunner::commonParams() const {
   lumetra::CommonParams params;
   params.inputPath = NativePath(ui_.txtBron->text());
-  params.frameRate = FrameRateOfEntry(SelectedText(ui_.lstCurrentFrameRate));
+  params.frameRate = SelectedFrameRate(ui_.lstCurrentFrameRate);
   if (ui_.optMicroDVD->isChecked())
     params.outputFormat = lumetra::SubtitleFormat::MicroDvd;
   else if (ui_.optSubRip->isChecked())
     params.outputFormat = lumetra::SubtitleFormat::SubRip;
   // The two options that act after an operation are read from the dialog's check boxes.
-  const OptionsDialog& options = *options_;
-  params.deleteSource = options.deleteSourceValue() == 1;
-  params.outputAsInput = options.outputAsInputValue() == 1;
+  params.deleteSource = options_.deletesSource();
+  params.outputAsInput = options_.handsOutputOn();
   return params;
 }
 
-void MainWindow::runOperation(QPushButton* ownButton, bool splitOrder,
-                              const std::function<void(lumetra::FrameView&)>& operation) {
-  optionsDialog();       // the options exist from start-up on; this only makes sure
-  commitNumberFields();  // a text still being typed is checked before it is read
-  QList<QPushButton*> disable{ownButton, ui_.cmdAfsluiten, ui_.cmdOver, ui_.cmdOptions};
-  if (splitOrder)
-    disable = {ownButton, ui_.cmdAfsluiten, ui_.cmdOptions, ui_.cmdOver};
-  WindowFrameView view(*this, ui_, presenter_, disable,
+void OperationRunner::run(QPushButton* ownButton,
+                          const std::function<void(lumetra::FrameView&)>& driver) {
+  fields_.commit();  // a text still being typed is checked before it is read
+  WindowFrameView view(window_, ui_, presenter_,
                        {ownButton, ui_.cmdAfsluiten, ui_.cmdOver, ui_.cmdOptions});
   try {
-    operation(view);
+    driver(view);
   } catch (const std::exception& error) {
-    // Drivers report failures as results; this only keeps an unforeseen one from ending
-    // the program.
-    showMessage(QString::fromStdString(lumetra::TitleText()),
-                QStringLiteral("An error has occurred!\r\r") + QString::fromUtf8(error.what()),
-                lumetra::MessageIcon::Critical);
+    // Drivers report failures through the view; this only keeps an unforeseen one from
+    // ending the program.
+    presenter_.show(&window_, QString::fromStdString(lumetra::TitleText()),
+                    QStringLiteral("An error has occurred!\r\r") + QString::fromUtf8(error.what()),
+                    lumetra::MessageIcon::Critical);
   }
   if (view.busy())
     view.leaveBusy();  // the window is never left locked
 }
 
-void MainWindow::cmdSynchronize_Click() {
-  runOperation(ui_.cmdSynchronize, false, [this](lumetra::FrameView& view) {
+void OperationRunner::onSynchronizeClicked() {
+  run(ui_.cmdSynchronize, [this](lumetra::FrameView& view) {
     lumetra::Synchronize(commonParams(), ui_.HScroll1->value(), view);
   });
 }
 
-void MainWindow::cmdConvert_Click() {
-  runOperation(ui_.cmdConvert, false, [this](lumetra::FrameView& view) {
+void OperationRunner::onConvertClicked() {
+  run(ui_.cmdConvert, [this](lumetra::FrameView& view) {
     lumetra::Convert(commonParams(), ui_.HScroll1->value(), view);
   });
 }
 
-void MainWindow::cmdCorrect_Click() {
-  runOperation(ui_.cmdCorrect, false, [this](lumetra::FrameView& view) {
+void OperationRunner::onCorrectClicked() {
+  run(ui_.cmdCorrect, [this](lumetra::FrameView& view) {
     lumetra::CorrectSettings settings;
     settings.quotes = ui_.chkQuotes->isChecked();
     settings.il = ui_.chkIl->isChecked();
@@ -86,15 +98,15 @@ void MainWindow::cmdCorrect_Click() {
   });
 }
 
-void MainWindow::cmdDeleteComments_Click() {
-  runOperation(ui_.cmdDeleteComments, false, [this](lumetra::FrameView& view) {
+void OperationRunner::onDeleteCommentsClicked() {
+  run(ui_.cmdDeleteComments, [this](lumetra::FrameView& view) {
     lumetra::DeleteComments(commonParams(), ui_.txtCommentsCharacterbegin->text().toStdString(),
                             ui_.txtCommentsCharacterEnd->text().toStdString(), view);
   });
 }
 
-void MainWindow::cmdSplitsen_Click() {
-  runOperation(ui_.cmdSplitsen, true, [this](lumetra::FrameView& view) {
+void OperationRunner::onSplitClicked() {
+  run(ui_.cmdSplitsen, [this](lumetra::FrameView& view) {
     lumetra::SplitParams split;
     split.numberOfSegments = ParseLocaleNumber(ui_.txtNumberOfSegments->text());
     split.segmentFrames = ui_.txtFrames->text().isEmpty()
@@ -104,11 +116,12 @@ void MainWindow::cmdSplitsen_Click() {
   });
 }
 
-void MainWindow::cmdChangeFrameRate_Click() {
-  runOperation(ui_.cmdChangeFrameRate, false, [this](lumetra::FrameView& view) {
+void OperationRunner::onChangeFrameRateClicked() {
+  run(ui_.cmdChangeFrameRate, [this](lumetra::FrameView& view) {
     const lumetra::CommonParams common = commonParams();
     lumetra::ChangeFrameRateParams params;
     params.inputPath = common.inputPath;
+    // This operation reads the entries' texts its own way.
     params.currentRateText = SelectedText(ui_.lstCurrentFrameRate).toStdString();
     params.newRateText = SelectedText(ui_.lstNewFrameRate).toStdString();
     params.decimalSeparator = LocaleDecimalSeparator();
@@ -118,18 +131,17 @@ void MainWindow::cmdChangeFrameRate_Click() {
   });
 }
 
-void MainWindow::cmdGuessFrameRate_Click() {
-  runOperation(ui_.cmdGuessFrameRate, false, [this](lumetra::FrameView& view) {
+void OperationRunner::onGuessFrameRateClicked() {
+  run(ui_.cmdGuessFrameRate, [this](lumetra::FrameView& view) {
     lumetra::GuessFrameRateParams params;
-    const lumetra::CommonParams common = commonParams();
-    params.inputPath = common.inputPath;
+    params.inputPath = commonParams().inputPath;
     params.lengthText = ui_.txtLengteFilm->text().toStdString();
     params.lengthSeconds = ParseLocaleNumber(ui_.txtLengteFilm->text());
     const QList<QListWidgetItem*> correction = ui_.lstGuessCorrection->selectedItems();
     if (!correction.isEmpty())
       params.correctionMinutes = correction.first()->data(Qt::UserRole).toInt();
     params.decimalSeparator = LocaleDecimalSeparator();
-    params.deleteSource = common.deleteSource;
+    params.deleteSource = options_.deletesSource();
     lumetra::GuessFrameRate(params, view);
   });
 }

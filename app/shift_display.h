@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+struct MainWindowControls;
+
+// Shows the Synchronize shift of HScroll1 as readable text in txtSynchronize ("+ 1.5 sec"),
+// and on the Convert tab, which applies the same shift, while there is one.
+class ShiftDisplay : public QObject {
+ public:
+  explicit ShiftDisplay(const MainWindowControls& ui);
+
+ private:
+  void onShiftChanged();
+
+  const MainWindowControls& ui_;
+};
