@@ -1,6 +1,8 @@
-// The two passes of the I/l repair. Step and case names (A1, L3, I2, D1, E2...) follow the
-// repair tables of the Correct operation, so each branch can be read next to its row. The
-// line break between display lines is '\n' (kLineBreak); a "|" is an ordinary character.
+// The two passes of the I/l repair. The first fixes the start of a text (rules A1 to A3),
+// then every "l" (L1 to L5) and "I" (I1 to I5) in turn, then its end (A5); the second fixes
+// an "l" among capitals (D1 to D3) and the word "all" (E1, E2). Each rule is labelled where
+// it is applied, and its tests use the same label. The line break between display lines is
+// '\n' (kLineBreak); a "|" is an ordinary character.
 #include "operations/correct_repairs.h"
 #include "operations/correct_working_text.h"
 

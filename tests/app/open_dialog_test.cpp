@@ -109,6 +109,13 @@ class OpenDialogTest : public QObject {
     row("SubRip on Convert", srt, 5, "1", false, "", subRip + "optMicroDVD=1");
     row("SubRip, preset off", srt, 0, "0", false, "", subRip + "optMicroDVD=1");
     row("not a subtitle", "Shopping list\r\n", 5, "1", false, kNotSubtitle, kUntouched);
+    // A rate the file declares becomes the input rate, and the information says so.
+    const QString declaring = "{1}{1}23.976\r\n{25}{50}Hi\r\n";
+    const QByteArray utf16 =
+        "\xFF\xFE" + QByteArray(QStringEncoder(QStringConverter::Utf16LE).encode(declaring));
+    row("UTF-16 MicroDVD declaring 23.976", utf16, 0, "1", false, "",
+        "txtBron=%1;lblInputFileInformation=MicroDVD subtitle (UTF-16, 23.976 fps);"
+        "lstCurrentFrameRate=0;lstConvertFrameRate=0");
   }
   void choosingAFile() {
     QFETCH(QByteArray, bytes);

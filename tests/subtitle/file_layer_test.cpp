@@ -77,19 +77,6 @@ TEST(LineReader, TurnsUtf16IntoUtf8AndBack) {
   EXPECT_EQ(std::string(ByteOrderMark(TextEncoding::Utf16Le)) + back, utf16);
 }
 
-TEST(OutputFile, AppearsOnlyWhenCommitted) {
-  TempDir dir;
-  const std::string target = dir.write("out.srt", "earlier");
-  {
-    OutputFile out(target);
-    out.writeLine("new");
-    EXPECT_EQ(dir.read("out.srt"), "earlier");
-    out.commit();
-  }
-  EXPECT_EQ(dir.read("out.srt"), "new\r\n");
-  EXPECT_EQ(dir.names(), std::vector<std::string>{"out.srt"});
-}
-
 TEST(OutputFile, LeavesNothingAndKeepsTheTargetWhenNotCommitted) {
   TempDir dir;
   const std::string target = dir.write("out.srt", "earlier");
