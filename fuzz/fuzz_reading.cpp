@@ -27,8 +27,8 @@ void FuzzReading(const std::uint8_t* data, std::size_t size, lumetra::SubtitleFo
     const long frameRateLine = input.frameRateLine() ? input.frameRateLine()->lineNumber : 0;
     const auto entries = Describe(format)->reader(lines, frameRateLine);
     DiscardingSink sink;
-    SubtitleOutput microDvd(sink, SubtitleFormat::MicroDvd, input.encoding());
-    SubtitleOutput subRip(sink, SubtitleFormat::SubRip, input.encoding());
+    SubtitleOutput microDvd(sink, SubtitleFormat::MicroDvd, input);
+    SubtitleOutput subRip(sink, SubtitleFormat::SubRip, input);
     const UnitConversion toFrames(1000, 23.976);
     const UnitConversion toMilliseconds(25, 1000);
     SubtitleEntry entry;

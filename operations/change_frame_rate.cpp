@@ -57,10 +57,7 @@ std::string RefusalOf(const SubtitleInput& input, const std::string& currentRate
 // Rewrites every entry of the input at the new rate; lines too short to hold an entry are
 // dropped, and a frame-rate line at the top declares the new rate.
 void RescaleFrames(SubtitleInput& input, OutputFile& file, double currentRate, double newRate) {
-  SubtitleOutput output(file, SubtitleFormat::MicroDvd, input.encoding());
-  if (input.frameRateLine()) {
-    output.writeLine(DeclaringRate(*input.frameRateLine(), ShortestDecimal(newRate)));
-  }
+  SubtitleOutput output(file, SubtitleFormat::MicroDvd, input, ShortestDecimal(newRate));
   EntryReader& entries = input.entries();
   const UnitConversion toNewRate(currentRate, newRate);
   SubtitleEntry entry;

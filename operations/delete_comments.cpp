@@ -28,8 +28,8 @@ void DeleteComments(const CommonParams& params, const std::string& begin, const 
     Refuse(view, refusal);
     return;
   }
-  constexpr EntryOperation kDeleteComments{"deleting comments...",
-                                           " - without comments", false, true};
+  constexpr EntryOperation kDeleteComments{"deleting comments...", " - without comments", false,
+                                           true};
   CommentRemoval removal(begin, end);
   if (RunEntryOperation(params, kDeleteComments, removal, view)) {
     view.resetShift();

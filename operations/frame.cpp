@@ -150,9 +150,8 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     outputPath =
         OutputPath(params.inputPath, suffix, FormatExtension(written.format), params.outputFolder);
     OutputFile file(outputPath);
-    SubtitleOutput output(file, written.format, written.encoding);
-    if (written.format == SubtitleFormat::MicroDvd && input.frameRateLine()) {
-      output.writeLine(input.frameRateLine()->line);
+    SubtitleOutput output(file, written.format, input);
+    if (output.declaresFrameRate()) {
       written.frameRate = input.listedFrameRate();
     }
     CopyEntries(entries, output, bases, transform, operation.numberWrittenEntries);

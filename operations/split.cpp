@@ -22,13 +22,7 @@ constexpr const char* kActivity = "splitting...";
 class SegmentFiles {
  public:
   SegmentFiles(const CommonParams& params, SubtitleFormat format, const SubtitleInput& input)
-      : inputPath_(params.inputPath),
-        folder_(params.outputFolder),
-        format_(format),
-        encoding_(input.encoding()) {
-    if (format == SubtitleFormat::MicroDvd && input.frameRateLine()) {
-      frameRateLine_ = input.frameRateLine()->line;
-    }
+      : inputPath_(params.inputPath), folder_(params.outputFolder), format_(format), input_(input) {
     open();
   }
 
@@ -47,17 +41,14 @@ class SegmentFiles {
     ++number_;
     OutputFile& file = files_.begin(
         OutputPath(inputPath_, " - " + std::to_string(number_), FormatExtension(format_), folder_));
-    output_ = std::make_unique<SubtitleOutput>(file, format_, encoding_);
-    if (!frameRateLine_.empty()) {
-      output_->writeLine(frameRateLine_);  // every part declares the rate of the whole
-    }
+    // Every part declares the frame rate of the whole, where its format can.
+    output_ = std::make_unique<SubtitleOutput>(file, format_, input_);
   }
 
   std::string inputPath_;
   std::string folder_;
   SubtitleFormat format_;
-  TextEncoding encoding_;
-  std::string frameRateLine_;
+  const SubtitleInput& input_;
   long long number_ = 0;
   OutputGroup files_;
   std::unique_ptr<SubtitleOutput> output_;

@@ -13,8 +13,7 @@ void Synchronize(const CommonParams& params, int shiftMs, FrameView& view) {
     Refuse(view, "0 seconds set: unnecessary to synchronize");
     return;
   }
-  constexpr EntryOperation kSynchronize{"synchronizing...",
-                                        " - synchronized"};
+  constexpr EntryOperation kSynchronize{"synchronizing...", " - synchronized"};
   ShiftTransform shift(shiftMs);
   if (RunEntryOperation(params, kSynchronize, shift, view)) {
     view.resetShift();

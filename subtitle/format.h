@@ -24,9 +24,10 @@ struct OpeningLines {
 // format than this.
 struct FormatDescription {
   SubtitleFormat format;
-  const char* name;       // "MicroDVD", "SubRip"
-  const char* extension;  // "sub", "srt"
-  bool timedInFrames;     // times in frames of the movie; otherwise in milliseconds
+  const char* name;        // "MicroDVD", "SubRip"
+  const char* extension;   // "sub", "srt"
+  bool timedInFrames;      // times in frames of the movie; otherwise in milliseconds
+  bool declaresFrameRate;  // a file may start with a line that declares its frame rate
   bool (*recognises)(const OpeningLines& lines);
   // Reads entries from `lines`, standing at the start; `frameRateLine` (0: none) holds no entry.
   std::unique_ptr<EntryReader> (*reader)(LineReader& lines, long frameRateLine);

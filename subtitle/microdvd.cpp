@@ -207,6 +207,7 @@ const FormatDescription& MicroDvdFormat() {
       "MicroDVD",
       "sub",
       true,
+      true,
       RecognisesMicroDvd,
       [](LineReader& lines, long frameRateLine) -> std::unique_ptr<EntryReader> {
         return std::make_unique<MicroDvdReader>(lines, frameRateLine);

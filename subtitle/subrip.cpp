@@ -365,6 +365,7 @@ const FormatDescription& SubRipFormat() {
       "SubRip",
       "srt",
       false,
+      false,
       RecognisesSubRip,
       [](LineReader& lines, long) -> std::unique_ptr<EntryReader> {
         return std::make_unique<SubRipReader>(lines);

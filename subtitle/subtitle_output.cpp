@@ -2,17 +2,26 @@
 
 #include <stdexcept>
 
+#include "subtitle/subtitle_input.h"
+
 namespace lumetra {
 
-SubtitleOutput::SubtitleOutput(ByteSink& sink, SubtitleFormat format, TextEncoding encoding)
-    : encoded_(sink, encoding) {
+SubtitleOutput::SubtitleOutput(ByteSink& sink, SubtitleFormat format, const SubtitleInput& input,
+                               std::optional<std::string_view> newRateText)
+    : encoded_(sink, input.encoding()) {
   const FormatDescription* description = Describe(format);
   if (!description) {
     throw std::invalid_argument("no writer for an unknown format");
   }
-  sink.write(ByteOrderMark(encoding));
+  sink.write(ByteOrderMark(input.encoding()));
   // Text that stays as it was read goes straight to the file.
-  writer_ = description->writer(IsTranscoded(encoding) ? encoded_ : sink);
+  writer_ = description->writer(IsTranscoded(input.encoding()) ? encoded_ : sink);
+  const std::optional<FrameRateLine>& frameRateLine = input.frameRateLine();
+  declaresFrameRate_ = description->declaresFrameRate && frameRateLine.has_value();
+  if (declaresFrameRate_) {
+    writer_->writeLine(newRateText ? DeclaringRate(*frameRateLine, *newRateText)
+                                   : frameRateLine->line);
+  }
 }
 
 void SubtitleOutput::EncodingSink::write(std::string_view bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,14 +11,18 @@
 
 namespace lumetra {
 
-// An output subtitle in one format: it starts with the byte-order mark of the encoding its
-// input had and is written in that encoding.
+class SubtitleInput;
+
+// An output subtitle in one format, made from an input: it starts with the byte-order mark of
+// the input's encoding and is written in that encoding, and a format that has a frame-rate
+// line starts with the one the input declares, `newRateText` in place of its rate when given.
 class SubtitleOutput {
  public:
-  SubtitleOutput(ByteSink& sink, SubtitleFormat format, TextEncoding encoding);
+  SubtitleOutput(ByteSink& sink, SubtitleFormat format, const SubtitleInput& input,
+                 std::optional<std::string_view> newRateText = std::nullopt);
 
-  // One line as it is: the frame-rate line at the top of a MicroDVD file.
-  void writeLine(std::string_view line) { writer_->writeLine(line); }
+  // Whether the output declares the input's frame rate in its first line.
+  bool declaresFrameRate() const { return declaresFrameRate_; }
   // An entry whose times are in the output's units (see EntryWriter).
   void write(const SubtitleEntry& entry, bool hasEnd, long long number, bool last) {
     writer_->write(entry, hasEnd, number, last);
@@ -38,6 +43,7 @@ class SubtitleOutput {
 
   EncodingSink encoded_;
   std::unique_ptr<EntryWriter> writer_;
+  bool declaresFrameRate_ = false;
 };
 
 }  // namespace lumetra
