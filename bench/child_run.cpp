@@ -57,22 +57,30 @@ Measure RunChild(const std::string& program, const std::vector<std::string>& arg
   return measure;
 }
 
-Measure MedianOfRuns(int runs, const std::function<Measure()>& once) {
-  Measure result = once();
-  std::vector<double> wall;
-  std::vector<double> cpu;
+std::vector<Measure> MedianOfRounds(int runs,
+                                    const std::vector<std::function<Measure()>>& contenders) {
+  std::vector<Measure> results;
+  for (const auto& contender : contenders) {
+    results.push_back(contender());
+  }
+  std::vector<std::vector<double>> wall(contenders.size());
+  std::vector<std::vector<double>> cpu(contenders.size());
   for (int run = 0; run < runs; ++run) {
-    const Measure measure = once();
-    wall.push_back(measure.wallSeconds);
-    cpu.push_back(measure.cpuSeconds);
-    result.peakKiB = std::max(result.peakKiB, measure.peakKiB);
-    if (measure.status != 0) {
-      result.status = measure.status;
+    for (std::size_t i = 0; i < contenders.size(); ++i) {
+      const Measure measure = contenders[i]();
+      wall[i].push_back(measure.wallSeconds);
+      cpu[i].push_back(measure.cpuSeconds);
+      results[i].peakKiB = std::max(results[i].peakKiB, measure.peakKiB);
+      if (measure.status != 0) {
+        results[i].status = measure.status;
+      }
     }
   }
-  result.wallSeconds = Median(wall);
-  result.cpuSeconds = Median(cpu);
-  return result;
+  for (std::size_t i = 0; i < contenders.size(); ++i) {
+    results[i].wallSeconds = Median(wall[i]);
+    results[i].cpuSeconds = Median(cpu[i]);
+  }
+  return results;
 }
 
 }  // namespace lumetra::bench

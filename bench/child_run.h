@@ -17,8 +17,11 @@ struct Measure {
 // measures it from outside: nothing in the program needs to cooperate.
 Measure RunChild(const std::string& program, const std::vector<std::string>& args);
 
-// Runs `once` to warm the page cache, then `runs` times more. Returns the median wall and
-// CPU time of those (each taken on its own), the largest peak, and the last bad status.
-Measure MedianOfRuns(int runs, const std::function<Measure()>& once);
+// Runs each of `contenders` once to warm the page cache, then `runs` rounds of all of them in
+// turn, so that a change in the machine's load falls on each alike. Returns for each the
+// median wall and CPU time of its rounds (each taken on its own), its largest peak and its
+// last bad status.
+std::vector<Measure> MedianOfRounds(int runs,
+                                    const std::vector<std::function<Measure()>>& contenders);
 
 }  // namespace lumetra::bench

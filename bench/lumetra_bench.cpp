@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -91,13 +92,14 @@ void ClearFolder(const fs::path& folder) {
   fs::create_directories(folder);
 }
 
-Measure Timed(const Options& options, const std::string& program,
-              const std::vector<std::string>& args, const fs::path& outputs) {
-  return MedianOfRuns(options.runs, [&] {
+// One run of `program`, its outputs cleared away after it.
+std::function<Measure()> RunAndClear(const std::string& program, std::vector<std::string> args,
+                                     const fs::path& outputs) {
+  return [=] {
     const Measure measure = RunChild(program, args);
     ClearFolder(outputs);
     return measure;
-  });
+  };
 }
 
 void MeasureOperations(const Options& options, const fs::path& work, long entries) {
@@ -106,16 +108,15 @@ void MeasureOperations(const Options& options, const fs::path& work, long entrie
   const fs::path srt = work / "movie.srt";
   WriteMicroDvd(sub, entries, kSpanSeconds);
   WriteSubRip(srt, entries, kSpanSeconds);
-  const Measure copySub = Timed(options, "cp", {sub, outputs / "copy"}, outputs);
-  const Measure copySrt = Timed(options, "cp", {srt, outputs / "copy"}, outputs);
   for (const Case& c : Cases()) {
     const fs::path& input = c.subRipInput ? srt : sub;
     std::vector<std::string> args = c.args;
     args.insert(args.end(), {"--jobs", "1", "--output-dir", outputs, input});
-    OperationRow row{c.operation, c.input, entries, fs::file_size(input), {}, {}};
-    row.run = Timed(options, options.cli, args, outputs);
-    row.copy = c.subRipInput ? copySrt : copySub;
-    PrintOperationRow(row);
+    const std::vector<Measure> measures =
+        MedianOfRounds(options.runs, {RunAndClear(options.cli, args, outputs),
+                                      RunAndClear("cp", {input, outputs / "copy"}, outputs)});
+    PrintOperationRow(
+        {c.operation, c.input, entries, fs::file_size(input), measures[0], measures[1]});
   }
   fs::remove(sub);
   fs::remove(srt);
@@ -133,17 +134,17 @@ void MeasureBatch(const Options& options, const fs::path& work) {
       WriteSubRip(name.string() + ".srt", kBatchEntries, kMovieSeconds);
     }
   }
-  double firstSeconds = 0;
+  const auto convert = [&](int jobs) {
+    return RunAndClear(options.cli,
+                       {"convert", "--jobs", std::to_string(jobs), "--output-dir", outputs,
+                        "--recursive", library},
+                       outputs);
+  };
+  const std::vector<Measure> measures = MedianOfRounds(options.runs, {convert(1), convert(2)});
   for (const int jobs : {1, 2}) {
-    const std::vector<std::string> args = {
-        "convert", "--jobs", std::to_string(jobs), "--output-dir", outputs, "--recursive", library};
-    BatchRow row{"convert MicroDVD<->SubRip", kBatchFiles, kBatchEntries, jobs, {}, 1};
-    row.run = Timed(options, options.cli, args, outputs);
-    if (firstSeconds == 0) {
-      firstSeconds = row.run.wallSeconds;
-    }
-    row.speedUp = firstSeconds / row.run.wallSeconds;
-    PrintBatchRow(row);
+    const Measure& run = measures[jobs - 1];
+    PrintBatchRow({"convert MicroDVD<->SubRip", kBatchFiles, kBatchEntries, jobs, run,
+                   measures[0].wallSeconds / run.wallSeconds});
   }
   fs::remove_all(library);
 }
@@ -174,7 +175,8 @@ int main(int argc, char** argv) {
   std::printf("lumetra-cli: %s\n%u cores; load average (1, 5, 15 min) at start: %s\n",
               options->cli.c_str(), std::thread::hardware_concurrency(), LoadAverage().c_str());
   std::printf(
-      "Whole process; median of %d runs after one warm-up, wall and CPU time each;\n"
+      "Whole process; median of %d runs after one warm-up, wall and CPU time each, taken in\n"
+      "turns with cp (or with the other job count) so that both meet the same load;\n"
       "peak = the largest resident set of all runs (getrusage); MB = 10^6 bytes.\n\n",
       options->runs);
   PrintOperationHeader();
