@@ -4,6 +4,7 @@
 // figures as tables; it judges nothing.
 //   lumetra-bench [--large] [--runs N] [--cli PATH]
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -92,12 +93,15 @@ void ClearFolder(const fs::path& folder) {
   fs::create_directories(folder);
 }
 
-// One run of `program`, its outputs cleared away after it.
+// One run of `program`, its outputs cleared away after it. lumetra-cli flushes each output
+// to the disk before naming it, so the page cache is flushed too (untimed): no run waits
+// for the writeback of what the generators or earlier runs left.
 std::function<Measure()> RunAndClear(const std::string& program, std::vector<std::string> args,
                                      const fs::path& outputs) {
   return [=] {
     const Measure measure = RunChild(program, args);
     ClearFolder(outputs);
+    sync();
     return measure;
   };
 }
