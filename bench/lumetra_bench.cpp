@@ -1,132 +1,200 @@
-// Throughput and peak memory of lumetra-cli on generated subtitles of 10^5 and 10^6 entries.
-// Prints the figures; it judges nothing (target: 300 MB/s of input, memory flat in size).
-#include <sys/resource.h>
-#include <sys/wait.h>
+// Throughput and peak memory of lumetra-cli, whole process, on generated subtitles of 10^5 and
+// 10^6 entries (and 10^7 with --large), each beside `cp` of the same file; then a folder of
+// movie-sized files converted by one process with one worker and with two. Prints the
+// figures as tables; it judges nothing.
+//   lumetra-bench [--large] [--runs N] [--cli PATH]
+#include <stdlib.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include "bench/bench_table.h"
+#include "bench/child_run.h"
+#include "bench/subtitle_generator.h"
 
 namespace {
 
-// Both generators stream to the file, so the parent stays small: a child's peak memory
-// counts the parent's pages it was forked from.
-void WriteMicroDvd(std::ofstream& out, long entries) {
-  for (long i = 0; i < entries; ++i) {
-    const long start = 100 + i * 60;
-    out << '{' << start << "}{" << start + 45
-        << "}[noise] l think it's 1 2 o'clock.|Don''t go!. Mr SMITH\r\n";
-  }
-}
+namespace fs = std::filesystem;
+using namespace lumetra::bench;
 
-std::string TimeText(long ms) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld,%03ld", ms / 3600000, ms / 60000 % 60,
-                ms / 1000 % 60, ms % 1000);
-  return text;
-}
+constexpr long kSpanSeconds = 88 * 3600;  // every size ends before SubRip's 100 hours
+constexpr long kBatchFiles = 2000;        // half MicroDVD, half SubRip
+constexpr long kBatchEntries = 1500;
+constexpr long kMovieSeconds = 2 * 3600;
 
-// Times stay below 100 hours, the most a SubRip time line can hold.
-void WriteSubRip(std::ofstream& out, long entries) {
-  for (long i = 0; i < entries; ++i) {
-    const long start = 4000 + i * 300;
-    out << i + 1 << "\r\n"
-        << TimeText(start) << " --> " << TimeText(start + 200)
-        << "\r\n[noise] l think it's 1 2 o'clock.\r\nDon''t go!.\r\n\r\n";
+struct Options {
+  bool large = false;
+  int runs = 5;
+  std::string cli = LUMETRA_CLI_PATH;
+};
+
+constexpr const char* kUsage =
+    "usage: lumetra-bench [--large] [--runs N] [--cli PATH]\n"
+    "  --large     add files of 10^7 entries (up to 2.5 GB in the temporary folder)\n"
+    "  --runs N    timed runs of each figure after one warm-up run; the median is shown\n"
+    "              (default 5)\n"
+    "  --cli PATH  the lumetra-cli to measure (default: the one built with this bench)\n";
+
+std::optional<Options> ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--large") {
+      options.large = true;
+    } else if (arg == "--runs" && i + 1 < argc) {
+      options.runs = std::atoi(argv[++i]);
+      if (options.runs < 1) {
+        return std::nullopt;
+      }
+    } else if (arg == "--cli" && i + 1 < argc) {
+      options.cli = argv[++i];
+    } else {
+      return std::nullopt;
+    }
   }
+  return options;
 }
 
 struct Case {
-  const char* name;
-  const char* extension;
-  std::vector<std::string> args;  // the input path is appended
+  const char* operation;
+  const char* input;
+  bool subRipInput;
+  std::vector<std::string> args;  // options, output folder and input path follow
 };
 
-struct Measure {
-  double seconds = 0;
-  double cpuSeconds = 0;
-  long peakKiB = 0;
-  int status = -1;
-};
+std::vector<Case> Cases() {
+  return {
+      {"Convert", "MicroDVD -> SubRip", false, {"convert", "--to", "subrip"}},
+      {"Convert", "SubRip -> MicroDVD", true, {"convert", "--to", "microdvd"}},
+      {"Synchronize", "SubRip", true, {"synchronize", "--shift", "1500"}},
+      {"Change frame rate", "MicroDVD", false, {"change-framerate", "--new-fps", "23.976"}},
+      {"Correct", "SubRip", true, {"correct"}},
+      {"Delete comments", "SubRip", true, {"delete-comments"}},
+      // Four parts of the generated span, 25 frames a second.
+      {"Split", "MicroDVD", false, {"split", "--segment-frames", "1980000", "--segments", "4"}},
+      {"Guess frame rate",
+       "MicroDVD",
+       false,
+       {"guess-framerate", "--length", std::to_string(kSpanSeconds)}},
+  };
+}
 
-Measure Run(std::vector<std::string> args) {
-  const auto begin = std::chrono::steady_clock::now();
-  std::fflush(stdout);
-  const pid_t child = fork();
-  if (child == 0) {
-    std::vector<char*> argv{const_cast<char*>(LUMETRA_CLI_PATH)};
-    for (auto& arg : args) {
-      argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    std::freopen("/dev/null", "w", stdout);
-    execv(LUMETRA_CLI_PATH, argv.data());
-    _exit(127);
+// Emptied after every run, so that outputs never pile up on the disk.
+void ClearFolder(const fs::path& folder) {
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+}
+
+// One run of `program`, its outputs cleared away after it. lumetra-cli flushes each output
+// to the disk before naming it, so the page cache is flushed too (untimed): no run waits
+// for the writeback of what the generators or earlier runs left.
+std::function<Measure()> RunAndClear(const std::string& program, std::vector<std::string> args,
+                                     const fs::path& outputs) {
+  return [=] {
+    const Measure measure = RunChild(program, args);
+    ClearFolder(outputs);
+    sync();
+    return measure;
+  };
+}
+
+void MeasureOperations(const Options& options, const fs::path& work, long entries) {
+  const fs::path outputs = work / "out";
+  const fs::path sub = work / "movie.sub";
+  const fs::path srt = work / "movie.srt";
+  WriteMicroDvd(sub, entries, kSpanSeconds);
+  WriteSubRip(srt, entries, kSpanSeconds);
+  for (const Case& c : Cases()) {
+    const fs::path& input = c.subRipInput ? srt : sub;
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--jobs", "1", "--output-dir", outputs, input});
+    const std::vector<Measure> measures =
+        MedianOfRounds(options.runs, {RunAndClear(options.cli, args, outputs),
+                                      RunAndClear("cp", {input, outputs / "copy"}, outputs)});
+    PrintOperationRow(
+        {c.operation, c.input, entries, fs::file_size(input), measures[0], measures[1]});
   }
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  Measure m;
-  m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-  m.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                 static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  m.peakKiB = usage.ru_maxrss;
-  m.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return m;
+  fs::remove(sub);
+  fs::remove(srt);
+}
+
+void MeasureBatch(const Options& options, const fs::path& work) {
+  const fs::path library = work / "library";
+  const fs::path outputs = work / "out";
+  fs::create_directories(library);
+  for (long i = 0; i < kBatchFiles; ++i) {
+    const fs::path name = library / ("episode-" + std::to_string(1000 + i));
+    if (i % 2 == 0) {
+      WriteMicroDvd(name.string() + ".sub", kBatchEntries, kMovieSeconds);
+    } else {
+      WriteSubRip(name.string() + ".srt", kBatchEntries, kMovieSeconds);
+    }
+  }
+  const auto convert = [&](int jobs) {
+    return RunAndClear(options.cli,
+                       {"convert", "--jobs", std::to_string(jobs), "--output-dir", outputs,
+                        "--recursive", library},
+                       outputs);
+  };
+  const std::vector<Measure> measures = MedianOfRounds(options.runs, {convert(1), convert(2)});
+  for (const int jobs : {1, 2}) {
+    const Measure& run = measures[jobs - 1];
+    PrintBatchRow({"convert MicroDVD<->SubRip", kBatchFiles, kBatchEntries, jobs, run,
+                   measures[0].wallSeconds / run.wallSeconds});
+  }
+  fs::remove_all(library);
+}
+
+std::string LoadAverage() {
+  std::ifstream file("/proc/loadavg");
+  std::string one, five, fifteen;
+  file >> one >> five >> fifteen;
+  return one + " " + five + " " + fifteen;
 }
 
 }  // namespace
 
-int main() {
-  namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("lumetra-bench-" + std::to_string(getpid()));
-  fs::create_directories(dir);
-  const std::vector<Case> cases = {
-      {"synchronize MicroDVD->SubRip", "sub", {"synchronize", "--shift", "1500", "--to", "subrip"}},
-      {"synchronize SubRip->SubRip", "srt", {"synchronize", "--shift", "1500"}},
-      {"convert MicroDVD->SubRip", "sub", {"convert", "--to", "subrip"}},
-      {"convert SubRip->MicroDVD", "srt", {"convert", "--to", "microdvd"}},
-      {"change-framerate 25->23.976", "sub", {"change-framerate", "--new-fps", "23.976"}},
-      {"correct MicroDVD", "sub", {"correct"}},
-      {"delete-comments SubRip", "srt", {"delete-comments"}},
-      {"split MicroDVD", "sub", {"split", "--segment-frames", "1000000", "--segments", "4"}},
-      {"guess-framerate", "sub", {"guess-framerate", "--length", "7200"}},
-  };
-  // MB/s over wall time, and over the CPU time the run used (steadier on a busy machine).
-  std::printf("%-30s %9s %9s %9s %9s %10s\n", "case", "entries", "input MB", "MB/s", "CPU MB/s",
-              "peak KiB");
-  for (const long entries : {100000L, 1000000L}) {
-    const fs::path sub = dir / ("movie" + std::to_string(entries) + ".sub");
-    const fs::path srt = dir / ("movie" + std::to_string(entries) + ".srt");
-    {
-      std::ofstream subFile(sub, std::ios::binary);
-      WriteMicroDvd(subFile, entries);
-      std::ofstream srtFile(srt, std::ios::binary);
-      WriteSubRip(srtFile, entries);
-    }
-    for (const Case& c : cases) {
-      const fs::path input = std::string(c.extension) == "sub" ? sub : srt;
-      std::vector<std::string> args = c.args;
-      args.push_back(input.string());
-      Run(args);  // warm the page cache
-      Measure m = Run(args);
-      for (int again = 0; again < 2; ++again) {  // best of three against a busy machine
-        const Measure next = Run(args);
-        if (next.cpuSeconds < m.cpuSeconds) {
-          m = next;
-        }
-      }
-      const double megabytes = static_cast<double>(fs::file_size(input)) / 1e6;
-      std::printf("%-30s %9ld %9.1f %9.1f %9.1f %10ld%s\n", c.name, entries, megabytes,
-                  megabytes / m.seconds, megabytes / m.cpuSeconds, m.peakKiB,
-                  m.status == 0 ? "" : "  (failed)");
-    }
+int main(int argc, char** argv) {
+  const std::optional<Options> options = ParseOptions(argc, argv);
+  if (!options) {
+    std::fputs(kUsage, stderr);
+    return 64;
   }
-  fs::remove_all(dir);
+  std::string pattern = (fs::temp_directory_path() / "lumetra-bench-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) {
+    std::perror("lumetra-bench: temporary folder");
+    return 1;
+  }
+  const fs::path work = pattern;
+  fs::create_directories(work / "out");
+
+  std::printf("lumetra-cli: %s\n%u cores; load average (1, 5, 15 min) at start: %s\n",
+              options->cli.c_str(), std::thread::hardware_concurrency(), LoadAverage().c_str());
+  std::printf(
+      "Whole process; median of %d runs after one warm-up, wall and CPU time each, taken in\n"
+      "turns with cp (or with the other job count) so that both meet the same load;\n"
+      "peak = the largest resident set of all runs (getrusage); MB = 10^6 bytes.\n\n",
+      options->runs);
+  PrintOperationHeader();
+  std::vector<long> sizes = {100000, 1000000};
+  if (options->large) {
+    sizes.push_back(10000000);
+  }
+  for (const long entries : sizes) {
+    MeasureOperations(*options, work, entries);
+  }
+  std::printf("\n");
+  PrintBatchHeader();
+  MeasureBatch(*options, work);
+  std::printf("\nload average at end: %s\n", LoadAverage().c_str());
+  fs::remove_all(work);
   return 0;
 }
