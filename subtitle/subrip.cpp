@@ -38,10 +38,6 @@ bool ReadOneOrTwoDigits(std::string_view text, std::size_t& pos, std::uint64_t& 
   return true;
 }
 
-int Digit(char c) {
-  return c - '0';
-}
-
 // The usual form "hh:mm:ss,mmm" at `pos`, read at once; false for any other.
 bool ReadUsualTime(std::string_view text, std::size_t& pos, double& time) {
   if (text.size() - pos < 12) {
@@ -52,14 +48,16 @@ bool ReadUsualTime(std::string_view text, std::size_t& pos, double& time) {
       (text.size() - pos > 12 && IsDigit(t[12]))) {
     return false;
   }
-  for (const int at : {0, 1, 3, 4, 6, 7, 9, 10, 11}) {
-    if (!IsDigit(t[at])) {
-      return false;
-    }
+  // A character below '0' wraps round to a large number, so one comparison tells a digit.
+  const auto d = [t](int at) { return static_cast<unsigned>(t[at] - '0'); };
+  const bool digits = (d(0) <= 9) & (d(1) <= 9) & (d(3) <= 9) & (d(4) <= 9) & (d(6) <= 9) &
+                      (d(7) <= 9) & (d(9) <= 9) & (d(10) <= 9) & (d(11) <= 9);
+  if (!digits) {
+    return false;
   }
-  time = (Digit(t[0]) * 10 + Digit(t[1])) * 3600000.0 + (Digit(t[3]) * 10 + Digit(t[4])) * 60000 +
-         (Digit(t[6]) * 10 + Digit(t[7])) * 1000 + Digit(t[9]) * 100 + Digit(t[10]) * 10 +
-         Digit(t[11]);
+  const unsigned milliseconds = (d(0) * 10 + d(1)) * 3600000 + (d(3) * 10 + d(4)) * 60000 +
+                                (d(6) * 10 + d(7)) * 1000 + d(9) * 100 + d(10) * 10 + d(11);
+  time = milliseconds;
   pos += 12;
   return true;
 }
