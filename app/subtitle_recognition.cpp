@@ -22,7 +22,6 @@ std::optional<lumetra::SubtitleFileFacts> RecogniseSubtitle(const QString& path,
   if (facts.format != lumetra::SubtitleFormat::Unknown)
     return facts;
   presenter.show(parent, QString::fromLatin1(lumetra::kProgramName),
-                 QStringLiteral("The selected file is not a subtitle (or is an unknown format)"),
-                 lumetra::MessageIcon::Critical);
+                 QString::fromLatin1(lumetra::kNotASubtitle), lumetra::MessageIcon::Critical);
   return std::nullopt;
 }

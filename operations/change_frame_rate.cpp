@@ -15,8 +15,6 @@ namespace lumetra {
 namespace {
 
 constexpr const char* kActivity = "changing framerate...";
-constexpr const char* kNotASubtitle =
-    "The selected file is not a subtitle (or is an unknown format)";
 
 // The number at the start of a list entry's text, "." as the decimal point whatever the
 // locale; 0 when the text does not start with one.

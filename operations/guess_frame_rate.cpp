@@ -82,7 +82,7 @@ void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
       return;
     }
     if (input.format() == SubtitleFormat::Unknown) {
-      Refuse(view, "The selected file is not a subtitle (or is an unknown format)");
+      Refuse(view, kNotASubtitle);
       return;
     }
     view.enterBusy(BusyCaption(kActivity));

@@ -25,6 +25,9 @@ inline constexpr char kCR = '\r';
 inline constexpr const char* kProgramName = "Lumetra";
 // The refusal of every operation, and of the open dialog, while no subtitle is chosen.
 inline constexpr const char* kSelectASubtitle = "Select a subtitle!";
+// The refusal of a file whose format nobody recognises.
+inline constexpr const char* kNotASubtitle =
+    "The selected file is not a subtitle (or is an unknown format)";
 
 // "Lumetra 2.6".
 std::string NameAndVersion();
