@@ -61,6 +61,13 @@ double FrameRateOf(const CommonParams& params, const SubtitleInput& input) {
   return declared ? declared->value : kFallbackFrameRate;
 }
 
+SubtitleFormat OutputFormatOf(const CommonParams& params, const SubtitleInput& input,
+                              bool convertsFormat) {
+  const SubtitleFormat own =
+      input.format() == SubtitleFormat::Unknown ? SubtitleFormat::MicroDvd : input.format();
+  return params.outputFormat.value_or(convertsFormat ? OtherFormat(own) : own);
+}
+
 void Refuse(FrameView& view, const std::string& text, MessageIcon icon) {
   view.showMessage(Message{TitleText(), text, icon, MessageKind::Refusal});
 }
@@ -128,10 +135,7 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
       enterBusy();
     }
     SubtitleInput input(params.inputPath);
-    const SubtitleFormat own =
-        input.format() == SubtitleFormat::Unknown ? SubtitleFormat::MicroDvd : input.format();
-    written.format =
-        params.outputFormat.value_or(operation.convertsFormat ? OtherFormat(own) : own);
+    written.format = OutputFormatOf(params, input, operation.convertsFormat);
     written.encoding = input.encoding();
     if (operation.convertsFormat) {
       if (input.format() == written.format) {

@@ -26,6 +26,10 @@ struct CommonParams {
 
 // The frame rate of a run: the one chosen, else the listed rate the input declares, else 25.
 double FrameRateOf(const CommonParams& params, const SubtitleInput& input);
+// The format a run writes: the one chosen, else the input's own (MicroDVD for an unknown one),
+// or the other format when the run converts.
+SubtitleFormat OutputFormatOf(const CommonParams& params, const SubtitleInput& input,
+                              bool convertsFormat = false);
 
 // Changes the entries of one run between reading and writing. Keeps whatever it counts.
 class EntryTransform {

@@ -149,9 +149,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
   try {
     SubtitleInput input(params.inputPath);
     const double rate = FrameRateOf(params, input);
-    const SubtitleFormat own =
-        input.format() == SubtitleFormat::Unknown ? SubtitleFormat::MicroDvd : input.format();
-    const SubtitleFormat outputFormat = params.outputFormat.value_or(own);
+    const SubtitleFormat outputFormat = OutputFormatOf(params, input);
     EntryReader& entries = input.entries();
 
     SplitRun run;
