@@ -83,11 +83,7 @@ int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::o
 
   std::vector<InputReport> reports(inputs.size());
   const auto print = [&](std::size_t i) {
-    if (several) {
-      reports[i].printInBatch(inputs[i], out, err);
-    } else {
-      reports[i].printAlone(out, err);
-    }
+    reports[i].print(out, err, several ? inputs[i] : std::string());
   };
   int exitCode = kExitOk;
 

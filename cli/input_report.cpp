@@ -44,24 +44,18 @@ void InputReport::showMessage(const Message& message) {
   exitCode_ = std::max(exitCode_, ExitCodeOf(message.kind));
 }
 
-void InputReport::printAlone(std::ostream& out, std::ostream& err) const {
+void InputReport::print(std::ostream& out, std::ostream& err, const std::string& batchPath) const {
+  const char lineBreak = batchPath.empty() ? '\n' : ' ';
   for (const Message& message : messages_) {
     std::ostream& stream = message.kind == MessageKind::Completion ? out : err;
-    stream << Joined(message.text, '\n') << '\n';
-    if (message.inputLine > 0) {
-      stream << StoppedAt(message.inputLine) << '\n';
+    if (!batchPath.empty()) {
+      stream << batchPath << ": ";
     }
-  }
-}
-
-void InputReport::printInBatch(const std::string& path, std::ostream& out,
-                               std::ostream& err) const {
-  for (const Message& message : messages_) {
-    std::ostream& stream = message.kind == MessageKind::Completion ? out : err;
-    stream << path << ": " << Joined(message.text, ' ');
+    stream << Joined(message.text, lineBreak);
     if (message.inputLine > 0) {
-      stream << ' ' << StoppedAt(message.inputLine);
+      stream << lineBreak << StoppedAt(message.inputLine);
     }
+    // Flushed, so that stdout and stderr keep their order on a terminal.
     stream << std::endl;
   }
 }

@@ -16,13 +16,11 @@ class InputReport final : public FrameView {
   void showMessage(const Message& message) override;
   int exitCode() const { return exitCode_; }
 
-  // Prints the messages of the only input of a run: completions on stdout, refusals and
-  // failures on stderr, CR as a line break, a failure with the input line where reading
-  // stopped.
-  void printAlone(std::ostream& out, std::ostream& err) const;
-  // The same for one input among several: one line per message, "path: text", its lines
-  // joined by spaces.
-  void printInBatch(const std::string& path, std::ostream& out, std::ostream& err) const;
+  // Prints the messages: completions on stdout, refusals and failures on stderr, a failure
+  // with the input line where reading stopped. The only input of a run shows CR as a line
+  // break; one among several (`batchPath` given) prints one line per message, "path: text",
+  // its lines joined by spaces.
+  void print(std::ostream& out, std::ostream& err, const std::string& batchPath = {}) const;
 
   // Where a dry run prints each change at once, as it is found.
   std::function<void(const std::string& line)> change;
