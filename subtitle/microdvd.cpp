@@ -32,13 +32,6 @@ void AppendReplacing(std::string& out, std::string_view text, char from, char to
   }
 }
 
-[[noreturn]] void ThrowUnclosed(long lineNumber, const std::string& inputName) {
-  throw SubtitleError(SubtitleError::Kind::Other, 5,
-                      "Frame number not closed by '}' in line " + std::to_string(lineNumber) +
-                          " (reading " + inputName + ")",
-                      lineNumber);
-}
-
 // Reads a frame number from `pos` up to its closing '}' and moves past it. A line that ends
 // before the field begins gives 0; one that ends inside it is a failure of its own.
 double ReadFrameField(std::string_view line, std::size_t& pos, long lineNumber,
@@ -65,7 +58,7 @@ double ReadFrameField(std::string_view line, std::size_t& pos, long lineNumber,
       pos = line.size();
       return 0;
     }
-    ThrowUnclosed(lineNumber, inputName);
+    throw SubtitleError::UnclosedFrameNumber(lineNumber, inputName);
   }
   if (*p != '}') {
     throw SubtitleError::Format(lineNumber);

@@ -32,6 +32,13 @@ SubtitleError SubtitleError::NumberTooLarge(long line, const std::string& path) 
       "Number too large in line " + std::to_string(line) + " (reading " + path + ")", line);
 }
 
+SubtitleError SubtitleError::UnclosedFrameNumber(long line, const std::string& path) {
+  return SubtitleError(
+      Kind::Other, error_number::kInvalidCall,
+      "Frame number not closed by '}' in line " + std::to_string(line) + " (reading " + path + ")",
+      line);
+}
+
 SubtitleError SubtitleError::TooLong(const char* what, long line, const std::string& path) {
   return SubtitleError(Kind::Other, error_number::kOutOfMemory,
                        std::string(what) + " longer than 1 MiB at line " + std::to_string(line) +

@@ -7,6 +7,7 @@ namespace lumetra {
 
 // Failure numbers, as the classic runtime numbered them where one fits.
 namespace error_number {
+inline constexpr int kInvalidCall = 5;    // a frame number left open
 inline constexpr int kOverflow = 6;       // a number too large to be a time
 inline constexpr int kOutOfMemory = 7;    // a line or a text too long to hold
 inline constexpr int kTypeMismatch = 13;  // a format failure
@@ -37,6 +38,7 @@ class SubtitleError : public std::runtime_error {
   static SubtitleError Empty(const std::string& path);
   static SubtitleError NotARegularFile(const std::string& path, bool folder);
   static SubtitleError NumberTooLarge(long line, const std::string& path);
+  static SubtitleError UnclosedFrameNumber(long line, const std::string& path);
   static SubtitleError TooLong(const char* what, long line, const std::string& path);
   static SubtitleError OutOfMemory(const std::string& path);
   // From an errno value of a failed open, read, write, rename or delete of `path`; the
