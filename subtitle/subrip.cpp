@@ -302,7 +302,7 @@ TimeLine ParseTimeLine(std::string_view line) {
   double start = 0;
   double end = 0;
   SkipSpaces(line, pos);
-  // Most lines are text: turned away at their first character.
+  // After the spaces a time starts with a digit or its minus sign.
   if (pos == line.size() || (!IsDigit(line[pos]) && line[pos] != '-') ||
       !ReadTime(line, pos, start, tooLarge)) {
     return {};
