@@ -133,15 +133,16 @@ void OperationRunner::onChangeFrameRateClicked() {
 
 void OperationRunner::onGuessFrameRateClicked() {
   run(ui_.cmdGuessFrameRate, [this](lumetra::FrameView& view) {
+    const lumetra::CommonParams common = commonParams();
     lumetra::GuessFrameRateParams params;
-    params.inputPath = commonParams().inputPath;
+    params.inputPath = common.inputPath;
     params.lengthText = ui_.txtLengteFilm->text().toStdString();
     params.lengthSeconds = ParseLocaleNumber(ui_.txtLengteFilm->text());
     const QList<QListWidgetItem*> correction = ui_.lstGuessCorrection->selectedItems();
     if (!correction.isEmpty())
       params.correctionMinutes = correction.first()->data(Qt::UserRole).toInt();
     params.decimalSeparator = LocaleDecimalSeparator();
-    params.deleteSource = options_.deletesSource();
+    params.deleteSource = common.deleteSource;
     lumetra::GuessFrameRate(params, view);
   });
 }
