@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,24 @@ class ByteSink {
  public:
   virtual ~ByteSink() = default;
   virtual void write(std::string_view bytes) = 0;
+
+  // Lends room for up to `size` bytes to be made in place and handed over with take(): a
+  // writer then makes its bytes where they end up instead of copying them there. nullptr
+  // when the sink lends no room (it takes bytes through write() only) or none that large.
+  char* room(std::size_t size) {
+    return size <= static_cast<std::size_t>(roomEnd_ - roomStart_) ? roomStart_ : makeRoom(size);
+  }
+  // Takes the bytes made in the room lent last, up to `end`.
+  void take(char* end) { roomStart_ = end; }
+
+ protected:
+  // Frees room for `size` bytes from roomStart_ on; nullptr when it cannot. Only sinks
+  // that keep a buffer of their own lend room.
+  virtual char* makeRoom(std::size_t) { return nullptr; }
+
+  // The free room of the sink's buffer; empty in a sink that lends none.
+  char* roomStart_ = nullptr;
+  char* roomEnd_ = nullptr;
 };
 
 // Writes entries in one format. Times come already in the output's units; a time below 0 is
@@ -40,20 +60,51 @@ class EntryWriter {
   virtual void writeLine(std::string_view line) = 0;
 };
 
-// A writer that makes each line or block in a buffer of its own, then hands it on at once.
+// A writer that makes each line or block in one piece, then hands it on at once: in room the
+// sink lends, or else in a buffer of its own that is then written.
 class BufferedEntryWriter : public EntryWriter {
  public:
   void writeLine(std::string_view line) override {
-    buffer_.assign(line);
-    buffer_.append("\r\n", 2);
-    sink_.write(buffer_);
+    char* const begin = start(line.size() + 2);
+    char* p = begin;
+    if (!line.empty()) {
+      std::memcpy(p, line.data(), line.size());
+      p += line.size();
+    }
+    *p++ = '\r';
+    *p++ = '\n';
+    hand(begin, p);
   }
 
  protected:
   explicit BufferedEntryWriter(ByteSink& sink) : sink_(sink) {}
 
+  // Where to make a line or block of at most `size` bytes.
+  char* start(std::size_t size) {
+    if (char* room = sink_.room(size)) {
+      lent_ = true;
+      return room;
+    }
+    lent_ = false;
+    if (buffer_.size() < size) {
+      buffer_.resize(size);
+    }
+    return buffer_.data();
+  }
+  // Hands on what was made from `begin`, the place start() gave, up to `end`.
+  void hand(char* begin, char* end) {
+    if (lent_) {
+      sink_.take(end);
+    } else {
+      sink_.write(std::string_view(begin, static_cast<std::size_t>(end - begin)));
+    }
+  }
+
   ByteSink& sink_;
+
+ private:
   std::string buffer_;
+  bool lent_ = false;
 };
 
 }  // namespace lumetra

@@ -86,6 +86,8 @@ OutputFile::OutputFile(const std::string& target, const std::function<void()>& f
   }
   TakeModeOfReplaced(fd_, target_);
   buffer_.reset(new char[kBufferSize]);  // not cleared: every byte is written before it is read
+  roomStart_ = buffer_.get();
+  roomEnd_ = roomStart_ + kBufferSize;
 }
 
 OutputFile::~OutputFile() {
@@ -110,14 +112,24 @@ int OutputFile::create() {
 void OutputFile::write(std::string_view bytes) {
   assert(!finished_);
   while (!bytes.empty()) {
-    if (used_ == kBufferSize) {
+    if (roomStart_ == roomEnd_) {
       flush();
     }
-    const std::size_t room = std::min(bytes.size(), kBufferSize - used_);
-    std::memcpy(buffer_.get() + used_, bytes.data(), room);
-    used_ += room;
-    bytes.remove_prefix(room);
+    const std::size_t part =
+        std::min(bytes.size(), static_cast<std::size_t>(roomEnd_ - roomStart_));
+    std::memcpy(roomStart_, bytes.data(), part);
+    roomStart_ += part;
+    bytes.remove_prefix(part);
   }
+}
+
+char* OutputFile::makeRoom(std::size_t size) {
+  assert(!finished_);
+  if (size > kBufferSize) {
+    return nullptr;  // the writer makes it elsewhere and write() takes it in parts
+  }
+  flush();
+  return roomStart_;
 }
 
 void OutputFile::writeLine(std::string_view text) {
@@ -126,9 +138,10 @@ void OutputFile::writeLine(std::string_view text) {
 }
 
 void OutputFile::flush() {
+  const std::size_t used = this->used();
   std::size_t done = 0;
-  while (done < used_) {
-    const ssize_t wrote = ::write(fd_, buffer_.get() + done, used_ - done);
+  while (done < used) {
+    const ssize_t wrote = ::write(fd_, buffer_.get() + done, used - done);
     if (wrote < 0) {
       if (errno == EINTR) {
         continue;
@@ -139,9 +152,9 @@ void OutputFile::flush() {
   }
   // Start writing these bytes to the disk now, while the rest is made, so the sync at the
   // end has little left to wait for. Only a hint: where it is not supported nothing changes.
-  ::sync_file_range(fd_, flushed_, static_cast<off_t>(used_), SYNC_FILE_RANGE_WRITE);
-  flushed_ += static_cast<off_t>(used_);
-  used_ = 0;
+  ::sync_file_range(fd_, flushed_, static_cast<off_t>(used), SYNC_FILE_RANGE_WRITE);
+  flushed_ += static_cast<off_t>(used);
+  roomStart_ = buffer_.get();
 }
 
 void OutputFile::finish() {
@@ -154,6 +167,8 @@ void OutputFile::finish() {
   }
   finished_ = true;
   buffer_.reset();
+  roomStart_ = nullptr;
+  roomEnd_ = nullptr;
   if (temporary_) {
     closeDescriptor();  // a file with a name is found again by it
   }

@@ -52,6 +52,9 @@ class OutputFile final : public ByteSink {
   // Returns 0, or the errno of the failure.
   int create();
   void flush();
+  char* makeRoom(std::size_t size) override;
+  // Bytes in the buffer not yet handed to the file.
+  std::size_t used() const { return static_cast<std::size_t>(roomStart_ - buffer_.get()); }
   void closeDescriptor();
   // A finished file without a name that keeps a descriptor open for it.
   bool holdsDescriptor() const;
@@ -66,9 +69,8 @@ class OutputFile final : public ByteSink {
   std::unique_ptr<TemporaryPath> temporary_;  // null while the file has no name
   int fd_ = -1;
   bool finished_ = false;
-  std::unique_ptr<char[]> buffer_;
-  std::size_t used_ = 0;
-  off_t flushed_ = 0;  // bytes handed to the file so far
+  std::unique_ptr<char[]> buffer_;  // filled up to roomStart_, which ByteSink keeps
+  off_t flushed_ = 0;               // bytes handed to the file so far
 };
 
 }  // namespace lumetra

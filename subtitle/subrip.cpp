@@ -244,35 +244,59 @@ class SubRipReader final : public EntryReader {
   bool started_ = false;  // the text has a line already
 };
 
+// Copies `text` to `out` with every line break written as CR LF; returns the end of the copy.
+// Eight bytes at a time while they hold no break, so the copy costs no call per line.
+char* CopyBreakingLines(char* out, std::string_view text) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    const std::uint64_t breaks = word ^ (kOnes * static_cast<unsigned char>(kLineBreak));
+    if (((breaks - kOnes) & ~breaks & kHighBits) == 0) {  // no byte of the word is a break
+      std::memcpy(out, &word, 8);
+      out += 8;
+      p += 8;
+      continue;
+    }
+    while (*p != kLineBreak) {  // the break is among these eight bytes
+      *out++ = *p++;
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    ++p;
+  }
+  for (; p != end; ++p) {
+    if (*p == kLineBreak) {
+      *out++ = '\r';
+      *out++ = '\n';
+    } else {
+      *out++ = *p;
+    }
+  }
+  return out;
+}
+
 class SubRipWriter final : public BufferedEntryWriter {
  public:
   explicit SubRipWriter(ByteSink& sink) : BufferedEntryWriter(sink) {}
 
   void write(const SubtitleEntry& entry, bool, long long number, bool last) override {
-    char head[96];  // number, two times of at most 30 characters each, and their breaks
-    char* p = PutDecimal(head, static_cast<std::uint64_t>(std::max(number, 0LL)));
+    // The number, two times of at most 30 characters each and their breaks, then the text
+    // with every break doubled, its break and an empty line.
+    char* const begin = start(2 * entry.text.size() + 100);
+    char* p = PutDecimal(begin, static_cast<std::uint64_t>(std::max(number, 0LL)));
     std::memcpy(p, "\r\n", 2);
     p = PutSubRipTime(p + 2, entry.start);
     std::memcpy(p, " --> ", 5);
     p = PutSubRipTime(p + 5, entry.end);
     std::memcpy(p, "\r\n", 2);
-    buffer_.assign(head, p + 2);
     // Every line break of the text starts a new line; empty lines stay.
-    std::size_t from = 0;
-    for (;;) {
-      const auto lineBreak = entry.text.find(kLineBreak, from);
-      buffer_.append(entry.text, from,
-                     lineBreak == std::string::npos ? std::string::npos : lineBreak - from);
-      buffer_ += "\r\n";
-      if (lineBreak == std::string::npos) {
-        break;
-      }
-      from = lineBreak + 1;
-    }
-    if (!last) {
-      buffer_ += "\r\n";
-    }
-    sink_.write(buffer_);
+    p = CopyBreakingLines(p + 2, entry.text);
+    std::memcpy(p, "\r\n\r\n", 4);
+    hand(begin, p + (last ? 2 : 4));
   }
 };
 
