@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -9,28 +10,64 @@
 
 namespace lumetra {
 
-char* PutDecimal(char* out, std::uint64_t value) {
-  static constexpr char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
-  int digits = 1;
-  for (std::uint64_t rest = value; rest >= 10; rest /= 10) {
-    ++digits;
-  }
-  // Two digits at a time from the end: a table lookup instead of a division per digit.
-  char* p = out + digits;
+namespace {
+
+// Digits of `value` two at a time from the end, which is `out`; the rest of the digits go
+// below it.
+template <typename Whole>
+void PutDigitsBackwards(char* out, Whole value) {
   while (value >= 100) {
-    const auto pair = static_cast<std::size_t>(value % 100) * 2;
+    const char* pair = DigitPair(static_cast<unsigned>(value % 100));
     value /= 100;
-    *--p = kPairs[pair + 1];
-    *--p = kPairs[pair];
+    *--out = pair[1];
+    *--out = pair[0];
   }
   if (value >= 10) {
-    *--p = kPairs[value * 2 + 1];
-    *--p = kPairs[value * 2];
+    const char* pair = DigitPair(static_cast<unsigned>(value));
+    *--out = pair[1];
+    *--out = pair[0];
   } else {
-    *--p = static_cast<char>('0' + value);
+    *--out = static_cast<char>('0' + value);
+  }
+}
+
+// Number of decimal digits of `value`, 0 having one.
+int DecimalDigits(std::uint64_t value) {
+  static constexpr std::uint64_t kPowersOfTen[] = {1,
+                                                   10,
+                                                   100,
+                                                   1'000,
+                                                   10'000,
+                                                   100'000,
+                                                   1'000'000,
+                                                   10'000'000,
+                                                   100'000'000,
+                                                   1'000'000'000,
+                                                   10'000'000'000,
+                                                   100'000'000'000,
+                                                   1'000'000'000'000,
+                                                   10'000'000'000'000,
+                                                   100'000'000'000'000,
+                                                   1'000'000'000'000'000,
+                                                   10'000'000'000'000'000,
+                                                   100'000'000'000'000'000,
+                                                   1'000'000'000'000'000'000,
+                                                   10'000'000'000'000'000'000u};
+  // 1233 / 4096 is just above log10(2): from the number of bits, the number of digits or
+  // one less, which one comparison settles. `| 1` gives 0 its one digit.
+  const int atLeast = std::bit_width(value | 1) * 1233 >> 12;
+  return atLeast + ((value | 1) >= kPowersOfTen[atLeast] ? 1 : 0);
+}
+
+}  // namespace
+
+char* PutDecimal(char* out, std::uint64_t value) {
+  const int digits = DecimalDigits(value);
+  // Most numbers fit 32 bits, whose divisions are cheaper.
+  if (value <= UINT32_MAX) {
+    PutDigitsBackwards(out + digits, static_cast<std::uint32_t>(value));
+  } else {
+    PutDigitsBackwards(out + digits, value);
   }
   return out + digits;
 }

@@ -5,6 +5,14 @@
 
 namespace lumetra {
 
+// The two decimal digits of 0 <= value < 100: a table lookup instead of two divisions.
+inline const char* DigitPair(unsigned value) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  return kPairs + 2 * value;
+}
 // Writes a whole number in decimal at `out` (20 characters at most); returns the end.
 char* PutDecimal(char* out, std::uint64_t value);
 // Writes a time of whole units for a writer: below 0 (or no number at all) as 0.
