@@ -1,6 +1,7 @@
 #include "subtitle/microdvd.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -14,11 +15,7 @@ namespace lumetra {
 namespace {
 
 constexpr std::size_t kShortestEntryLine = 4;
-constexpr std::uint64_t kLargestFrame = 999'999'999'999'999;  // below 10^15
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+constexpr std::ptrdiff_t kMostFrameDigits = 15;  // frames stay below 10^15
 
 // Copies `text` to `out` with every `from` written as `to`; returns the end of the copy. One
 // pass that the compiler turns into vector instructions.
@@ -29,6 +26,47 @@ char* CopyReplacing(char* out, std::string_view text, char from, char to) {
     out[i] = in[i] == from ? to : in[i];
   }
   return out + size;
+}
+
+// The number of decimal digits `word` starts with, its first byte first (0 to 8). A byte is
+// a digit when it is 0x3? and stays so with 6 added; a carry out of a byte that is none
+// only touches bytes after it.
+int LeadingDigits(std::uint64_t word) {
+  constexpr std::uint64_t kHighHalves = 0xF0F0F0F0F0F0F0F0;
+  constexpr std::uint64_t kZeros = 0x3030303030303030;
+  const std::uint64_t others =
+      ((word & kHighHalves) ^ kZeros) | (((word + 0x0606060606060606) & kHighHalves) ^ kZeros);
+  return others == 0 ? 8 : std::countr_zero(others) / 8;
+}
+
+// The value of the first `digits` (1 to 8) bytes of `word`, all decimal digits: they are
+// moved to the top, with zeros before them, and joined in pairs, fours and eights.
+std::uint64_t DigitsValue(std::uint64_t word, int digits) {
+  std::uint64_t v = (word - 0x3030303030303030) << (64 - 8 * digits);
+  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FF;
+  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFF;
+  return (v * 10000 + (v >> 32)) & 0xFFFFFFFF;
+}
+
+// The frame number of a usual field at `at`: one to seven digits, the first not 0, and the
+// closing '}', with eight bytes to look at, read in one go. Returns the place after the
+// '}', or nullptr for any other field (ReadFrameField reads it).
+const char* ReadUsualFrameField(const char* at, const char* end, double& frames) {
+  if constexpr (std::endian::native != std::endian::little) {
+    return nullptr;  // the bytes of a word are taken first byte lowest
+  }
+  if (end - at < 8) {
+    return nullptr;
+  }
+  std::uint64_t word;
+  std::memcpy(&word, at, 8);
+  const int digits = LeadingDigits(word);
+  if (digits == 0 || digits == 8 || static_cast<char>(word) == '0' ||
+      static_cast<char>(word >> (8 * digits)) != '}') {
+    return nullptr;
+  }
+  frames = static_cast<double>(DigitsValue(word, digits));
+  return at + digits + 1;
 }
 
 // Reads a frame number from `pos` up to its closing '}' and moves past it. A line that ends
@@ -43,14 +81,15 @@ double ReadFrameField(std::string_view line, std::size_t& pos, long lineNumber,
   while (p != end && *p == '0') {
     ++p;  // leading zeros add nothing, however many there are
   }
+  // A 16th significant digit is too many, so no more than 16 are looked at.
   const char* const significant = p;
+  const char* const stop = end - p > kMostFrameDigits ? p + kMostFrameDigits + 1 : end;
   std::uint64_t value = 0;
-  while (p != end && IsDigit(*p)) {
-    value = value * 10 + static_cast<unsigned>(*p - '0');
-    ++p;
-    if (p - significant > 15) {
-      throw SubtitleError::NumberTooLarge(lineNumber, inputName);
-    }
+  for (unsigned digit; p != stop && (digit = static_cast<unsigned>(*p - '0')) < 10; ++p) {
+    value = value * 10 + digit;
+  }
+  if (p - significant > kMostFrameDigits) {
+    throw SubtitleError::NumberTooLarge(lineNumber, inputName);
   }
   if (p == end) {
     if (p == first) {
@@ -61,9 +100,6 @@ double ReadFrameField(std::string_view line, std::size_t& pos, long lineNumber,
   }
   if (*p != '}') {
     throw SubtitleError::Format(lineNumber);
-  }
-  if (value > kLargestFrame) {
-    throw SubtitleError::NumberTooLarge(lineNumber, inputName);
   }
   pos = static_cast<std::size_t>(p + 1 - line.data());
   const auto frames = static_cast<double>(value);
@@ -154,9 +190,20 @@ std::optional<double> DeclaredRate(std::string_view text) {
 
 void ParseMicroDvdLine(std::string_view line, SubtitleEntry& entry, long lineNumber,
                        const std::string& inputName) {
-  std::size_t pos = 1;  // the opening character is not looked at
+  // The opening character is not looked at, nor is the one after the first '}'.
+  const char* const end = line.data() + line.size();
+  const char* const afterStart = ReadUsualFrameField(line.data() + 1, end, entry.start);
+  const char* const usualText =
+      afterStart ? ReadUsualFrameField(afterStart + 1, end, entry.end) : nullptr;
+  if (usualText) {
+    entry.text.resize(static_cast<std::size_t>(end - usualText));
+    CopyReplacing(entry.text.data(), std::string_view(usualText, entry.text.size()), '|',
+                  kLineBreak);
+    return;
+  }
+  std::size_t pos = 1;
   entry.start = ReadFrameField(line, pos, lineNumber, inputName);
-  ++pos;  // nor is the one after the first '}'
+  ++pos;
   if (pos >= line.size()) {
     entry.end = 0;
     entry.text.clear();
