@@ -59,10 +59,32 @@ int DecimalDigits(std::uint64_t value) {
   return atLeast + ((value | 1) >= kPowersOfTen[atLeast] ? 1 : 0);
 }
 
+// The eight decimal digits of `value` < 10^8, leading zeros included, as the bytes of a
+// word, the first digit in the lowest byte. The halves of four digits, then the pairs, then
+// the digits are split in all lanes at once; multiplying and shifting stands for dividing
+// by 100 and by 10, exact for the values a lane holds.
+std::uint64_t EightDigits(std::uint32_t value) {
+  std::uint64_t lanes = value / 10000 | static_cast<std::uint64_t>(value % 10000) << 32;
+  std::uint64_t high = (lanes * 10486 >> 20) & 0x0000007F0000007F;
+  lanes = high | (lanes - high * 100) << 16;
+  high = (lanes * 103 >> 10) & 0x000F000F000F000F;
+  lanes = high | (lanes - high * 10) << 8;
+  return lanes | 0x3030303030303030;
+}
+
 }  // namespace
 
 char* PutDecimal(char* out, std::uint64_t value) {
   const int digits = DecimalDigits(value);
+  if constexpr (std::endian::native == std::endian::little) {
+    if (value < 100'000'000) {
+      // The last `digits` bytes of the eight are the number; all eight are stored at once.
+      const std::uint64_t word =
+          EightDigits(static_cast<std::uint32_t>(value)) >> (8 * (8 - digits));
+      std::memcpy(out, &word, 8);
+      return out + digits;
+    }
+  }
   // Most numbers fit 32 bits, whose divisions are cheaper.
   if (value <= UINT32_MAX) {
     PutDigitsBackwards(out + digits, static_cast<std::uint32_t>(value));

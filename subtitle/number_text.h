@@ -13,9 +13,11 @@ inline const char* DigitPair(unsigned value) {
       "8081828384858687888990919293949596979899";
   return kPairs + 2 * value;
 }
-// Writes a whole number in decimal at `out` (20 characters at most); returns the end.
+// Writes a whole number in decimal at `out` (20 characters at most); returns the end. The
+// 20 characters must be free even for a shorter number: bytes after it may be written.
 char* PutDecimal(char* out, std::uint64_t value);
-// Writes a time of whole units for a writer: below 0 (or no number at all) as 0.
+// Writes a time of whole units for a writer: below 0 (or no number at all) as 0. Needs
+// room for 20 characters, as PutDecimal.
 char* PutTime(char* out, double value);
 // Appends a whole number in decimal.
 void AppendDecimal(std::string& out, std::uint64_t value);
