@@ -38,7 +38,11 @@ double ExactQuotient(std::uint64_t value, std::uint64_t from, std::uint64_t to) 
 }  // namespace
 
 UnitConversion::UnitConversion(double from, double to)
-    : from_(from), to_(to), fromThousandths_(Thousandths(from)), toThousandths_(Thousandths(to)) {}
+    : from_(from), to_(to), fromThousandths_(Thousandths(from)), toThousandths_(Thousandths(to)) {
+  if (fromThousandths_ != 0 && toThousandths_ != 0) {
+    ratio_ = static_cast<double>(toThousandths_) / static_cast<double>(fromThousandths_);
+  }
+}
 
 double UnitConversion::operator()(double value) const {
   if (from_ == to_) {
@@ -49,6 +53,17 @@ double UnitConversion::operator()(double value) const {
       RoundHalfEven(magnitude) != magnitude) {
     // nearbyint rounds in the default mode: to nearest, exact halves to even.
     return std::nearbyint(to_ * (value / from_));
+  }
+  // Below 2^40 value × (to ÷ from), a multiplication instead of a division, is off by
+  // about 2^-12 at most: as before, only a result near a half needs the exact fraction.
+  const double scaled = magnitude * ratio_;
+  if (scaled < 0x1p40) {
+    double rounded = RoundHalfEven(scaled);
+    if (std::fabs(scaled - rounded) > 0.5 - 1e-3) {
+      rounded =
+          ExactQuotient(static_cast<std::uint64_t>(magnitude), fromThousandths_, toThousandths_);
+    }
+    return value < 0 ? -rounded : rounded;
   }
   // While value × to is exact in a double, the quotient is off by far less than a
   // thousandth; only a quotient that close to a half needs the exact fraction.

@@ -21,6 +21,7 @@ class UnitConversion {
   double to_;
   std::uint64_t fromThousandths_ = 0;  // 0: not a whole number of thousandths
   std::uint64_t toThousandths_ = 0;
+  double ratio_ = 0;  // to ÷ from in thousandths, when both are whole
 };
 
 // The same for one value.
