@@ -1,6 +1,7 @@
 #include "subtitle/subrip.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -244,29 +245,52 @@ class SubRipReader final : public EntryReader {
   bool started_ = false;  // the text has a line already
 };
 
-// Copies `text` to `out` with every line break written as CR LF; returns the end of the copy.
-// Eight bytes at a time while they hold no break, so the copy costs no call per line.
-char* CopyBreakingLines(char* out, std::string_view text) {
+// Where the first line break is among the bytes of `word`, the first byte lowest; 8 when
+// there is none. The bit trick may also flag a byte after a break, never one before it.
+int FirstBreak(std::uint64_t word) {
   constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  const std::uint64_t zeroAtBreaks = word ^ (kOnes * static_cast<unsigned char>(kLineBreak));
+  const std::uint64_t flagged = (zeroAtBreaks - kOnes) & ~zeroAtBreaks & (kOnes << 7);
+  return flagged == 0 ? 8 : std::countr_zero(flagged) / 8;
+}
+
+// Copies `text` to `out` with every line break written as CR LF; returns the end of the copy.
+// Eight bytes at a time, each group stored whole, so `out` needs room for eight bytes more
+// than the copy; the last few bytes are the end of the text's last eight.
+char* CopyBreakingLines(char* out, std::string_view text) {
   const char* p = text.data();
   const char* const end = p + text.size();
-  while (end - p >= 8) {
+  if (std::endian::native == std::endian::little && text.size() >= 8) {
     std::uint64_t word;
-    std::memcpy(&word, p, 8);
-    const std::uint64_t breaks = word ^ (kOnes * static_cast<unsigned char>(kLineBreak));
-    if (((breaks - kOnes) & ~breaks & kHighBits) == 0) {  // no byte of the word is a break
+    while (end - p >= 8) {
+      std::memcpy(&word, p, 8);
       std::memcpy(out, &word, 8);
-      out += 8;
-      p += 8;
-      continue;
+      const int at = FirstBreak(word);
+      out += at;
+      p += at;
+      if (at < 8) {
+        std::memcpy(out, "\r\n", 2);
+        out += 2;
+        ++p;
+      }
     }
-    while (*p != kLineBreak) {  // the break is among these eight bytes
-      *out++ = *p++;
+    auto rest = static_cast<int>(end - p);
+    if (rest != 0) {
+      std::memcpy(&word, end - 8, 8);
+      word >>= 8 * (8 - rest);
     }
-    *out++ = '\r';
-    *out++ = '\n';
-    ++p;
+    while (rest != 0) {
+      std::memcpy(out, &word, 8);
+      const int at = FirstBreak(word);
+      if (at >= rest) {
+        return out + rest;
+      }
+      std::memcpy(out + at, "\r\n", 2);
+      out += at + 2;
+      word >>= 8 * (at + 1);
+      rest -= at + 1;
+    }
+    return out;
   }
   for (; p != end; ++p) {
     if (*p == kLineBreak) {
