@@ -118,7 +118,9 @@ class MicroDvdReader final : public EntryReader {
         return Step::End;
       }
     } while (lines_.lineNumber() == frameRateLine_);
-    if (line.size() < kShortestEntryLine || IsBlank(line)) {
+    // A line that starts with neither a space nor a tab is no blank one.
+    if (line.size() < kShortestEntryLine ||
+        ((line[0] == ' ' || line[0] == '\t') && IsBlank(line))) {
       return Step::NoEntry;
     }
     ParseMicroDvdLine(line, entry, lines_.lineNumber(), lines_.name());
