@@ -34,13 +34,14 @@ double RoundToThousandths(double endFrame, double divisor) {
 double LastEndFrame(SubtitleInput& input) {
   LineReader& lines = input.lines();
   const long frameRateLine = input.frameRateLine() ? input.frameRateLine()->lineNumber : 0;
+  const std::string& name = lines.name();  // for failures: asked once, not for every line
   double endFrame = 0;
   std::string_view line;
   while (lines.next(line)) {
     if (lines.lineNumber() == frameRateLine) {
       continue;
     }
-    if (const auto end = GuessEndFrame(line, lines.lineNumber(), lines.name())) {
+    if (const auto end = GuessEndFrame(line, lines.lineNumber(), name)) {
       endFrame = *end;  // the last usable line counts, not the largest end
     }
   }

@@ -109,7 +109,7 @@ double ReadFrameField(std::string_view line, std::size_t& pos, long lineNumber,
 class MicroDvdReader final : public EntryReader {
  public:
   MicroDvdReader(LineReader& lines, long frameRateLine)
-      : lines_(lines), frameRateLine_(frameRateLine) {}
+      : lines_(lines), name_(lines.name()), frameRateLine_(frameRateLine) {}
 
   Step next(SubtitleEntry& entry) override {
     std::string_view line;
@@ -123,7 +123,7 @@ class MicroDvdReader final : public EntryReader {
         ((line[0] == ' ' || line[0] == '\t') && IsBlank(line))) {
       return Step::NoEntry;
     }
-    ParseMicroDvdLine(line, entry, lines_.lineNumber(), lines_.name());
+    ParseMicroDvdLine(line, entry, lines_.lineNumber(), name_);
     return Step::Entry;
   }
 
@@ -131,6 +131,7 @@ class MicroDvdReader final : public EntryReader {
 
  private:
   LineReader& lines_;
+  const std::string& name_;  // the input's, for failures: asked once, not for every line
   long frameRateLine_;
 };
 
