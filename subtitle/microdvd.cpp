@@ -31,7 +31,7 @@ char* CopyReplacing(char* out, std::string_view text, char from, char to) {
 // The number of decimal digits `word` starts with, its first byte first (0 to 8). A byte is
 // a digit when it is 0x3? and stays so with 6 added; a carry out of a byte that is none
 // only touches bytes after it.
-int LeadingDigits(std::uint64_t word) {
+inline int LeadingDigits(std::uint64_t word) {
   constexpr std::uint64_t kHighHalves = 0xF0F0F0F0F0F0F0F0;
   constexpr std::uint64_t kZeros = 0x3030303030303030;
   const std::uint64_t others =
@@ -51,7 +51,7 @@ std::uint64_t DigitsValue(std::uint64_t word, int digits) {
 // The frame number of a usual field at `at`: one to seven digits, the first not 0, and the
 // closing '}', with eight bytes to look at, read in one go. Returns the place after the
 // '}', or nullptr for any other field (ReadFrameField reads it).
-const char* ReadUsualFrameField(const char* at, const char* end, double& frames) {
+inline const char* ReadUsualFrameField(const char* at, const char* end, double& frames) {
   if constexpr (std::endian::native != std::endian::little) {
     return nullptr;  // the bytes of a word are taken first byte lowest
   }
