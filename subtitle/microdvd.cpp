@@ -196,8 +196,9 @@ void ParseMicroDvdLine(std::string_view line, SubtitleEntry& entry, long lineNum
   // The opening character is not looked at, nor is the one after the first '}'.
   const char* const end = line.data() + line.size();
   const char* const afterStart = ReadUsualFrameField(line.data() + 1, end, entry.start);
-  const char* const usualText =
-      afterStart ? ReadUsualFrameField(afterStart + 1, end, entry.end) : nullptr;
+  const char* const usualText = afterStart && afterStart != end
+                                    ? ReadUsualFrameField(afterStart + 1, end, entry.end)
+                                    : nullptr;
   if (usualText) {
     entry.text.resize(static_cast<std::size_t>(end - usualText));
     CopyReplacing(entry.text.data(), std::string_view(usualText, entry.text.size()), '|',
