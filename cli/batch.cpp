@@ -13,6 +13,8 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/input_report.h"
+#include "subtitle/folder_sync.h"
+#include "subtitle/subtitle_error.h"
 
 namespace lumetra::cli {
 namespace {
@@ -71,16 +73,10 @@ std::vector<std::string> InputsOf(const Arguments& arguments, bool& several) {
   return inputs;
 }
 
-}  // namespace
-
-int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::ostream& out,
-              std::ostream& err) {
-  const std::string outputFolder = OutputFolderOf(arguments);
-  bool several = false;
-  const std::vector<std::string> inputs = InputsOf(arguments, several);
-  const long long cores = std::max(1u, std::thread::hardware_concurrency());
-  const auto jobs = static_cast<std::size_t>(arguments.integer("jobs", cores, 1, 256));
-
+// Runs every input and prints its report in input order; returns the worst exit status.
+int RunEach(const PreparedCommand& command, const std::vector<std::string>& inputs, bool several,
+            const std::string& outputFolder, std::size_t jobs, std::ostream& out,
+            std::ostream& err) {
   std::vector<InputReport> reports(inputs.size());
   const auto print = [&](std::size_t i) {
     reports[i].print(out, err, several ? inputs[i] : std::string());
@@ -125,6 +121,30 @@ int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::o
     lock.unlock();
     print(i);
     exitCode = std::max(exitCode, reports[i].exitCode());
+  }
+  return exitCode;
+}
+
+}  // namespace
+
+int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::ostream& out,
+              std::ostream& err) {
+  const std::string outputFolder = OutputFolderOf(arguments);
+  bool several = false;
+  const std::vector<std::string> inputs = InputsOf(arguments, several);
+  const long long cores = std::max(1u, std::thread::hardware_concurrency());
+  const auto jobs = static_cast<std::size_t>(arguments.integer("jobs", cores, 1, 256));
+  if (!several) {
+    return RunEach(command, inputs, several, outputFolder, jobs, out, err);
+  }
+  FolderSyncBatch folderSyncs;
+  int exitCode = RunEach(command, inputs, several, outputFolder, jobs, out, err);
+  try {
+    folderSyncs.finish();
+  } catch (const SubtitleError& error) {
+    err << "An error has occurred! Error " << error.number() << " : " << error.description()
+        << std::endl;
+    exitCode = kExitFailed;
   }
   return exitCode;
 }

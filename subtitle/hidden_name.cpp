@@ -1,14 +1,10 @@
 #include "subtitle/hidden_name.h"
 
-#include <fcntl.h>
 #include <sys/random.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <cerrno>
 #include <chrono>
-
-#include "subtitle/subtitle_error.h"
 
 namespace lumetra {
 namespace {
@@ -53,20 +49,6 @@ std::string HiddenNameBeside(const std::string& target) {
     hidden += kLetters[byte % (sizeof kLetters - 1)];
   }
   return hidden;
-}
-
-void SyncFolder(const std::string& folder, const std::string& target) {
-  // A folder one may write but not read cannot be opened, and some file systems cannot
-  // sync a folder (EINVAL): the renames stand there as the file system keeps them.
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) {
-    return;
-  }
-  const int error = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
-  ::close(fd);
-  if (error != 0) {
-    throw SubtitleError::FromErrno(error, target, FileAction::Writing);
-  }
 }
 
 }  // namespace lumetra

@@ -13,8 +13,4 @@ std::string FolderOf(const std::string& path);
 // fits any file system) and eight random letters and digits.
 std::string HiddenNameBeside(const std::string& target);
 
-// Makes the renames done in `folder` survive a power cut, where the folder can be opened.
-// Throws SubtitleError for `target`, the file whose commit this completes.
-void SyncFolder(const std::string& folder, const std::string& target);
-
 }  // namespace lumetra

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "subtitle/folder_sync.h"
 #include "subtitle/hidden_name.h"
 #include "subtitle/subtitle_error.h"
 #include "subtitle/temporary_files.h"

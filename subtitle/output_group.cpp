@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <set>
 
+#include "subtitle/folder_sync.h"
 #include "subtitle/hidden_name.h"
 #include "subtitle/temporary_files.h"
 
