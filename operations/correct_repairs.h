@@ -32,4 +32,15 @@ RepairedText RepairIlSecondPass(std::string text);
 // The whole chain for one entry, in its fixed order, each repair only when switched on.
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings);
 
+// The same chain on `text` in place, returning the count; `room` is working storage that
+// keeps its size from one entry to the next.
+long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& settings,
+                                 std::string& room);
+
+namespace correct_detail {
+class WorkingText;
+long long RepairIlFirstPass(WorkingText& text, CorrectLanguage language);
+long long RepairIlSecondPass(WorkingText& text);
+}  // namespace correct_detail
+
 }  // namespace lumetra
