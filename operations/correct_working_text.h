@@ -12,9 +12,7 @@
 #include <string>
 #include <string_view>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "operations/chunk_match.h"
 
 namespace lumetra::correct_detail {
 
@@ -83,49 +81,6 @@ inline constexpr std::array<std::uint8_t, 256> kClasses = [] {
 inline bool Is(char c, CharClass charClass) {
   return (kClasses[static_cast<std::size_t>(Code(c))] & charClass) != 0;
 }
-
-// A chunk mask has bit i set when the character at p[i] passes the test, for i < kChunk.
-inline constexpr long kChunk = 16;
-#if defined(__SSE2__)
-inline __m128i LoadChunk(const char* p) {
-  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-}
-inline unsigned Mask(__m128i bytes) {
-  return static_cast<unsigned>(_mm_movemask_epi8(bytes));
-}
-inline unsigned ChunkEquals(const char* p, char a) {
-  return Mask(_mm_cmpeq_epi8(LoadChunk(p), _mm_set1_epi8(a)));
-}
-inline unsigned ChunkEquals(const char* p, char a, char b) {
-  const __m128i bytes = LoadChunk(p);
-  return Mask(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)),
-                           _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b))));
-}
-inline unsigned ChunkDigits(const char* p) {
-  // Signed compares: bytes from 128 on are negative and fall below "0".
-  const __m128i bytes = LoadChunk(p);
-  return Mask(_mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1)),
-                            _mm_cmplt_epi8(bytes, _mm_set1_epi8('9' + 1))));
-}
-#else
-template <typename Test>
-unsigned ChunkWhere(const char* p, Test test) {
-  unsigned mask = 0;
-  for (long i = 0; i < kChunk; ++i) {
-    mask |= test(p[i]) ? 1u << i : 0u;
-  }
-  return mask;
-}
-inline unsigned ChunkEquals(const char* p, char a) {
-  return ChunkWhere(p, [a](char c) { return c == a; });
-}
-inline unsigned ChunkEquals(const char* p, char a, char b) {
-  return ChunkWhere(p, [a, b](char c) { return c == a || c == b; });
-}
-inline unsigned ChunkDigits(const char* p) {
-  return ChunkWhere(p, IsDigit);
-}
-#endif
 
 class WorkingText {
  public:
