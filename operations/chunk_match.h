@@ -12,51 +12,69 @@
 
 namespace lumetra {
 
-// A chunk mask has bit i set when the character at p[i] passes the test, for i < kChunk.
+// A test of 16 characters from p on gives one lane per character, set where it passes;
+// lanes combine with & and |, and bits() has bit i set for lane i.
 inline constexpr long kChunk = 16;
 #if defined(__SSE2__)
+class Lanes {
+ public:
+  explicit Lanes(__m128i lanes) : lanes_(lanes) {}
+  static Lanes None() { return Lanes(_mm_setzero_si128()); }
+  friend Lanes operator&(Lanes a, Lanes b) { return Lanes(_mm_and_si128(a.lanes_, b.lanes_)); }
+  friend Lanes operator|(Lanes a, Lanes b) { return Lanes(_mm_or_si128(a.lanes_, b.lanes_)); }
+  Lanes& operator|=(Lanes other) { return *this = *this | other; }
+  unsigned bits() const { return static_cast<unsigned>(_mm_movemask_epi8(lanes_)); }
+
+ private:
+  __m128i lanes_;
+};
 inline __m128i LoadChunk(const char* p) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
-inline unsigned Mask(__m128i bytes) {
-  return static_cast<unsigned>(_mm_movemask_epi8(bytes));
+inline Lanes Equal(const char* p, char a) {
+  return Lanes(_mm_cmpeq_epi8(LoadChunk(p), _mm_set1_epi8(a)));
 }
-inline unsigned ChunkEquals(const char* p, char a) {
-  return Mask(_mm_cmpeq_epi8(LoadChunk(p), _mm_set1_epi8(a)));
-}
-inline unsigned ChunkEquals(const char* p, char a, char b) {
-  const __m128i bytes = LoadChunk(p);
-  return Mask(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)),
-                           _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b))));
-}
-inline unsigned ChunkDigits(const char* p) {
-  // Signed compares: bytes from 128 on are negative and fall below "0".
-  const __m128i bytes = LoadChunk(p);
-  return Mask(_mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1)),
-                            _mm_cmplt_epi8(bytes, _mm_set1_epi8('9' + 1))));
+inline Lanes Digits(const char* p) {
+  // Moves "0" to "9" to the ten smallest signed bytes: one add and one compare.
+  constexpr char kShift = static_cast<char>(0x80 - '0');
+  constexpr char kAboveNine = static_cast<char>(-128 + 10);
+  return Lanes(
+      _mm_cmplt_epi8(_mm_add_epi8(LoadChunk(p), _mm_set1_epi8(kShift)), _mm_set1_epi8(kAboveNine)));
 }
 #else
+class Lanes {
+ public:
+  explicit Lanes(unsigned bits) : bits_(bits) {}
+  static Lanes None() { return Lanes(0); }
+  friend Lanes operator&(Lanes a, Lanes b) { return Lanes(a.bits_ & b.bits_); }
+  friend Lanes operator|(Lanes a, Lanes b) { return Lanes(a.bits_ | b.bits_); }
+  Lanes& operator|=(Lanes other) { return *this = *this | other; }
+  unsigned bits() const { return bits_; }
+
+ private:
+  unsigned bits_;
+};
 template <typename Test>
-unsigned ChunkWhere(const char* p, Test test) {
-  unsigned mask = 0;
+Lanes Where(const char* p, Test test) {
+  unsigned bits = 0;
   for (long i = 0; i < kChunk; ++i) {
-    mask |= test(p[i]) ? 1u << i : 0u;
+    bits |= test(p[i]) ? 1u << i : 0u;
   }
-  return mask;
+  return Lanes(bits);
 }
-inline unsigned ChunkEquals(const char* p, char a) {
-  return ChunkWhere(p, [a](char c) { return c == a; });
+inline Lanes Equal(const char* p, char a) {
+  return Where(p, [a](char c) { return c == a; });
 }
-inline unsigned ChunkEquals(const char* p, char a, char b) {
-  return ChunkWhere(p, [a, b](char c) { return c == a || c == b; });
-}
-inline unsigned ChunkDigits(const char* p) {
-  return ChunkWhere(p, [](char c) { return c >= '0' && c <= '9'; });
+inline Lanes Digits(const char* p) {
+  return Where(p, [](char c) { return c >= '0' && c <= '9'; });
 }
 #endif
+inline Lanes Equal(const char* p, char a, char b) {
+  return Equal(p, a) | Equal(p, b);
+}
 
-// The first i below n for which chunk(p + i) sets bit 0, or n: chunks of 16 that never
-// reach past p + n, the last one overlapping the one before (its earlier bits were clear
+// The first i below n for which chunk(p + i) sets bit 0 of its bits(), or n: chunks of 16 that
+// never reach past p + n, the last one overlapping the one before (its earlier bits were clear
 // already); `single` tests one place where fewer than 16 are left in all.
 template <typename ChunkTest, typename SingleTest>
 std::size_t FirstMatch(const char* p, std::size_t n, ChunkTest chunk, SingleTest single) {
@@ -64,7 +82,7 @@ std::size_t FirstMatch(const char* p, std::size_t n, ChunkTest chunk, SingleTest
   if (n >= kSize) {
     for (std::size_t i = 0;; i += kSize) {
       i = i + kSize > n ? n - kSize : i;
-      if (const unsigned mask = chunk(p + i); mask != 0) {
+      if (const unsigned mask = chunk(p + i).bits(); mask != 0) {
         return i + static_cast<std::size_t>(__builtin_ctz(mask));
       }
       if (i + kSize == n) {

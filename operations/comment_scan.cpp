@@ -17,7 +17,7 @@ std::size_t FindByte(std::string_view text, char c, std::size_t from) {
   }
   const std::size_t n = text.size() - from;
   const std::size_t at = FirstMatch(
-      text.data() + from, n, [c](const char* p) { return ChunkEquals(p, c); },
+      text.data() + from, n, [c](const char* p) { return Equal(p, c); },
       [c](const char* p) { return *p == c; });
   return at == n ? npos : from + at;
 }
@@ -43,8 +43,7 @@ std::size_t FindDoubleLineBreak(std::string_view text) {
   }
   const std::size_t n = text.size() - 1;  // places with a character after them
   const std::size_t at = FirstMatch(
-      text.data(), n,
-      [](const char* p) { return ChunkEquals(p, kLineBreak) & ChunkEquals(p + 1, kLineBreak); },
+      text.data(), n, [](const char* p) { return Equal(p, kLineBreak) & Equal(p + 1, kLineBreak); },
       [](const char* p) { return p[0] == kLineBreak && p[1] == kLineBreak; });
   return at == n ? npos : at;
 }
@@ -98,8 +97,7 @@ bool Untouched(std::string_view text, char begin) {
   return FirstMatch(
              text.data(), n,
              [begin](const char* p) {
-               return ChunkEquals(p, begin) |
-                      (ChunkEquals(p, kLineBreak) & ChunkEquals(p + 1, kLineBreak));
+               return Equal(p, begin) | (Equal(p, kLineBreak) & Equal(p + 1, kLineBreak));
              },
              [begin](const char* p) {
                return p[0] == begin || (p[0] == kLineBreak && p[1] == kLineBreak);

@@ -83,7 +83,7 @@ void FirstPassLongText(WorkingText& t, CorrectLanguage language, long long& coun
   }
   // A4: every "l" and "I" from the third place on; the scan writes only these two letters.
   t.forEach(
-      2, [](const char* p) { return ChunkEquals(p, 'l', 'I'); },
+      2, [](const char* p) { return Equal(p, 'l', 'I'); },
       [&](long k) {
         if (t[k] == 'l') {
           RepairSmallL(t, k, language, count);
@@ -113,7 +113,7 @@ void FirstPassTwoCharacters(WorkingText& t, long long& count) {
 void SecondPassCapitals(WorkingText& t, long long& count) {
   const long n = t.size();
   t.forEach(
-      2, [](const char* p) { return ChunkEquals(p, 'l'); },
+      2, [](const char* p) { return Equal(p, 'l'); },
       [&](long k) {
         if (!Is(t[k - 1], kBeforeCapitalsL)) {
           return;
@@ -147,20 +147,14 @@ void SecondPassAll(WorkingText& t, long long& count) {
     WriteAll(t, 0, count);
   }
   // E2: only where "all" is spelled, which no write of this pass changes.
-  t.forEach(
-      1,
-      [](const char* p) {
-        return ChunkEquals(p, 'A', 'a') & ChunkEquals(p + 1, 'I', 'l') &
-               ChunkEquals(p + 2, 'I', 'l');
-      },
-      [&](long j) {
-        if (j > n - 3 || !OneOf(t[j - 1], " \n-")) {
-          return;
-        }
-        if (j == n - 3 || OneOf(t[j + 3], " ,!.?\n-") || IsSmallLetter(t[j + 3])) {
-          WriteAll(t, j, count);
-        }
-      });
+  t.forEach(1, SpelledAll, [&](long j) {
+    if (j > n - 3 || !OneOf(t[j - 1], " \n-")) {
+      return;
+    }
+    if (j == n - 3 || OneOf(t[j + 3], " ,!.?\n-") || IsSmallLetter(t[j + 3])) {
+      WriteAll(t, j, count);
+    }
+  });
 }
 
 }  // namespace
@@ -179,11 +173,13 @@ long long RepairIlFirstPass(WorkingText& t, CorrectLanguage language) {
   return count;
 }
 
-long long RepairIlSecondPass(WorkingText& t) {
+long long RepairIlSecondPass(WorkingText& t, bool mayHoldAll) {
   long long count = 0;
   if (t.size() > 2) {
     SecondPassCapitals(t, count);
-    SecondPassAll(t, count);
+    if (mayHoldAll) {
+      SecondPassAll(t, count);
+    }
   }
   return count;
 }

@@ -11,44 +11,74 @@ namespace {
 // Each of these three repairs tests every character against the text as it was before the
 // repair, so each is one pass over the places where it fires.
 
+Lanes QuotePairs(const char* p) {
+  return Equal(p, '\'') & Equal(p + 1, '\'');
+}
+Lanes StopsBehindMarks(const char* p) {
+  return Equal(p, '.') & Equal(p - 1, '?', '!');
+}
+Lanes SpacesBetweenDigits(const char* p) {
+  return Equal(p, kSpace) & Digits(p - 1) & Digits(p + 1);
+}
+
 long long RepairQuotes(WorkingText& t) {
   // Pairs are taken from the left and do not overlap: "'''" holds one.
-  const long long pairs =
-      t.replace([](const char* p) { return ChunkEquals(p, '\'') & ChunkEquals(p + 1, '\''); }, 2,
-                kDoubleQuote);
-  return 2 * pairs;
+  return 2 * t.replace(QuotePairs, 2, kDoubleQuote);
 }
 
 long long RepairFullStops(WorkingText& t) {
   // Only a full stop that stood behind the mark before the repair goes: "?.." keeps one.
-  return t.replace([](const char* p) { return ChunkEquals(p, '.') & ChunkEquals(p - 1, '?', '!'); },
-                   1);
+  return t.replace(StopsBehindMarks, 1);
 }
 
 long long RepairDigitSpaces(WorkingText& t) {
-  return t.replace(
-      [](const char* p) {
-        return ChunkEquals(p, kSpace) & ChunkDigits(p - 1) & ChunkDigits(p + 1);
-      },
-      1);
+  return t.replace(SpacesBetweenDigits, 1);
+}
+
+// Which repairs can fire at all (for the digit spaces: whether there are digits), from one
+// pass over the text before any of them: no repair
+// makes what a later one looks for. A replaced pair leaves a double quote and a removed
+// full stop a mark, so neither puts a full stop behind a mark, a space between digits or
+// "I" and "l" behind an "a"; a removed space puts digits together; the I/l passes only swap
+// "I" and "l". Most texts need only the I/l passes.
+struct Reach {
+  bool quotes = false;
+  bool fullStops = false;
+  bool digitSpaces = false;
+  bool all = false;
+};
+
+Reach ReachOf(const WorkingText& t) {
+  Lanes quotes = Lanes::None();
+  Lanes fullStops = Lanes::None();
+  Lanes digitSpaces = Lanes::None();
+  Lanes all = Lanes::None();
+  t.forEachChunk([&](const char* p) {
+    quotes |= QuotePairs(p);
+    fullStops |= StopsBehindMarks(p);
+    digitSpaces |= Digits(p);  // cheaper than the whole test, and digits are rare
+    all |= SpelledAll(p);
+  });
+  return {quotes.bits() != 0, fullStops.bits() != 0, digitSpaces.bits() != 0, all.bits() != 0};
 }
 
 long long RepairAll(WorkingText& t, const CorrectSettings& settings) {
+  const Reach reach = ReachOf(t);
   long long count = 0;
-  if (settings.quotes) {
+  if (settings.quotes && reach.quotes) {
     count += RepairQuotes(t);
   }
   if (settings.il) {
     count += RepairIlFirstPass(t, settings.language);
   }
-  if (settings.fullStops) {
+  if (settings.fullStops && reach.fullStops) {
     count += RepairFullStops(t);
   }
-  if (settings.digitSpaces) {
+  if (settings.digitSpaces && reach.digitSpaces) {
     count += RepairDigitSpaces(t);
   }
   if (settings.il) {
-    count += RepairIlSecondPass(t);
+    count += RepairIlSecondPass(t, reach.all);
   }
   return count;
 }
@@ -85,7 +115,8 @@ RepairedText RepairDigitSpaces(std::string text) {
 }
 
 RepairedText RepairIlSecondPass(std::string text) {
-  return RepairCopy(text, [](WorkingText& t) { return correct_detail::RepairIlSecondPass(t); });
+  return RepairCopy(text,
+                    [](WorkingText& t) { return correct_detail::RepairIlSecondPass(t, true); });
 }
 
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings) {

@@ -40,7 +40,8 @@ long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& setti
 namespace correct_detail {
 class WorkingText;
 long long RepairIlFirstPass(WorkingText& text, CorrectLanguage language);
-long long RepairIlSecondPass(WorkingText& text);
+// `mayHoldAll` false: the text holds no "all" spelled with "I" or "l" (see SpelledAll).
+long long RepairIlSecondPass(WorkingText& text, bool mayHoldAll);
 }  // namespace correct_detail
 
 }  // namespace lumetra

@@ -82,6 +82,11 @@ inline bool Is(char c, CharClass charClass) {
   return (kClasses[static_cast<std::size_t>(Code(c))] & charClass) != 0;
 }
 
+// Where the second pass finds the word "all" spelled with "I" or "l" in its last two places.
+inline Lanes SpelledAll(const char* p) {
+  return Equal(p, 'A', 'a') & Equal(p + 1, 'I', 'l') & Equal(p + 2, 'I', 'l');
+}
+
 class WorkingText {
  public:
   // Copies `text` between the zeros in `room`, which keeps its storage from one entry to the
@@ -111,12 +116,20 @@ class WorkingText {
     changed_ = true;
   }
 
+  // Calls visit(p) with the start of every chunk of 16 characters, in order.
+  template <typename Visit>
+  void forEachChunk(Visit visit) const {
+    for (long chunk = 0; chunk < size_; chunk += kChunk) {
+      visit(chars_ + chunk);
+    }
+  }
+
   // Calls visit(k) for each position k from `from` on (below kChunk) whose bit
   // matches(chunk) sets, in order. The matches must not change through what visit writes.
   template <typename Matches, typename Visit>
   void forEach(long from, Matches matches, Visit visit) {
     for (long chunk = 0; chunk < size_; chunk += kChunk) {
-      unsigned mask = matches(chars_ + chunk);
+      unsigned mask = matches(chars_ + chunk).bits();
       if (chunk == 0) {
         mask &= ~0u << from;
       }
@@ -138,7 +151,7 @@ class WorkingText {
     for (long chunk = 0; chunk < size_; chunk += kChunk) {
       // Every write so far lies before the last place replaced, which the mask may look back
       // at; a replacement is written there only by a repair that does not look back.
-      for (unsigned mask = fires(chars_ + chunk); mask != 0; mask &= mask - 1) {
+      for (unsigned mask = fires(chars_ + chunk).bits(); mask != 0; mask &= mask - 1) {
         const long place = chunk + __builtin_ctz(mask);
         if (place < from) {
           continue;
