@@ -119,7 +119,7 @@ void SecondPassCapitals(WorkingText& t, long long& count) {
           return;
         }
         const char r = t[k + 1];
-        if (k < n - 1 && (IsCapitalCode(r) || OneOf(r, " .!?-l"))) {  // D1
+        if (k < n - 1 && Is(r, kAfterCapitalsL)) {  // D1
           t.write(k, 'I', count);
           if (OneOf(t[k - 2], " \n") && r == kSpace) {  // D2
             t.write(k, 'l', count, -1);

@@ -128,7 +128,10 @@ long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& setti
   WorkingText t(room, text);
   const long long count = RepairAll(t, settings);
   if (t.changed()) {
-    text.assign(t.text());  // within the room the text already has
+    // The repairs only shorten a text: it fits where it was, and no check is needed.
+    const std::string_view repaired = t.text();
+    repaired.copy(text.data(), repaired.size());
+    text.resize(repaired.size());
   }
   return count;
 }

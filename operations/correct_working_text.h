@@ -37,10 +37,6 @@ inline bool OneOf(char c, std::string_view members) {
 inline int Code(char c) {
   return static_cast<unsigned char>(c);
 }
-// "A" to "Z" and "[" (codes 65 to 91).
-inline bool IsCapitalCode(char c) {
-  return Code(c) >= 65 && Code(c) <= 91;
-}
 // "B" to "Z" and "[" (codes 66 to 91).
 inline bool IsCapitalCodeFromB(char c) {
   return Code(c) >= 66 && Code(c) <= 91;
@@ -51,35 +47,40 @@ inline bool IsCapitalLetter(char c) {
 inline bool IsSmallLetter(char c) {
   return c >= 'a' && c <= 'z';
 }
-inline bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-inline bool IsWordEnd(char c) {
-  return OneOf(c, " '.?!\n\",");
-}
 
-// The two classes the I/l scans test at nearly every "l" or "I", as one table look-up each.
+// The classes the I/l scans test at nearly every "l" or "I", as one table look-up each.
 enum CharClass : std::uint8_t {
   // ".?!\" \n'-": only behind one of these can the first pass change an "l" or keep an "I".
   kIlNeighbour = 1,
-  // Capitals by code and " -.!?": what may stand before an "l" that the second pass changes.
+  // Codes 65 to 91 ("A" to "Z", "[") and " -.!?": what may stand before an "l" that the
+  // second pass changes.
   kBeforeCapitalsL = 2,
+  // Codes 65 to 91 and " .!?-l": what may stand after it.
+  kAfterCapitalsL = 4,
+  // " '.?!\n\",": what ends a word.
+  kWordEnd = 8,
 };
 inline constexpr std::array<std::uint8_t, 256> kClasses = [] {
   std::array<std::uint8_t, 256> classes{};
-  for (const char c : std::string_view(".?!\" \n'-")) {
-    classes[static_cast<unsigned char>(c)] |= kIlNeighbour;
-  }
+  const auto add = [&classes](std::string_view members, CharClass charClass) {
+    for (const char c : members) {
+      classes[static_cast<unsigned char>(c)] |= charClass;
+    }
+  };
+  add(".?!\" \n'-", kIlNeighbour);
+  add(" -.!?", kBeforeCapitalsL);
+  add(" .!?-l", kAfterCapitalsL);
+  add(" '.?!\n\",", kWordEnd);
   for (int code = 65; code <= 91; ++code) {
-    classes[static_cast<std::size_t>(code)] |= kBeforeCapitalsL;
-  }
-  for (const char c : std::string_view(" -.!?")) {
-    classes[static_cast<unsigned char>(c)] |= kBeforeCapitalsL;
+    classes[static_cast<std::size_t>(code)] |= kBeforeCapitalsL | kAfterCapitalsL;
   }
   return classes;
 }();
 inline bool Is(char c, CharClass charClass) {
   return (kClasses[static_cast<std::size_t>(Code(c))] & charClass) != 0;
+}
+inline bool IsWordEnd(char c) {
+  return Is(c, kWordEnd);
 }
 
 // Where the second pass finds the word "all" spelled with "I" or "l" in its last two places.
