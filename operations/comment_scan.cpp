@@ -23,7 +23,7 @@ std::size_t FindByte(std::string_view text, char c, std::size_t from) {
 }
 
 // Where `what` starts in `text` from `from` on, or npos.
-std::size_t Find(std::string_view text, std::string_view what, std::size_t from) {
+inline std::size_t Find(std::string_view text, std::string_view what, std::size_t from) {
   if (what.size() == 1) {
     return FindByte(text, what.front(), from);
   }
@@ -83,37 +83,36 @@ void CleanUp(std::string& text) {
   text.erase(0, firstNonSpace);
 }
 
-// Whether `text` holds no first byte of `begin`, no two line breaks in a row and nothing to
-// trim at its ends: then nothing changes, which is so for most texts. One pass.
-bool Untouched(std::string_view text, char begin) {
+// Where the first byte of `begin` or two line breaks in a row first stand in `text`, or its
+// size: one pass that finds most texts untouched.
+std::size_t FirstBeginOrRun(std::string_view text, char begin) {
   if (text.empty()) {
-    return true;
+    return 0;
   }
-  const auto atEnd = [](char c) { return c == kLineBreak || c == ' '; };
-  if (atEnd(text.front()) || atEnd(text.back()) || text.back() == begin) {
-    return false;
-  }
-  const std::size_t n = text.size() - 1;  // the last character is tested above
-  return FirstMatch(
-             text.data(), n,
-             [begin](const char* p) {
-               return Equal(p, begin) | (Equal(p, kLineBreak) & Equal(p + 1, kLineBreak));
-             },
-             [begin](const char* p) {
-               return p[0] == begin || (p[0] == kLineBreak && p[1] == kLineBreak);
-             }) == n;
+  const std::size_t n = text.size() - 1;  // places with a character after them
+  const std::size_t at = FirstMatch(
+      text.data(), n,
+      [begin](const char* p) {
+        return Equal(p, begin) | (Equal(p, kLineBreak) & Equal(p + 1, kLineBreak));
+      },
+      [begin](const char* p) {
+        return p[0] == begin || (p[0] == kLineBreak && p[1] == kLineBreak);
+      });
+  return at == n && text.back() != begin ? text.size() : at;
 }
 
 }  // namespace
 
 long long RemoveComments(std::string& text, std::string_view begin, std::string_view end) {
-  if (Untouched(text, begin.front())) {
-    return 0;
+  const std::size_t first = FirstBeginOrRun(text, begin.front());
+  const auto atEnd = [](char c) { return c == kLineBreak || c == ' '; };
+  if (first == text.size() && (text.empty() || (!atEnd(text.front()) && !atEnd(text.back())))) {
+    return 0;  // no comment and nothing to clean up: most texts
   }
   const std::string_view scanned = text;  // read ahead of what is kept, so never overwritten
   char* kept = text.data();
   long long comments = 0;
-  std::size_t opening = Find(scanned, begin, 0);
+  std::size_t opening = Find(scanned, begin, first);  // no comment starts before `first`
   if (opening != std::string_view::npos) {
     kept += opening;
     while (opening != std::string_view::npos) {
