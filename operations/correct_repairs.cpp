@@ -36,11 +36,11 @@ long long RepairDigitSpaces(WorkingText& t) {
 }
 
 // Which repairs can fire at all (for the digit spaces: whether there are digits), from one
-// pass over the text before any of them: no repair
-// makes what a later one looks for. A replaced pair leaves a double quote and a removed
-// full stop a mark, so neither puts a full stop behind a mark, a space between digits or
-// "I" and "l" behind an "a"; a removed space puts digits together; the I/l passes only swap
-// "I" and "l". Most texts need only the I/l passes.
+// pass over the text before any of them, as no repair makes what a later one looks for: a
+// replaced pair leaves a double quote and a removed full stop a mark, so neither puts a full
+// stop behind a mark, a space between digits or "I" and "l" behind an "a"; a removed space
+// puts digits together; the I/l passes only swap "I" and "l". Most texts need only the I/l
+// passes.
 struct Reach {
   bool quotes = false;
   bool fullStops = false;
