@@ -13,5 +13,7 @@ namespace lumetra {
 // into another entry.
 long long RemoveComments(std::string_view text, std::string_view begin, std::string_view end,
                          std::string& remaining);
+// The same on `text` in place.
+long long RemoveComments(std::string& text, std::string_view begin, std::string_view end);
 
 }  // namespace lumetra

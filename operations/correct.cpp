@@ -1,15 +1,12 @@
 #include "operations/correct.h"
 
 #include <string>
-#include <utility>
 
 #include "operations/correct_repairs.h"
 
 namespace lumetra {
 bool CorrectRepairs::apply(SubtitleEntry& entry, double) {
-  RepairedText repaired = RepairEntryText(std::move(entry.text), settings_);
-  entry.text = std::move(repaired.text);
-  corrections_ += repaired.count;
+  corrections_ += RepairEntryTextInPlace(entry.text, settings_, room_);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "operations/frame.h"
 
 namespace lumetra {
@@ -25,6 +27,7 @@ class CorrectRepairs final : public EntryTransform {
  private:
   const CorrectSettings& settings_;
   long long corrections_ = 0;
+  std::string room_;  // the repairs' working copy, kept from one entry to the next
 };
 
 // Repairs every entry and writes base name + " - corrected" in the output format.

@@ -17,6 +17,9 @@ constexpr std::string_view kBeforeCapitalI = " \n'-";
 // A: the "l" part of the scan at position k.
 void RepairSmallL(WorkingText& t, long k, CorrectLanguage language, long long& count) {
   const char p = t[k - 1];
+  if (!Is(p, kIlNeighbour)) {
+    return;  // nothing below fires: most "l" stand inside a word
+  }
   const char q = t[k - 2];
   const char r = t[k + 1];
   if (OneOf(p, kBeforeCapitalI)) {
@@ -46,12 +49,12 @@ void RepairSmallL(WorkingText& t, long k, CorrectLanguage language, long long& c
 // A: the "I" part of the scan at position k; sees what the "l" part wrote.
 void RepairCapitalI(WorkingText& t, long k, long long& count) {
   const char p = t[k - 1];
-  const char q = t[k - 2];
-  const char r = t[k + 1];
-  if (!OneOf(p, ".?!\" \n'-")) {  // I1
+  if (!Is(p, kIlNeighbour)) {  // I1
     t.write(k, 'l', count);
     return;
   }
+  const char q = t[k - 2];
+  const char r = t[k + 1];
   const bool wordGoesOn = (p == kSpace || p == '-') && !IsWordEnd(r);
   if (wordGoesOn && !OneOf(q, ".?!-\n")) {  // I2
     t.write(k, 'l', count);
@@ -78,14 +81,17 @@ void FirstPassLongText(WorkingText& t, CorrectLanguage language, long long& coun
   if (t[1] == 'l' && (IsCapitalCodeFromB(t[2]) || t[0] == '-' || t[0] == kSpace)) {  // A3
     t.write(1, 'I', count);
   }
-  for (long k = t.find(2, 'l', 'I'); k < n; k = t.find(k + 1, 'l', 'I')) {  // A4
-    if (t[k] == 'l') {
-      RepairSmallL(t, k, language, count);
-    }
-    if (t[k] == 'I') {
-      RepairCapitalI(t, k, count);
-    }
-  }
+  // A4: every "l" and "I" from the third place on; the scan writes only these two letters.
+  t.forEach(
+      2, [](const char* p) { return Equal(p, 'l', 'I'); },
+      [&](long k) {
+        if (t[k] == 'l') {
+          RepairSmallL(t, k, language, count);
+        }
+        if (t[k] == 'I') {
+          RepairCapitalI(t, k, count);
+        }
+      });
   if (t[n - 1] == 'l' && t[n - 2] == kSpace) {  // A5
     t.write(n - 1, 'I', count);
   }
@@ -103,27 +109,26 @@ void FirstPassTwoCharacters(WorkingText& t, long long& count) {
   }
 }
 
-bool IsDBefore(char p) {
-  return IsCapitalCode(p) || OneOf(p, " -.!?");
-}
-
 // D: "l" between capitals (or at a word edge next to one) becomes "I".
 void SecondPassCapitals(WorkingText& t, long long& count) {
   const long n = t.size();
-  for (long k = t.find(2, 'l'); k < n; k = t.find(k + 1, 'l')) {
-    const char p = t[k - 1];
-    const char r = t[k + 1];
-    if (IsDBefore(p) && k < n - 1 && (IsCapitalCode(r) || OneOf(r, " .!?-l"))) {  // D1
-      t.write(k, 'I', count);
-      if (OneOf(t[k - 2], " \n") && r == kSpace) {  // D2
-        t.write(k, 'l', count, -1);
-      }
-    }
-    if (IsDBefore(p) && k == n - 1 && IsCapitalLetter(t[k - 2]) &&
-        IsCapitalLetter(t[k - 3])) {  // D3
-      t.write(k, 'I', count);
-    }
-  }
+  t.forEach(
+      2, [](const char* p) { return Equal(p, 'l'); },
+      [&](long k) {
+        if (!Is(t[k - 1], kBeforeCapitalsL)) {
+          return;
+        }
+        const char r = t[k + 1];
+        if (k < n - 1 && Is(r, kAfterCapitalsL)) {  // D1
+          t.write(k, 'I', count);
+          if (OneOf(t[k - 2], " \n") && r == kSpace) {  // D2
+            t.write(k, 'l', count, -1);
+          }
+        }
+        if (k == n - 1 && IsCapitalLetter(t[k - 2]) && IsCapitalLetter(t[k - 3])) {  // D3
+          t.write(k, 'I', count);
+        }
+      });
 }
 
 bool IsAllAt(const WorkingText& t, long j) {
@@ -141,20 +146,22 @@ void SecondPassAll(WorkingText& t, long long& count) {
   if (IsAllAt(t, 0) && (n == 3 || OneOf(t[3], " ,\n") || IsSmallLetter(t[3]))) {  // E1
     WriteAll(t, 0, count);
   }
-  for (long j = t.find(1, 'A', 'a'); j <= n - 3; j = t.find(j + 1, 'A', 'a')) {  // E2
-    if (!IsAllAt(t, j) || !OneOf(t[j - 1], " \n-")) {
-      continue;
+  // E2: only where "all" is spelled, which no write of this pass changes.
+  t.forEach(1, SpelledAll, [&](long j) {
+    if (j > n - 3 || !OneOf(t[j - 1], " \n-")) {
+      return;
     }
     if (j == n - 3 || OneOf(t[j + 3], " ,!.?\n-") || IsSmallLetter(t[j + 3])) {
       WriteAll(t, j, count);
     }
-  }
+  });
 }
 
 }  // namespace
 
-RepairedText RepairIlFirstPass(std::string text, CorrectLanguage language) {
-  WorkingText t(std::move(text));
+namespace correct_detail {
+
+long long RepairIlFirstPass(WorkingText& t, CorrectLanguage language) {
   long long count = 0;
   if (t.size() >= 3) {
     FirstPassLongText(t, language, count);
@@ -163,17 +170,20 @@ RepairedText RepairIlFirstPass(std::string text, CorrectLanguage language) {
   } else if (t.size() == 1 && t[0] == 'l') {  // C
     t.write(0, 'I', count);
   }
-  return {std::move(t).take(), count};
+  return count;
 }
 
-RepairedText RepairIlSecondPass(std::string text) {
-  WorkingText t(std::move(text));
+long long RepairIlSecondPass(WorkingText& t, bool mayHoldAll) {
   long long count = 0;
   if (t.size() > 2) {
     SecondPassCapitals(t, count);
-    SecondPassAll(t, count);
+    if (mayHoldAll) {
+      SecondPassAll(t, count);
+    }
   }
-  return {std::move(t).take(), count};
+  return count;
 }
+
+}  // namespace correct_detail
 
 }  // namespace lumetra

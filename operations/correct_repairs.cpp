@@ -1,102 +1,139 @@
 // The quote, full-stop and digit-space repairs, and the chain that runs all repairs of one
-// entry in their fixed order.
+// entry in their fixed order on one working copy of its text.
 #include "operations/correct_repairs.h"
 
 #include "operations/correct_working_text.h"
 
 namespace lumetra {
+namespace correct_detail {
 namespace {
 
-using correct_detail::IsDigit;
-using correct_detail::kDoubleQuote;
+// Each of these three repairs tests every character against the text as it was before the
+// repair, so each is one pass over the places where it fires.
 
-// Removes every character that `removes(before, c, after)` names, testing each against the
-// text as it was before: returns the text untouched when nothing goes (most texts), and
-// otherwise moves the characters it keeps forward from the first that goes.
-template <typename Removes>
-RepairedText RemoveWhere(std::string text, Removes removes) {
-  const auto at = [&text](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
-  std::size_t i = 0;
-  while (i < text.size() && !removes(i > 0 ? text[i - 1] : '\0', text[i], at(i + 1))) {
-    ++i;
-  }
+Lanes QuotePairs(const char* p) {
+  return Equal(p, '\'') & Equal(p + 1, '\'');
+}
+Lanes StopsBehindMarks(const char* p) {
+  return Equal(p, '.') & Equal(p - 1, '?', '!');
+}
+Lanes SpacesBetweenDigits(const char* p) {
+  return Equal(p, kSpace) & Digits(p - 1) & Digits(p + 1);
+}
+
+long long RepairQuotes(WorkingText& t) {
+  // Pairs are taken from the left and do not overlap: "'''" holds one.
+  return 2 * t.replace(QuotePairs, 2, kDoubleQuote);
+}
+
+long long RepairFullStops(WorkingText& t) {
+  // Only a full stop that stood behind the mark before the repair goes: "?.." keeps one.
+  return t.replace(StopsBehindMarks, 1);
+}
+
+long long RepairDigitSpaces(WorkingText& t) {
+  return t.replace(SpacesBetweenDigits, 1);
+}
+
+// Which repairs can fire at all (for the digit spaces: whether there are digits), from one
+// pass over the text before any of them, as no repair makes what a later one looks for: a
+// replaced pair leaves a double quote and a removed full stop a mark, so neither puts a full
+// stop behind a mark, a space between digits or "I" and "l" behind an "a"; a removed space
+// puts digits together; the I/l passes only swap "I" and "l". Most texts need only the I/l
+// passes.
+struct Reach {
+  bool quotes = false;
+  bool fullStops = false;
+  bool digitSpaces = false;
+  bool all = false;
+};
+
+Reach ReachOf(const WorkingText& t) {
+  Lanes quotes = Lanes::None();
+  Lanes fullStops = Lanes::None();
+  Lanes digitSpaces = Lanes::None();
+  Lanes all = Lanes::None();
+  t.forEachChunk([&](const char* p) {
+    quotes |= QuotePairs(p);
+    fullStops |= StopsBehindMarks(p);
+    digitSpaces |= Digits(p);  // cheaper than the whole test, and digits are rare
+    all |= SpelledAll(p);
+  });
+  return {quotes.bits() != 0, fullStops.bits() != 0, digitSpaces.bits() != 0, all.bits() != 0};
+}
+
+long long RepairAll(WorkingText& t, const CorrectSettings& settings) {
+  const Reach reach = ReachOf(t);
   long long count = 0;
-  std::size_t kept = i;
-  char before = i > 0 ? text[i - 1] : '\0';
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (removes(before, c, at(i + 1))) {  // the character after is not written over yet
-      ++count;
-    } else {
-      text[kept++] = c;
-    }
-    before = c;
+  if (settings.quotes && reach.quotes) {
+    count += RepairQuotes(t);
   }
-  text.resize(kept);
-  return {std::move(text), count};
+  if (settings.il) {
+    count += RepairIlFirstPass(t, settings.language);
+  }
+  if (settings.fullStops && reach.fullStops) {
+    count += RepairFullStops(t);
+  }
+  if (settings.digitSpaces && reach.digitSpaces) {
+    count += RepairDigitSpaces(t);
+  }
+  if (settings.il) {
+    count += RepairIlSecondPass(t, reach.all);
+  }
+  return count;
+}
+
+// Runs one repair on a text of its own.
+template <typename Repair>
+RepairedText RepairCopy(const std::string& text, Repair repair) {
+  std::string room;
+  WorkingText t(room, text);
+  const long long count = repair(t);
+  return {std::string(t.text()), count};
 }
 
 }  // namespace
+}  // namespace correct_detail
 
-// Each of these three repairs tests every character against the text as it was before the
-// repair, so each is one pass that starts at the first place it fires.
+using namespace correct_detail;
 
 RepairedText RepairQuotes(std::string text) {
-  std::size_t i = text.find("''");
-  if (i == std::string::npos) {
-    return {std::move(text), 0};
-  }
-  long long count = 0;
-  std::size_t kept = i;
-  for (; i < text.size(); ++i) {
-    // Pairs are taken from the left and do not overlap.
-    if (text[i] == '\'' && i + 1 < text.size() && text[i + 1] == '\'') {
-      text[kept++] = kDoubleQuote;
-      ++i;
-      count += 2;
-    } else {
-      text[kept++] = text[i];
-    }
-  }
-  text.resize(kept);
-  return {std::move(text), count};
+  return RepairCopy(text, [](WorkingText& t) { return correct_detail::RepairQuotes(t); });
+}
+
+RepairedText RepairIlFirstPass(std::string text, CorrectLanguage language) {
+  return RepairCopy(
+      text, [language](WorkingText& t) { return correct_detail::RepairIlFirstPass(t, language); });
 }
 
 RepairedText RepairFullStops(std::string text) {
-  // Only a full stop that stood behind the mark before the repair goes: "?.." keeps one.
-  return RemoveWhere(std::move(text), [](char before, char c, char) {
-    return c == '.' && (before == '?' || before == '!');
-  });
+  return RepairCopy(text, [](WorkingText& t) { return correct_detail::RepairFullStops(t); });
 }
 
 RepairedText RepairDigitSpaces(std::string text) {
-  return RemoveWhere(std::move(text), [](char before, char c, char after) {
-    return c == ' ' && IsDigit(before) && IsDigit(after);
-  });
+  return RepairCopy(text, [](WorkingText& t) { return correct_detail::RepairDigitSpaces(t); });
+}
+
+RepairedText RepairIlSecondPass(std::string text) {
+  return RepairCopy(text,
+                    [](WorkingText& t) { return correct_detail::RepairIlSecondPass(t, true); });
 }
 
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings) {
-  RepairedText result{std::move(text), 0};
-  const auto apply = [&result](RepairedText step) {
-    result.text = std::move(step.text);
-    result.count += step.count;
-  };
-  if (settings.quotes) {
-    apply(RepairQuotes(std::move(result.text)));
+  return RepairCopy(text, [&settings](WorkingText& t) { return RepairAll(t, settings); });
+}
+
+long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& settings,
+                                 std::string& room) {
+  WorkingText t(room, text);
+  const long long count = RepairAll(t, settings);
+  if (t.changed()) {
+    // The repairs only shorten a text: it fits where it was, and no check is needed.
+    const std::string_view repaired = t.text();
+    repaired.copy(text.data(), repaired.size());
+    text.resize(repaired.size());
   }
-  if (settings.il) {
-    apply(RepairIlFirstPass(std::move(result.text), settings.language));
-  }
-  if (settings.fullStops) {
-    apply(RepairFullStops(std::move(result.text)));
-  }
-  if (settings.digitSpaces) {
-    apply(RepairDigitSpaces(std::move(result.text)));
-  }
-  if (settings.il) {
-    apply(RepairIlSecondPass(std::move(result.text)));
-  }
-  return result;
+  return count;
 }
 
 }  // namespace lumetra

@@ -32,4 +32,16 @@ RepairedText RepairIlSecondPass(std::string text);
 // The whole chain for one entry, in its fixed order, each repair only when switched on.
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings);
 
+// The same chain on `text` in place, returning the count; `room` is working storage that
+// keeps its size from one entry to the next.
+long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& settings,
+                                 std::string& room);
+
+namespace correct_detail {
+class WorkingText;
+long long RepairIlFirstPass(WorkingText& text, CorrectLanguage language);
+// `mayHoldAll` false: the text holds no "all" spelled with "I" or "l" (see SpelledAll).
+long long RepairIlSecondPass(WorkingText& text, bool mayHoldAll);
+}  // namespace correct_detail
+
 }  // namespace lumetra

@@ -1,13 +1,18 @@
 #pragma once
 
-// The text of one entry as the Correct repairs see it: single characters, where every
-// position outside the text holds nothing, so any test of it against a character or a
-// class is false (and its negation true). Internal to the repairs.
+// The text of one entry as the Correct repairs see it: single characters in a buffer with
+// zeros on both sides, so a test of a position outside the text reads nothing (NUL belongs
+// to no class) without a bounds check. The repairs find the few places where they can fire
+// 16 characters at a time. Internal to the repairs.
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <utility>
+
+#include "operations/chunk_match.h"
 
 namespace lumetra::correct_detail {
 
@@ -17,8 +22,7 @@ inline constexpr char kDoubleQuote = '"';
 // What a position outside the text holds. NUL belongs to no class, so it tests like nothing.
 inline constexpr char kNothing = '\0';
 
-// A loop over a handful of members, unrolled where they are known; cheaper than a memchr
-// call for every character tested.
+// A loop over a handful of members, unrolled where they are known.
 inline bool OneOf(char c, std::string_view members) {
   if (c == kNothing) {
     return false;
@@ -33,10 +37,6 @@ inline bool OneOf(char c, std::string_view members) {
 inline int Code(char c) {
   return static_cast<unsigned char>(c);
 }
-// "A" to "Z" and "[" (codes 65 to 91).
-inline bool IsCapitalCode(char c) {
-  return Code(c) >= 65 && Code(c) <= 91;
-}
 // "B" to "Z" and "[" (codes 66 to 91).
 inline bool IsCapitalCodeFromB(char c) {
   return Code(c) >= 66 && Code(c) <= 91;
@@ -47,55 +47,148 @@ inline bool IsCapitalLetter(char c) {
 inline bool IsSmallLetter(char c) {
   return c >= 'a' && c <= 'z';
 }
-inline bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
+
+// The classes the I/l scans test at nearly every "l" or "I", as one table look-up each.
+enum CharClass : std::uint8_t {
+  // ".?!\" \n'-": only behind one of these can the first pass change an "l" or keep an "I".
+  kIlNeighbour = 1,
+  // Codes 65 to 91 ("A" to "Z", "[") and " -.!?": what may stand before an "l" that the
+  // second pass changes.
+  kBeforeCapitalsL = 2,
+  // Codes 65 to 91 and " .!?-l": what may stand after it.
+  kAfterCapitalsL = 4,
+  // " '.?!\n\",": what ends a word.
+  kWordEnd = 8,
+};
+inline constexpr std::array<std::uint8_t, 256> kClasses = [] {
+  std::array<std::uint8_t, 256> classes{};
+  const auto add = [&classes](std::string_view members, CharClass charClass) {
+    for (const char c : members) {
+      classes[static_cast<unsigned char>(c)] |= charClass;
+    }
+  };
+  add(".?!\" \n'-", kIlNeighbour);
+  add(" -.!?", kBeforeCapitalsL);
+  add(" .!?-l", kAfterCapitalsL);
+  add(" '.?!\n\",", kWordEnd);
+  for (int code = 65; code <= 91; ++code) {
+    classes[static_cast<std::size_t>(code)] |= kBeforeCapitalsL | kAfterCapitalsL;
+  }
+  return classes;
+}();
+inline bool Is(char c, CharClass charClass) {
+  return (kClasses[static_cast<std::size_t>(Code(c))] & charClass) != 0;
 }
 inline bool IsWordEnd(char c) {
-  return OneOf(c, " '.?!\n\",");
+  return Is(c, kWordEnd);
+}
+
+// Where the second pass finds the word "all" spelled with "I" or "l" in its last two places.
+inline Lanes SpelledAll(const char* p) {
+  return Equal(p, 'A', 'a') & Equal(p + 1, 'I', 'l') & Equal(p + 2, 'I', 'l');
 }
 
 class WorkingText {
  public:
-  explicit WorkingText(std::string text) : chars_(std::move(text)) {}
-
-  long size() const { return static_cast<long>(chars_.size()); }
-  char operator[](long position) const {
-    return position >= 0 && position < size() ? chars_[static_cast<std::size_t>(position)]
-                                              : kNothing;
+  // Copies `text` between the zeros in `room`, which keeps its storage from one entry to the
+  // next so that no entry allocates.
+  WorkingText(std::string& room, std::string_view text) : size_(static_cast<long>(text.size())) {
+    const std::size_t needed = kFront + text.size() + kBack;
+    if (room.size() < needed) {
+      room.resize(needed);  // the zeros in front are never written
+    }
+    chars_ = &room[kFront];
+    text.copy(chars_, text.size());
+    std::fill_n(chars_ + text.size(), kBack, kNothing);
   }
+
+  long size() const { return size_; }
+  // Any position from -kFront to size() + kBack; those outside the text hold kNothing.
+  char operator[](long position) const { return chars_[position]; }
+  std::string_view text() const { return {chars_, static_cast<std::size_t>(size_)}; }
+  // Whether a repair wrote or removed anything.
+  bool changed() const { return changed_; }
+
   // A repair step firing: writes `c` at `position` (even when it is already there) and
   // changes the counter by `amount`.
   void write(long position, char c, long long& count, int amount = 1) {
-    chars_[static_cast<std::size_t>(position)] = c;
+    chars_[position] = c;
     count += amount;
+    changed_ = true;
   }
-  // Shifts everything behind `position` one place to the left.
-  void remove(long position) { chars_.erase(static_cast<std::size_t>(position), 1); }
 
-  // The first position from `from` on that holds `a` or `b`, or size(): a scan jumps from
-  // one place a repair can fire to the next instead of testing every character.
-  long find(long from, char a, char b = kNothing) const {
-    const long n = size();
-    const char* chars = chars_.data();
-    if (b == kNothing) {
-      const auto* found = from < n ? static_cast<const char*>(std::memchr(
-                                         chars + from, a, static_cast<std::size_t>(n - from)))
-                                   : nullptr;
-      return found ? static_cast<long>(found - chars) : n;
+  // Calls visit(p) with the start of every chunk of 16 characters, in order.
+  template <typename Visit>
+  void forEachChunk(Visit visit) const {
+    for (long chunk = 0; chunk < size_; chunk += kChunk) {
+      visit(chars_ + chunk);
     }
-    for (long k = from; k < n; ++k) {
-      if (chars[k] == a || chars[k] == b) {
-        return k;
+  }
+
+  // Calls visit(k) for each position k from `from` on (below kChunk) whose bit
+  // matches(chunk) sets, in order. The matches must not change through what visit writes.
+  template <typename Matches, typename Visit>
+  void forEach(long from, Matches matches, Visit visit) {
+    for (long chunk = 0; chunk < size_; chunk += kChunk) {
+      unsigned mask = matches(chars_ + chunk).bits();
+      if (chunk == 0) {
+        mask &= ~0u << from;
+      }
+      for (; mask != 0; mask &= mask - 1) {
+        visit(chunk + __builtin_ctz(mask));
       }
     }
-    return n;
   }
-  bool holds(char c) const { return chars_.find(c) != std::string::npos; }
 
-  std::string take() && { return std::move(chars_); }
+  // Replaces `width` characters at each place that fires(chunk) sets a bit for by
+  // `replacement` (kNothing: by nothing); a place inside the last replaced one is passed
+  // over. The fires test the text as it was before, looking ahead and at most one character
+  // back; returns how many places were replaced.
+  template <typename Fires>
+  long long replace(Fires fires, long width, char replacement = kNothing) {
+    long long replaced = 0;
+    long kept = 0;  // the text before `kept` is final; [from, place) moves there next
+    long from = 0;
+    for (long chunk = 0; chunk < size_; chunk += kChunk) {
+      // Every write so far lies before the last place replaced, which the mask may look back
+      // at; a replacement is written there only by a repair that does not look back.
+      for (unsigned mask = fires(chars_ + chunk).bits(); mask != 0; mask &= mask - 1) {
+        const long place = chunk + __builtin_ctz(mask);
+        if (place < from) {
+          continue;
+        }
+        kept = keep(kept, from, place);
+        if (replacement != kNothing) {
+          chars_[kept++] = replacement;
+        }
+        from = place + width;
+        ++replaced;
+      }
+    }
+    if (replaced != 0) {
+      kept = keep(kept, from, size_);
+      std::memset(chars_ + kept, 0, static_cast<std::size_t>(size_ - kept));
+      size_ = kept;
+      changed_ = true;
+    }
+    return replaced;
+  }
 
  private:
-  std::string chars_;
+  static constexpr long kFront = kChunk;     // a chunk read one character back
+  static constexpr long kBack = 2 * kChunk;  // a chunk read from the last character on
+
+  // Moves [from, to) to `kept`; returns the new end of what is kept.
+  long keep(long kept, long from, long to) {
+    if (kept != from) {
+      std::memmove(chars_ + kept, chars_ + from, static_cast<std::size_t>(to - from));
+    }
+    return kept + (to - from);
+  }
+
+  char* chars_;
+  long size_;
+  bool changed_ = false;
 };
 
 }  // namespace lumetra::correct_detail

@@ -1,13 +1,10 @@
 #include "operations/delete_comments.h"
 
-#include <utility>
-
 #include "operations/comment_scan.h"
 
 namespace lumetra {
 bool CommentRemoval::apply(SubtitleEntry& entry, double) {
-  comments_ += RemoveComments(entry.text, begin_, end_, remaining_);
-  entry.text.swap(remaining_);  // both keep their room for the next entry
+  comments_ += RemoveComments(entry.text, begin_, end_);
   return !entry.text.empty();
 }
 

@@ -18,7 +18,6 @@ class CommentRemoval final : public EntryTransform {
   const std::string& begin_;
   const std::string& end_;
   long long comments_ = 0;
-  std::string remaining_;
 };
 
 // Removes every comment from `begin` up to the next `end` character (texts of the two
