@@ -8,6 +8,7 @@
 #include "subtitle/entry_io.h"
 #include "subtitle/line_reader.h"
 #include "subtitle/number_text.h"
+#include "subtitle/subrip_usual_block.h"
 #include "subtitle/subtitle_error.h"
 
 namespace lumetra {
@@ -141,7 +142,15 @@ class SubRipReader final : public EntryReader {
     }
     entry.start = nextTimes_->start;
     entry.end = nextTimes_->end;
-    readText(entry.text);
+    // Most blocks have the usual shape and are taken in at once; any other is read line by
+    // line.
+    UsualBlockEnd usual;
+    if (ReadUsualBlock(lines_.ahead(), entry.text, usual)) {
+      lines_.pass(usual.length, usual.lines, usual.lastLine);
+      nextTimes_ = usual.times;
+    } else {
+      readText(entry.text);
+    }
     return Step::Entry;
   }
 
