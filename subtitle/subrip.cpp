@@ -1,6 +1,7 @@
 #include "subtitle/subrip.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -39,26 +40,50 @@ bool ReadOneOrTwoDigits(std::string_view text, std::size_t& pos, std::uint64_t& 
   return true;
 }
 
-// The usual form "hh:mm:ss,mmm" at `pos`, read at once; false for any other.
+// `Word` bytes at `p` as a number whose lowest byte is p[0], on any machine.
+template <typename Word>
+Word LoadLittleEndian(const char* p) {
+  Word word = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&word, p, sizeof word);
+  } else {
+    for (std::size_t i = sizeof word; i-- > 0;) {
+      word = static_cast<Word>(word << 8 | static_cast<unsigned char>(p[i]));
+    }
+  }
+  return word;
+}
+
+// The usual form "hh:mm:ss,mmm" at `t`, twelve characters, judged and summed eight and four
+// at a time, one byte a character; false for any other.
+inline bool ReadUsualClock(const char* t, std::uint64_t& milliseconds) {
+  // A digit is 0x30 to 0x39: its high half is 3, and stays 3 when 6 is added.
+  const auto clock = LoadLittleEndian<std::uint64_t>(t);  // "hh:mm:ss"
+  const bool clockRight = (clock & 0xF0F0FFF0F0FFF0F0) == 0x30303A30303A3030 &&
+                          ((clock + 0x0606000606000606) & 0xF0F000F0F000F0F0) == 0x3030003030003030;
+  const auto fraction = LoadLittleEndian<std::uint32_t>(t + 8);  // ",mmm" or ".mmm"
+  const bool fractionRight = (fraction & 0xF0F0F000) == 0x30303000 &&
+                             ((fraction + 0x06060600) & 0xF0F0F000) == 0x30303000 &&
+                             ((fraction & 0xFF) | 0x02) == '.';  // ',' is '.' less 2
+  // Each byte now holds a digit's value (10 for a colon); ten times a byte plus the next
+  // puts the two-digit hours, minutes and seconds in bytes 0, 3 and 6, without carries.
+  const std::uint64_t digits = clock - 0x3030303030303030;
+  const std::uint64_t pairs = digits * 10 + (digits >> 8);
+  const std::uint32_t thousandths = fraction - 0x30303000;
+  milliseconds = (((pairs & 0xFF) * 60 + (pairs >> 24 & 0xFF)) * 60 + (pairs >> 48 & 0xFF)) * 1000 +
+                 (thousandths >> 8 & 0xFF) * 100 + (thousandths >> 16 & 0xFF) * 10 +
+                 (thousandths >> 24);
+  return clockRight & fractionRight;
+}
+
+// The usual form at `pos`, not followed by another digit; false for any other.
 bool ReadUsualTime(std::string_view text, std::size_t& pos, double& time) {
-  if (text.size() - pos < 12) {
+  std::uint64_t milliseconds = 0;
+  if (text.size() - pos < 12 || (text.size() - pos > 12 && IsDigit(text[pos + 12])) ||
+      !ReadUsualClock(text.data() + pos, milliseconds)) {
     return false;
   }
-  const char* t = text.data() + pos;
-  if (t[2] != ':' || t[5] != ':' || (t[8] != ',' && t[8] != '.') ||
-      (text.size() - pos > 12 && IsDigit(t[12]))) {
-    return false;
-  }
-  // A character below '0' wraps round to a large number, so one comparison tells a digit.
-  const auto d = [t](int at) { return static_cast<unsigned>(t[at] - '0'); };
-  const bool digits = (d(0) <= 9) & (d(1) <= 9) & (d(3) <= 9) & (d(4) <= 9) & (d(6) <= 9) &
-                      (d(7) <= 9) & (d(9) <= 9) & (d(10) <= 9) & (d(11) <= 9);
-  if (!digits) {
-    return false;
-  }
-  const unsigned milliseconds = (d(0) * 10 + d(1)) * 3600000 + (d(3) * 10 + d(4)) * 60000 +
-                                (d(6) * 10 + d(7)) * 1000 + d(9) * 100 + d(10) * 10 + d(11);
-  time = milliseconds;
+  time = static_cast<double>(milliseconds);
   pos += 12;
   return true;
 }
@@ -297,13 +322,12 @@ TimeLine ParseTimeLine(std::string_view line) {
     return {};
   }
   // Most time lines are "hh:mm:ss,mmm --> hh:mm:ss,mmm", read at fixed places.
-  if (line.size() >= 29 && line.compare(12, 5, " --> ") == 0) {
-    std::size_t start = 0;
-    std::size_t end = 17;
-    double startTime = 0;
-    double endTime = 0;
-    if (ReadUsualTime(line, start, startTime) && ReadUsualTime(line, end, endTime)) {
-      return {TimeLine::Kind::Times, startTime, endTime};
+  if (line.size() >= 29 && std::memcmp(line.data() + 12, " --> ", 5) == 0 &&
+      (line.size() == 29 || !IsDigit(line[29]))) {
+    std::uint64_t start = 0;
+    std::uint64_t end = 0;
+    if (ReadUsualClock(line.data(), start) & ReadUsualClock(line.data() + 17, end)) {
+      return {TimeLine::Kind::Times, static_cast<double>(start), static_cast<double>(end)};
     }
   }
   std::size_t pos = 0;
