@@ -1,6 +1,8 @@
 #include "subtitle/subrip_usual_block.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "subtitle/byte_scan.h"
 #include "subtitle/format.h"
@@ -10,33 +12,85 @@
 namespace lumetra {
 namespace {
 
-// One line of [p, stop): [p, end) before its break, `next` after the break. False when the
-// break is not there for sure (a CR at `stop` may be the first half of CR LF) or, with
-// `noArrow`, when the line holds "-->".
-bool EndOfLine(const char* p, const char* stop, bool noArrow, const char*& end, const char*& next) {
-  const char* at = p;
-  for (;;) {
-    at = noArrow ? FindFirstOf<'\n', '\r', '>'>(at, stop) : FindFirstOf<'\n', '\r'>(at, stop);
-    if (at == stop) {
-      return false;
-    }
-    if (*at != '>') {
-      break;
-    }
-    if (at - p >= 2 && at[-1] == '-' && at[-2] == '-') {
-      return false;
-    }
-    ++at;
+// Walks the lines of [start, stop) by their breaks, found 64 bytes at a time. Notes the
+// first "-->" it passes, since no line but the time line may hold one.
+class LineWalk {
+ public:
+  LineWalk(const char* start, const char* stop) : start_(start), stop_(stop), window_(start) {
+    load();
   }
-  end = at;
-  next = at + 1;
-  if (*at == '\r') {
-    if (next == stop) {
+
+  // The line starting where the last one ended: sets `end` to its break and returns where
+  // the next line starts; nullptr when the break is not in [start, stop) for sure (a CR at
+  // `stop` may be the first half of CR LF).
+  const char* next(const char*& end) {
+    while (breaks_ == 0) {
+      if (!advance()) {
+        return nullptr;
+      }
+    }
+    end = window_ + __builtin_ctzll(breaks_);
+    breaks_ &= breaks_ - 1;
+    if (*end == '\n') {
+      return end + 1;
+    }
+    if (end + 1 == stop_) {
+      return nullptr;
+    }
+    if (end[1] != '\n') {
+      return end + 1;
+    }
+    // CR LF is one break: its LF is the next break found.
+    if (breaks_ == 0 && !advance()) {
+      return nullptr;
+    }
+    breaks_ &= breaks_ - 1;
+    return end + 2;
+  }
+
+  // True when a "-->" lies before `at`.
+  bool arrowBefore(const char* at) const { return arrow_ != nullptr && arrow_ < at; }
+
+ private:
+  bool advance() {
+    if (stop_ - window_ <= 64) {
       return false;
     }
-    next += *next == '\n' ? 1 : 0;
+    window_ += 64;
+    load();
+    return true;
   }
-  return true;
+
+  void load() {
+    const char* bytes = window_;
+    char tail[64] = {};  // the last bytes, padded with bytes that are neither break nor '>'
+    if (stop_ - window_ < 64) {
+      std::memcpy(tail, window_, static_cast<std::size_t>(stop_ - window_));
+      bytes = tail;
+    }
+    breaks_ = MaskOf64<'\n', '\r'>(bytes);
+    if (arrow_ != nullptr) {
+      return;
+    }
+    for (std::uint64_t heads = MaskOf64<'>'>(bytes); heads != 0; heads &= heads - 1) {
+      const char* head = window_ + __builtin_ctzll(heads);
+      if (head - start_ >= 2 && head[-1] == '-' && head[-2] == '-') {
+        arrow_ = head - 2;
+        return;
+      }
+    }
+  }
+
+  const char* start_;
+  const char* stop_;
+  const char* window_;        // the 64 bytes looked at
+  std::uint64_t breaks_ = 0;  // the CRs and LFs in the window not yet passed
+  const char* arrow_ = nullptr;
+};
+
+bool IsBlankLine(const char* line, const char* end) {
+  return line == end || ((*line == ' ' || *line == '\t') &&
+                         IsBlank(std::string_view(line, static_cast<std::size_t>(end - line))));
 }
 
 }  // namespace
@@ -46,46 +100,46 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
   // anything taken here.
   const char* const start = ahead.data();
   const char* const stop = start + std::min(ahead.size(), LineReader::kLongestLine - 1);
-  const char* p = start;
+  LineWalk walk(start, stop);
+  const char* line = start;
   const char* end = nullptr;
   const char* next = nullptr;
   long lines = 0;
   text.clear();
   // The text: lines up to the first blank one.
-  for (;; p = next, ++lines) {
-    if (!EndOfLine(p, stop, true, end, next)) {
+  for (;; line = next, ++lines) {
+    if ((next = walk.next(end)) == nullptr) {
       return false;
     }
-    const std::string_view line(p, static_cast<std::size_t>(end - p));
-    if (IsBlank(line)) {
+    if (IsBlankLine(line, end)) {
       break;
     }
     if (lines != 0) {
       text += kLineBreak;
     }
-    text += line;
+    text.append(line, static_cast<std::size_t>(end - line));
   }
   // Blank lines, then the number line: a line after a blank one is no text when a time line
   // follows it.
   do {
-    p = next;
+    line = next;
     ++lines;
-    if (!EndOfLine(p, stop, true, end, next)) {
+    if ((next = walk.next(end)) == nullptr) {
       return false;
     }
-  } while (IsBlank(std::string_view(p, static_cast<std::size_t>(end - p))));
-  p = next;
+  } while (IsBlankLine(line, end));
+  line = next;
   ++lines;
-  if (!EndOfLine(p, stop, false, end, next)) {
+  if ((next = walk.next(end)) == nullptr || walk.arrowBefore(line)) {
     return false;
   }
-  blockEnd.times = ParseTimeLine(std::string_view(p, static_cast<std::size_t>(end - p)));
+  blockEnd.times = ParseTimeLine(std::string_view(line, static_cast<std::size_t>(end - line)));
   if (blockEnd.times.kind != TimeLine::Kind::Times) {
     return false;
   }
   blockEnd.length = static_cast<std::size_t>(next - start);
   blockEnd.lines = lines + 1;
-  blockEnd.lastLine = static_cast<std::size_t>(p - start);
+  blockEnd.lastLine = static_cast<std::size_t>(line - start);
   return true;
 }
 
