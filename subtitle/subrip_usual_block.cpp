@@ -8,6 +8,7 @@
 #include "subtitle/format.h"
 #include "subtitle/line_reader.h"
 #include "subtitle/subtitle_entry.h"
+#include "subtitle/usual_time.h"
 
 namespace lumetra {
 namespace {
@@ -62,12 +63,17 @@ class LineWalk {
   }
 
   void load() {
-    const char* bytes = window_;
-    char tail[64] = {};  // the last bytes, padded with bytes that are neither break nor '>'
-    if (stop_ - window_ < 64) {
-      std::memcpy(tail, window_, static_cast<std::size_t>(stop_ - window_));
-      bytes = tail;
+    if (stop_ - window_ >= 64) {
+      scan(window_);
+      return;
     }
+    char tail[64] = {};  // the last bytes, padded with bytes that are neither break nor '>'
+    std::memcpy(tail, window_, static_cast<std::size_t>(stop_ - window_));
+    scan(tail);
+  }
+
+  // `bytes`: the window's bytes, or a copy of them.
+  void scan(const char* bytes) {
     breaks_ = MaskOf64<'\n', '\r'>(bytes);
     if (arrow_ != nullptr) {
       return;
@@ -114,10 +120,15 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
     if (IsBlankLine(line, end)) {
       break;
     }
-    if (lines != 0) {
-      text += kLineBreak;
+    if (lines == 0) {
+      text.assign(line, static_cast<std::size_t>(end - line));
+    } else {
+      // From the last byte of the break before the line: the LF of LF or CR LF, which
+      // stands for kLineBreak; a lone CR is put right.
+      const std::size_t at = text.size();
+      text.append(line - 1, static_cast<std::size_t>(end - line + 1));
+      text[at] = kLineBreak;
     }
-    text.append(line, static_cast<std::size_t>(end - line));
   }
   // Blank lines, then the number line: a line after a blank one is no text when a time line
   // follows it.
@@ -133,7 +144,14 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
   if ((next = walk.next(end)) == nullptr || walk.arrowBefore(line)) {
     return false;
   }
-  blockEnd.times = ParseTimeLine(std::string_view(line, static_cast<std::size_t>(end - line)));
+  const std::string_view timeLine(line, static_cast<std::size_t>(end - line));
+  // The usual time line is read here at once; any other by the general parse.
+  std::uint64_t startTime = 0;
+  std::uint64_t endTime = 0;
+  blockEnd.times = ReadUsualTimeLine(timeLine, startTime, endTime)
+                       ? TimeLine{TimeLine::Kind::Times, static_cast<double>(startTime),
+                                  static_cast<double>(endTime)}
+                       : ParseTimeLine(timeLine);
   if (blockEnd.times.kind != TimeLine::Kind::Times) {
     return false;
   }
