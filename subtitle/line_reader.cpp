@@ -1,12 +1,8 @@
 #include "subtitle/line_reader.h"
 
-#include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
+#include "subtitle/byte_scan.h"
 #include "subtitle/subtitle_error.h"
 
 namespace lumetra {
@@ -14,43 +10,6 @@ namespace {
 
 constexpr std::size_t kChunk = std::size_t{256} << 10;
 constexpr std::size_t kLongestMark = 4;
-
-// First CR or LF in [begin, stop), or stop. Subtitle lines are short: one pass over 16 (or
-// 8) bytes at a time beats two calls of memchr.
-const char* FindLineBreak(const char* p, const char* stop) {
-#if defined(__SSE2__)
-  const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i cr = _mm_set1_epi8('\r');
-  for (; stop - p >= 16; p += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const int found =
-        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
-    if (found != 0) {
-      return p + __builtin_ctz(static_cast<unsigned>(found));
-    }
-  }
-#else
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080;
-  for (; stop - p >= 8; p += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, p, 8);
-    const std::uint64_t lf = word ^ (kOnes * '\n');
-    const std::uint64_t cr = word ^ (kOnes * '\r');
-    // The lowest byte flagged is exactly the first zero byte of lf or cr.
-    const std::uint64_t found = (((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighBits;
-    if (found != 0) {
-      return p + __builtin_ctzll(found) / 8;
-    }
-  }
-#endif
-  for (; p != stop; ++p) {
-    if (*p == '\n' || *p == '\r') {
-      return p;
-    }
-  }
-  return stop;
-}
 
 }  // namespace
 
@@ -134,7 +93,7 @@ bool LineReader::next(std::string_view& line) {
   for (;;) {
     const char* begin = buffer_.get() + begin_;
     const char* stop = buffer_.get() + end_;
-    const char* lineBreak = FindLineBreak(begin, stop);
+    const char* lineBreak = FindFirstOf<'\n', '\r'>(begin, stop);
     const auto length = static_cast<std::size_t>(lineBreak - begin);
     if (length > kLongestLine) {
       throw SubtitleError::TooLong("Line", line_ + 1, name());
@@ -167,6 +126,12 @@ bool LineReader::next(std::string_view& line) {
       return true;
     }
   }
+}
+
+void LineReader::pass(std::size_t length, long lines, std::size_t lastLine) {
+  lastLine_ = begin_ + lastLine;
+  begin_ += length;
+  line_ += lines;
 }
 
 bool LineReader::atEnd() {

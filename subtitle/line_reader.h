@@ -24,6 +24,12 @@ class LineReader {
   // after it is read: until the second call of next() or atEnd() after it, or rewind().
   bool next(std::string_view& line);
   bool atEnd();
+  // What is read ahead and not yet given out, for a reader that takes in whole runs of lines
+  // where they lie; it may end inside a line. Lasts until the next call of any other member.
+  std::string_view ahead() const { return std::string_view(buffer_.get() + begin_, end_ - begin_); }
+  // Gives out at once the `lines` lines in the first `length` bytes of ahead(), their breaks
+  // with them; the last of them starts at `lastLine`.
+  void pass(std::size_t length, long lines, std::size_t lastLine);
   // Number of the line `next` gave last, counting from 1.
   long lineNumber() const { return line_; }
   // Back to the first line, for a second look at an input that was opened once.

@@ -9,7 +9,9 @@
 #include "subtitle/line_break_copy.h"
 #include "subtitle/line_reader.h"
 #include "subtitle/number_text.h"
+#include "subtitle/subrip_usual_block.h"
 #include "subtitle/subtitle_error.h"
+#include "subtitle/usual_time.h"
 
 namespace lumetra {
 namespace {
@@ -39,26 +41,14 @@ bool ReadOneOrTwoDigits(std::string_view text, std::size_t& pos, std::uint64_t& 
   return true;
 }
 
-// The usual form "hh:mm:ss,mmm" at `pos`, read at once; false for any other.
+// The usual form at `pos`, not followed by another digit; false for any other.
 bool ReadUsualTime(std::string_view text, std::size_t& pos, double& time) {
-  if (text.size() - pos < 12) {
+  std::uint64_t milliseconds = 0;
+  if (text.size() - pos < 12 || (text.size() - pos > 12 && IsDigit(text[pos + 12])) ||
+      !ReadUsualClock(text.data() + pos, milliseconds)) {
     return false;
   }
-  const char* t = text.data() + pos;
-  if (t[2] != ':' || t[5] != ':' || (t[8] != ',' && t[8] != '.') ||
-      (text.size() - pos > 12 && IsDigit(t[12]))) {
-    return false;
-  }
-  // A character below '0' wraps round to a large number, so one comparison tells a digit.
-  const auto d = [t](int at) { return static_cast<unsigned>(t[at] - '0'); };
-  const bool digits = (d(0) <= 9) & (d(1) <= 9) & (d(3) <= 9) & (d(4) <= 9) & (d(6) <= 9) &
-                      (d(7) <= 9) & (d(9) <= 9) & (d(10) <= 9) & (d(11) <= 9);
-  if (!digits) {
-    return false;
-  }
-  const unsigned milliseconds = (d(0) * 10 + d(1)) * 3600000 + (d(3) * 10 + d(4)) * 60000 +
-                                (d(6) * 10 + d(7)) * 1000 + d(9) * 100 + d(10) * 10 + d(11);
-  time = milliseconds;
+  time = static_cast<double>(milliseconds);
   pos += 12;
   return true;
 }
@@ -142,7 +132,15 @@ class SubRipReader final : public EntryReader {
     }
     entry.start = nextTimes_->start;
     entry.end = nextTimes_->end;
-    readText(entry.text);
+    // Most blocks have the usual shape and are taken in at once; any other is read line by
+    // line.
+    UsualBlockEnd usual;
+    if (ReadUsualBlock(lines_.ahead(), entry.text, usual)) {
+      lines_.pass(usual.length, usual.lines, usual.lastLine);
+      nextTimes_ = usual.times;
+    } else {
+      readText(entry.text);
+    }
     return Step::Entry;
   }
 
@@ -278,14 +276,10 @@ TimeLine ParseTimeLine(std::string_view line) {
     return {};
   }
   // Most time lines are "hh:mm:ss,mmm --> hh:mm:ss,mmm", read at fixed places.
-  if (line.size() >= 29 && line.compare(12, 5, " --> ") == 0) {
-    std::size_t start = 0;
-    std::size_t end = 17;
-    double startTime = 0;
-    double endTime = 0;
-    if (ReadUsualTime(line, start, startTime) && ReadUsualTime(line, end, endTime)) {
-      return {TimeLine::Kind::Times, startTime, endTime};
-    }
+  std::uint64_t usualStart = 0;
+  std::uint64_t usualEnd = 0;
+  if (ReadUsualTimeLine(line, usualStart, usualEnd)) {
+    return {TimeLine::Kind::Times, static_cast<double>(usualStart), static_cast<double>(usualEnd)};
   }
   std::size_t pos = 0;
   bool tooLarge = false;
