@@ -138,7 +138,7 @@ void OutputFile::writeLine(std::string_view text) {
   write(kCrLf);
 }
 
-void OutputFile::flush() {
+void OutputFile::flush(Writeback writeback) {
   const std::size_t used = this->used();
   std::size_t done = 0;
   while (done < used) {
@@ -153,7 +153,9 @@ void OutputFile::flush() {
   }
   // Start writing these bytes to the disk now, while the rest is made, so the sync at the
   // end has little left to wait for. Only a hint: where it is not supported nothing changes.
-  ::sync_file_range(fd_, flushed_, static_cast<off_t>(used), SYNC_FILE_RANGE_WRITE);
+  if (writeback == Writeback::Start) {
+    ::sync_file_range(fd_, flushed_, static_cast<off_t>(used), SYNC_FILE_RANGE_WRITE);
+  }
   flushed_ += static_cast<off_t>(used);
   roomStart_ = buffer_.get();
 }
@@ -162,7 +164,7 @@ void OutputFile::finish() {
   if (finished_) {
     return;
   }
-  flush();
+  flush(Writeback::LeaveToSync);
   if (::fsync(fd_) != 0) {
     throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
   }
@@ -217,8 +219,16 @@ void OutputFile::replaceTarget() {
 
 void OutputFile::commit() {
   finish();
-  park();
-  replaceTarget();
+  // Where no file has the target's name yet, the finished file takes it at once: one link
+  // instead of a link under a hidden name and a rename.
+  if (holdsDescriptor() && LinkDescriptor(fd_, target_) == 0) {
+    // The data is on the disk already: a failing close loses nothing, and the output stays.
+    ::close(fd_);
+    fd_ = -1;
+  } else {
+    park();
+    replaceTarget();
+  }
   SyncFolder(FolderOf(target_), target_);
 }
 

@@ -51,7 +51,10 @@ class OutputFile final : public ByteSink {
   OutputFile(const std::string& target, const std::function<void()>& freeDescriptors);
   // Returns 0, or the errno of the failure.
   int create();
-  void flush();
+  // Whether a flush starts the disk writes of what it hands over, or leaves them to the
+  // sync that follows at once.
+  enum class Writeback { Start, LeaveToSync };
+  void flush(Writeback writeback = Writeback::Start);
   char* makeRoom(std::size_t size) override;
   // Bytes in the buffer not yet handed to the file.
   std::size_t used() const { return static_cast<std::size_t>(roomStart_ - buffer_.get()); }
