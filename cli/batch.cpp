@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <thread>
 #include <vector>
@@ -13,8 +14,10 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/input_report.h"
+#include "operations/frame.h"
 #include "subtitle/folder_sync.h"
 #include "subtitle/subtitle_error.h"
+#include "subtitle/sync_round.h"
 
 namespace lumetra::cli {
 namespace {
@@ -74,8 +77,10 @@ std::vector<std::string> InputsOf(const Arguments& arguments, bool& several) {
 }
 
 // Runs every input and prints its report in input order; returns the worst exit status.
+// `shareSyncs`: the outputs wait for shared syncs of their file system before they get
+// their names, settled by this thread before it prints their reports.
 int RunEach(const PreparedCommand& command, const std::vector<std::string>& inputs, bool several,
-            const std::string& outputFolder, std::size_t jobs, std::ostream& out,
+            const std::string& outputFolder, std::size_t jobs, bool shareSyncs, std::ostream& out,
             std::ostream& err) {
   std::vector<InputReport> reports(inputs.size());
   const auto print = [&](std::size_t i) {
@@ -83,7 +88,7 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
   };
   int exitCode = kExitOk;
 
-  if (command.previews || jobs == 1 || inputs.size() == 1) {
+  if (command.previews || inputs.size() == 1) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
       reports[i].change = [&, i](const std::string& line) {
         out << (several ? inputs[i] + ": " : std::string()) << line << '\n';
@@ -96,13 +101,19 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
   }
 
   // Workers take the next input; this thread prints the reports in input order as soon as
-  // each one and all before it are done.
+  // each one and all before it are done (and their outputs named).
+  std::optional<SyncRound> round;
+  if (shareSyncs) {
+    round.emplace();
+  }
   std::atomic<std::size_t> next{0};
   std::mutex mutex;
   std::condition_variable finished;
   std::vector<char> done(inputs.size(), 0);
+  std::vector<char> settled(inputs.size(), 0);
   const auto work = [&] {
     for (std::size_t i; (i = next++) < inputs.size();) {
+      SyncRound::Tag(i);
       command.run({inputs[i], outputFolder}, reports[i]);
       {
         const std::lock_guard<std::mutex> lock(mutex);
@@ -118,7 +129,18 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     std::unique_lock<std::mutex> lock(mutex);
     finished.wait(lock, [&] { return done[i] != 0; });
-    lock.unlock();
+    if (round && !settled[i]) {
+      // Every input done by now has handed its outputs over: one settle names them all.
+      settled = done;
+      lock.unlock();
+      round->settle();
+    } else {
+      lock.unlock();
+    }
+    if (const std::exception_ptr failure = round ? round->failureOf(i) : nullptr) {
+      reports[i] = InputReport();
+      Fail(reports[i], failure, inputs[i], false);
+    }
     print(i);
     exitCode = std::max(exitCode, reports[i].exitCode());
   }
@@ -134,11 +156,14 @@ int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::o
   const std::vector<std::string> inputs = InputsOf(arguments, several);
   const long long cores = std::max(1u, std::thread::hardware_concurrency());
   const auto jobs = static_cast<std::size_t>(arguments.integer("jobs", cores, 1, 256));
+  // An input is deleted only after its output is on the disk, so a run that deletes its
+  // inputs syncs each output by itself.
+  const bool shareSyncs = !arguments.has("delete-source");
   if (!several) {
-    return RunEach(command, inputs, several, outputFolder, jobs, out, err);
+    return RunEach(command, inputs, several, outputFolder, jobs, shareSyncs, out, err);
   }
   FolderSyncBatch folderSyncs;
-  int exitCode = RunEach(command, inputs, several, outputFolder, jobs, out, err);
+  int exitCode = RunEach(command, inputs, several, outputFolder, jobs, shareSyncs, out, err);
   try {
     folderSyncs.finish();
   } catch (const SubtitleError& error) {

@@ -8,10 +8,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "subtitle/folder_sync.h"
 #include "subtitle/hidden_name.h"
 #include "subtitle/subtitle_error.h"
+#include "subtitle/sync_round.h"
 #include "subtitle/temporary_files.h"
 
 namespace lumetra {
@@ -91,6 +93,17 @@ OutputFile::OutputFile(const std::string& target, const std::function<void()>& f
   roomEnd_ = roomStart_ + kBufferSize;
 }
 
+OutputFile::OutputFile(OutputFile&& other) noexcept
+    : target_(std::move(other.target_)),
+      temporary_(std::move(other.temporary_)),
+      fd_(std::exchange(other.fd_, -1)),
+      finished_(other.finished_),
+      buffer_(std::move(other.buffer_)),
+      flushed_(other.flushed_) {
+  roomStart_ = std::exchange(other.roomStart_, nullptr);
+  roomEnd_ = std::exchange(other.roomEnd_, nullptr);
+}
+
 OutputFile::~OutputFile() {
   discard();
 }
@@ -160,6 +173,14 @@ void OutputFile::flush(Writeback writeback) {
   roomStart_ = buffer_.get();
 }
 
+void OutputFile::seal(Writeback writeback) {
+  flush(writeback);
+  finished_ = true;
+  buffer_.reset();
+  roomStart_ = nullptr;
+  roomEnd_ = nullptr;
+}
+
 void OutputFile::finish() {
   if (finished_) {
     return;
@@ -168,10 +189,7 @@ void OutputFile::finish() {
   if (::fsync(fd_) != 0) {
     throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
   }
-  finished_ = true;
-  buffer_.reset();
-  roomStart_ = nullptr;
-  roomEnd_ = nullptr;
+  seal(Writeback::LeaveToSync);
   if (temporary_) {
     closeDescriptor();  // a file with a name is found again by it
   }
@@ -218,10 +236,20 @@ void OutputFile::replaceTarget() {
 }
 
 void OutputFile::commit() {
+  if (SyncRound* round = SyncRound::Current()) {
+    // The round's sync waits for these bytes: their writes start now.
+    seal(Writeback::Start);
+    round->adopt(std::unique_ptr<OutputFile>(new OutputFile(std::move(*this))));
+    return;
+  }
   finish();
-  // Where no file has the target's name yet, the finished file takes it at once: one link
-  // instead of a link under a hidden name and a rename.
-  if (holdsDescriptor() && LinkDescriptor(fd_, target_) == 0) {
+  name();
+}
+
+void OutputFile::name() {
+  // Where no file has the target's name yet, a file without a name takes it at once: one
+  // link instead of a link under a hidden name and a rename.
+  if (!temporary_ && holdsDescriptor() && LinkDescriptor(fd_, target_) == 0) {
     // The data is on the disk already: a failing close loses nothing, and the output stays.
     ::close(fd_);
     fd_ = -1;

@@ -39,7 +39,9 @@ class OutputFile final : public ByteSink {
   // The file still has no name of its own (commit() gives it). Called by commit() when
   // not called before.
   void finish();
-  // Gives the finished file its target's name, replacing a file of that name.
+  // Gives the finished file its target's name, replacing a file of that name. While a
+  // SyncRound is open, hands the written file over to it instead and returns at once: the
+  // round syncs it together with others and then names it.
   void commit();
   // Removes the file; the target is left as it was.
   void discard() noexcept;
@@ -47,6 +49,9 @@ class OutputFile final : public ByteSink {
 
  private:
   friend class OutputGroup;
+  friend class SyncRound;
+  // Takes the file over; `other` holds nothing after it.
+  OutputFile(OutputFile&& other) noexcept;
   // `freeDescriptors` is asked to close descriptors when the process has none left.
   OutputFile(const std::string& target, const std::function<void()>& freeDescriptors);
   // Returns 0, or the errno of the failure.
@@ -55,6 +60,8 @@ class OutputFile final : public ByteSink {
   // sync that follows at once.
   enum class Writeback { Start, LeaveToSync };
   void flush(Writeback writeback = Writeback::Start);
+  // Flushes the last bytes and frees the buffer: nothing more can be written.
+  void seal(Writeback writeback);
   char* makeRoom(std::size_t size) override;
   // Bytes in the buffer not yet handed to the file.
   std::size_t used() const { return static_cast<std::size_t>(roomStart_ - buffer_.get()); }
@@ -67,6 +74,8 @@ class OutputFile final : public ByteSink {
   void park();
   // Renames the temporary name over the target.
   void replaceTarget();
+  // Gives the finished file, synced, the target's name and syncs the folder.
+  void name();
 
   std::string target_;
   std::unique_ptr<TemporaryPath> temporary_;  // null while the file has no name
