@@ -167,7 +167,11 @@ class WorkingText {
     }
     if (replaced != 0) {
       kept = keep(kept, from, size_);
-      std::memset(chars_ + kept, 0, static_cast<std::size_t>(size_ - kept));
+      // Chunks of zeros of a known size need no call; the last may reach into the zeros
+      // behind the text.
+      for (long zero = kept; zero < size_; zero += kChunk) {
+        std::memset(chars_ + zero, 0, kChunk);
+      }
       size_ = kept;
       changed_ = true;
     }
