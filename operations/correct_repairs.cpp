@@ -2,6 +2,9 @@
 // entry in their fixed order on one working copy of its text.
 #include "operations/correct_repairs.h"
 
+#include <array>
+#include <cstdint>
+
 #include "operations/correct_working_text.h"
 
 namespace lumetra {
@@ -10,16 +13,6 @@ namespace {
 
 // Each of these three repairs tests every character against the text as it was before the
 // repair, so each is one pass over the places where it fires.
-
-Lanes QuotePairs(const char* p) {
-  return Equal(p, '\'') & Equal(p + 1, '\'');
-}
-Lanes StopsBehindMarks(const char* p) {
-  return Equal(p, '.') & Equal(p - 1, '?', '!');
-}
-Lanes SpacesBetweenDigits(const char* p) {
-  return Equal(p, kSpace) & Digits(p - 1) & Digits(p + 1);
-}
 
 long long RepairQuotes(WorkingText& t) {
   // Pairs are taken from the left and do not overlap: "'''" holds one.
@@ -62,7 +55,106 @@ Reach ReachOf(const WorkingText& t) {
   return {quotes.bits() != 0, fullStops.bits() != 0, digitSpaces.bits() != 0, all.bits() != 0};
 }
 
+// What the few characters the chain of a short text looks for are filed under.
+enum ScanSlot : std::uint8_t { kOther, kApostrophe, kMark, kDigit, kSlots };
+constexpr std::array<std::uint8_t, 256> kScanSlots = [] {
+  std::array<std::uint8_t, 256> slots{};
+  slots['\''] = kApostrophe;
+  slots['?'] = slots['!'] = kMark;
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    slots[static_cast<std::size_t>(digit)] = kDigit;
+  }
+  return slots;
+}();
+
+// One pass of 16-byte tests; the rarer characters are found together, and each place is
+// then filed under its own.
+ShortTextMasks ScanShortText(const WorkingText& t) {
+  ShortTextMasks m;
+  std::uint64_t rare = 0;
+  t.forEachChunk([&](const char* p) {
+    const auto at = [&](Lanes lanes) { return std::uint64_t{lanes.bits()} << t.positionOf(p); };
+    m.smallL |= at(Equal(p, 'l'));
+    m.capitalI |= at(Equal(p, 'I'));
+    m.upToCapitals |= at(SignedBelow(p, '[' + 1));
+    rare |= at(Equal(p, '\'') | Equal(p, '?', '!') | Digits(p));
+  });
+  std::array<std::uint64_t, kSlots> slots{};
+  WorkingText::forEachBit(rare, [&](long k) {
+    slots[kScanSlots[static_cast<std::size_t>(Code(t[k]))]] |= std::uint64_t{1} << k;
+  });
+  m.apostrophe = slots[kApostrophe];
+  m.mark = slots[kMark];
+  m.digit = slots[kDigit];
+  return m;
+}
+
+// Pairs of apostrophes are taken from the left and do not overlap: three in a row hold one.
+long long RepairQuotesShort(WorkingText& t) {
+  const std::uint64_t apostrophes = t.masks().apostrophe;
+  std::uint64_t pairs = apostrophes & (apostrophes >> 1);
+  std::uint64_t quotes = 0;
+  long long count = 0;
+  while (pairs != 0) {
+    const std::uint64_t first = pairs & (~pairs + 1);
+    quotes |= first;
+    pairs &= ~(first | (first << 1));
+    count += 2;
+  }
+  if (quotes != 0) {
+    t.removeShort(quotes << 1, quotes);
+  }
+  return count;
+}
+
+// Where the full-stop and the digit-space repairs fire; a removed full stop stood between a
+// mark and what follows it, neither a digit nor a space, so both are found before either
+// removal and go in one move.
+std::uint64_t StopsBehindMarksOf(const WorkingText& t) {
+  std::uint64_t stops = 0;
+  WorkingText::forEachBit(t.masks().mark, [&](long k) {
+    if (t[k + 1] == '.') {
+      stops |= std::uint64_t{1} << (k + 1);
+    }
+  });
+  return stops;
+}
+std::uint64_t SpacesBetweenDigitsOf(const WorkingText& t) {
+  std::uint64_t spaces = 0;
+  const std::uint64_t digits = t.masks().digit;
+  WorkingText::forEachBit((digits << 1) & (digits >> 1), [&](long k) {
+    if (t[k] == kSpace) {
+      spaces |= std::uint64_t{1} << k;
+    }
+  });
+  return spaces;
+}
+
+// The chain on a short text, led by its masks.
+long long RepairShortText(WorkingText& t, const CorrectSettings& settings) {
+  t.setMasks(ScanShortText(t));
+  long long count = 0;
+  if (settings.quotes) {
+    count += RepairQuotesShort(t);
+  }
+  if (settings.il) {
+    count += RepairIlFirstPass(t, settings.language);
+  }
+  const std::uint64_t stops = settings.fullStops ? StopsBehindMarksOf(t) : 0;
+  const std::uint64_t spaces = settings.digitSpaces ? SpacesBetweenDigitsOf(t) : 0;
+  if ((stops | spaces) != 0) {
+    count += t.removeShort(stops | spaces);
+  }
+  if (settings.il) {
+    count += RepairIlSecondPass(t, true);
+  }
+  return count;
+}
+
 long long RepairAll(WorkingText& t, const CorrectSettings& settings) {
+  if (t.isShort()) {
+    return RepairShortText(t, settings);
+  }
   const Reach reach = ReachOf(t);
   long long count = 0;
   if (settings.quotes && reach.quotes) {

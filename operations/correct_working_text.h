@@ -88,6 +88,32 @@ inline Lanes SpelledAll(const char* p) {
   return Equal(p, 'A', 'a') & Equal(p + 1, 'I', 'l') & Equal(p + 2, 'I', 'l');
 }
 
+// Where the quote repair fires: each pair of apostrophes.
+inline Lanes QuotePairs(const char* p) {
+  return Equal(p, '\'') & Equal(p + 1, '\'');
+}
+// Where the full-stop repair fires: a full stop behind "?" or "!".
+inline Lanes StopsBehindMarks(const char* p) {
+  return Equal(p, '.') & Equal(p - 1, '?', '!');
+}
+// Where the digit-space repair fires: a space between two digits.
+inline Lanes SpacesBetweenDigits(const char* p) {
+  return Equal(p, kSpace) & Digits(p - 1) & Digits(p + 1);
+}
+
+// For a text of at most kShortText characters, bit k of a mask stands for position k, so
+// that the repairs walk a few set bits instead of testing every chunk again.
+inline constexpr long kShortText = 64;
+struct ShortTextMasks {
+  std::uint64_t smallL = 0;
+  std::uint64_t capitalI = 0;
+  // Codes below 92 or above 127: all that may stand before an "l" that an I/l pass changes.
+  std::uint64_t upToCapitals = 0;
+  std::uint64_t apostrophe = 0;
+  std::uint64_t mark = 0;  // "?" or "!"
+  std::uint64_t digit = 0;
+};
+
 class WorkingText {
  public:
   // Copies `text` between the zeros in `room`, which keeps its storage from one entry to the
@@ -108,6 +134,10 @@ class WorkingText {
   std::string_view text() const { return {chars_, static_cast<std::size_t>(size_)}; }
   // Whether a repair wrote or removed anything.
   bool changed() const { return changed_; }
+  bool isShort() const { return size_ <= kShortText; }
+  // Whether masks() tells what stands where: from scanMasks() until a replace().
+  bool hasMasks() const { return hasMasks_; }
+  const ShortTextMasks& masks() const { return masks_; }
 
   // A repair step firing: writes `c` at `position` (even when it is already there) and
   // changes the counter by `amount`.
@@ -115,7 +145,76 @@ class WorkingText {
     chars_[position] = c;
     count += amount;
     changed_ = true;
+    if (hasMasks_) {
+      // Only the I/l passes write, and only "I" or "l": no other mask changes.
+      const std::uint64_t bit = std::uint64_t{1} << position;
+      const std::uint64_t isI = c == 'I' ? bit : 0;
+      masks_.capitalI = (masks_.capitalI & ~bit) | isI;
+      masks_.upToCapitals = (masks_.upToCapitals & ~bit) | isI;
+      masks_.smallL = (masks_.smallL & ~bit) | (bit ^ isI);
+    }
   }
+
+  // Calls visit(k) for each set bit k of `mask`, lowest first.
+  template <typename Visit>
+  static void forEachBit(std::uint64_t mask, Visit visit) {
+    for (; mask != 0; mask &= mask - 1) {
+      visit(static_cast<long>(__builtin_ctzll(mask)));
+    }
+  }
+
+  // Takes the masks of a short text, found with the same characters.
+  void setMasks(const ShortTextMasks& masks) {
+    masks_ = masks;
+    hasMasks_ = true;
+  }
+
+  // Writes a double quote at the set bits of `quotes` and removes the characters at those of
+  // `removed` from a short text with masks, which follow; returns how many it removed.
+  long removeShort(std::uint64_t removed, std::uint64_t quotes = 0) {
+    forEachBit(quotes, [this](long place) { chars_[place] = kDoubleQuote; });
+    masks_.apostrophe &= ~quotes;
+    // The kept pieces go to a copy 16 characters at a time, where what a chunk writes past a
+    // piece cannot reach a piece still to be read, and come back in whole chunks.
+    char copy[kShortText + kChunk];
+    long kept = 0;
+    long from = 0;
+    const auto keepPiece = [&](long to) {
+      for (long i = 0; i < to - from; i += kChunk) {
+        std::memcpy(copy + kept + i, chars_ + from + i, kChunk);
+      }
+      kept += to - from;
+    };
+    forEachBit(removed, [&](long place) {
+      keepPiece(place);
+      from = place + 1;
+    });
+    keepPiece(size_);
+    for (long i = 0; i < kept; i += kChunk) {
+      std::memcpy(chars_ + i, copy + i, kChunk);
+    }
+    const long removedCount = size_ - kept;
+    shrinkTo(kept);
+    for (std::uint64_t left = removed; left != 0;) {
+      // From the last removed place down, so that the places below stay where they are.
+      const int place = 63 - __builtin_clzll(left);
+      const std::uint64_t below = (std::uint64_t{1} << place) - 1;
+      left &= below;
+      const auto close = [below](std::uint64_t& mask) {
+        mask = (mask & below) | ((mask >> 1) & ~below);
+      };
+      close(masks_.smallL);
+      close(masks_.capitalI);
+      close(masks_.upToCapitals);
+      close(masks_.apostrophe);
+      close(masks_.mark);
+      close(masks_.digit);
+    }
+    return removedCount;
+  }
+
+  // The position of a character that `p` points to.
+  long positionOf(const char* p) const { return p - chars_; }
 
   // Calls visit(p) with the start of every chunk of 16 characters, in order.
   template <typename Visit>
@@ -166,14 +265,8 @@ class WorkingText {
       }
     }
     if (replaced != 0) {
-      kept = keep(kept, from, size_);
-      // Chunks of zeros of a known size need no call; the last may reach into the zeros
-      // behind the text.
-      for (long zero = kept; zero < size_; zero += kChunk) {
-        std::memset(chars_ + zero, 0, kChunk);
-      }
-      size_ = kept;
-      changed_ = true;
+      shrinkTo(keep(kept, from, size_));
+      hasMasks_ = false;
     }
     return replaced;
   }
@@ -190,9 +283,22 @@ class WorkingText {
     return kept + (to - from);
   }
 
+  // Ends the text at `kept` after a removal, with zeros from there to where it ended before.
+  void shrinkTo(long kept) {
+    // Chunks of zeros of a known size need no call; the last may reach into the zeros behind
+    // the text.
+    for (long zero = kept; zero < size_; zero += kChunk) {
+      std::memset(chars_ + zero, 0, kChunk);
+    }
+    size_ = kept;
+    changed_ = true;
+  }
+
   char* chars_;
   long size_;
   bool changed_ = false;
+  bool hasMasks_ = false;
+  ShortTextMasks masks_;
 };
 
 }  // namespace lumetra::correct_detail
