@@ -174,32 +174,20 @@ class WorkingText {
   long removeShort(std::uint64_t removed, std::uint64_t quotes = 0) {
     forEachBit(quotes, [this](long place) { chars_[place] = kDoubleQuote; });
     masks_.apostrophe &= ~quotes;
-    // The kept pieces go to a copy 16 characters at a time, where what a chunk writes past a
-    // piece cannot reach a piece still to be read, and come back in whole chunks.
-    char copy[kShortText + kChunk];
-    long kept = 0;
-    long from = 0;
-    const auto keepPiece = [&](long to) {
-      for (long i = 0; i < to - from; i += kChunk) {
-        std::memcpy(copy + kept + i, chars_ + from + i, kChunk);
-      }
-      kept += to - from;
-    };
-    forEachBit(removed, [&](long place) {
-      keepPiece(place);
-      from = place + 1;
-    });
-    keepPiece(size_);
-    for (long i = 0; i < kept; i += kChunk) {
-      std::memcpy(chars_ + i, copy + i, kChunk);
-    }
-    const long removedCount = size_ - kept;
-    shrinkTo(kept);
-    for (std::uint64_t left = removed; left != 0;) {
+    long removedCount = 0;
+    for (std::uint64_t left = removed; left != 0; ++removedCount) {
       // From the last removed place down, so that the places below stay where they are.
       const int place = 63 - __builtin_clzll(left);
       const std::uint64_t below = (std::uint64_t{1} << place) - 1;
       left &= below;
+      // What follows moves one place down, 16 characters at a time: each chunk is read above
+      // what the one before wrote, and the zeros behind the text follow it.
+      for (long i = place; i < size_; i += kChunk) {
+        char chunk[kChunk];
+        std::memcpy(chunk, chars_ + i + 1, kChunk);
+        std::memcpy(chars_ + i, chunk, kChunk);
+      }
+      --size_;
       const auto close = [below](std::uint64_t& mask) {
         mask = (mask & below) | ((mask >> 1) & ~below);
       };
@@ -210,6 +198,7 @@ class WorkingText {
       close(masks_.mark);
       close(masks_.digit);
     }
+    changed_ = true;
     return removedCount;
   }
 
