@@ -2,8 +2,8 @@
 // entry in their fixed order on one working copy of its text.
 #include "operations/correct_repairs.h"
 
-#include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "operations/correct_working_text.h"
 
@@ -55,37 +55,36 @@ Reach ReachOf(const WorkingText& t) {
   return {quotes.bits() != 0, fullStops.bits() != 0, digitSpaces.bits() != 0, all.bits() != 0};
 }
 
-// What the few characters the chain of a short text looks for are filed under.
-enum ScanSlot : std::uint8_t { kOther, kApostrophe, kMark, kDigit, kSlots };
-constexpr std::array<std::uint8_t, 256> kScanSlots = [] {
-  std::array<std::uint8_t, 256> slots{};
-  slots['\''] = kApostrophe;
-  slots['?'] = slots['!'] = kMark;
-  for (char digit = '0'; digit <= '9'; ++digit) {
-    slots[static_cast<std::size_t>(digit)] = kDigit;
-  }
-  return slots;
-}();
-
-// One pass of 16-byte tests; the rarer characters are found together, and each place is
-// then filed under its own.
-ShortTextMasks ScanShortText(const WorkingText& t) {
+// The chunks come from `original`, the text before it was copied into `t`: a chunk read
+// from the copy just written would wait for the writes to land. From 16 characters on they
+// stay inside it, the last one overlapping the one before; a shorter text is read from the
+// copy, where the zeros behind it follow.
+ShortTextMasks ScanShortText(const WorkingText& t, std::string_view original) {
   ShortTextMasks m;
   std::uint64_t rare = 0;
-  t.forEachChunk([&](const char* p) {
-    const auto at = [&](Lanes lanes) { return std::uint64_t{lanes.bits()} << t.positionOf(p); };
+  const auto scan = [&](const char* p, long position) {
+    const auto at = [position](Lanes lanes) { return std::uint64_t{lanes.bits()} << position; };
     m.smallL |= at(Equal(p, 'l'));
     m.capitalI |= at(Equal(p, 'I'));
     m.upToCapitals |= at(SignedBelow(p, '[' + 1));
     rare |= at(Equal(p, '\'') | Equal(p, '?', '!') | Digits(p));
-  });
-  std::array<std::uint64_t, kSlots> slots{};
+  };
+  const long n = t.size();
+  if (n < kChunk) {
+    scan(t.text().data(), 0);
+  } else {
+    for (long position = 0; position + kChunk < n; position += kChunk) {
+      scan(original.data() + position, position);
+    }
+    scan(original.data() + n - kChunk, n - kChunk);
+  }
+  // Kept in registers: a mask in memory would make each place wait for the one before.
   WorkingText::forEachBit(rare, [&](long k) {
-    slots[kScanSlots[static_cast<std::size_t>(Code(t[k]))]] |= std::uint64_t{1} << k;
+    const std::uint64_t bit = std::uint64_t{1} << k;
+    m.apostrophe |= t[k] == '\'' ? bit : 0;
+    m.mark |= t[k] == '?' || t[k] == '!' ? bit : 0;
   });
-  m.apostrophe = slots[kApostrophe];
-  m.mark = slots[kMark];
-  m.digit = slots[kDigit];
+  m.digit = rare & ~(m.apostrophe | m.mark);
   return m;
 }
 
@@ -131,8 +130,9 @@ std::uint64_t SpacesBetweenDigitsOf(const WorkingText& t) {
 }
 
 // The chain on a short text, led by its masks.
-long long RepairShortText(WorkingText& t, const CorrectSettings& settings) {
-  t.setMasks(ScanShortText(t));
+long long RepairShortText(WorkingText& t, std::string_view original,
+                          const CorrectSettings& settings) {
+  t.setMasks(ScanShortText(t, original));
   long long count = 0;
   if (settings.quotes) {
     count += RepairQuotesShort(t);
@@ -151,9 +151,10 @@ long long RepairShortText(WorkingText& t, const CorrectSettings& settings) {
   return count;
 }
 
-long long RepairAll(WorkingText& t, const CorrectSettings& settings) {
+// `original` is the text that `t` was made from, still as it was.
+long long RepairAll(WorkingText& t, std::string_view original, const CorrectSettings& settings) {
   if (t.isShort()) {
-    return RepairShortText(t, settings);
+    return RepairShortText(t, original, settings);
   }
   const Reach reach = ReachOf(t);
   long long count = 0;
@@ -212,13 +213,13 @@ RepairedText RepairIlSecondPass(std::string text) {
 }
 
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings) {
-  return RepairCopy(text, [&settings](WorkingText& t) { return RepairAll(t, settings); });
+  return RepairCopy(text, [&](WorkingText& t) { return RepairAll(t, text, settings); });
 }
 
 long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& settings,
                                  std::string& room) {
   WorkingText t(room, text);
-  const long long count = RepairAll(t, settings);
+  const long long count = RepairAll(t, text, settings);
   if (t.changed()) {
     // The repairs only shorten a text: it fits where it was, and no check is needed.
     const std::string_view repaired = t.text();
