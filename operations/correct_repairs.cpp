@@ -223,7 +223,7 @@ long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& setti
   if (t.changed()) {
     // The repairs only shorten a text: it fits where it was, and no check is needed.
     const std::string_view repaired = t.text();
-    repaired.copy(text.data(), repaired.size());
+    CopyText(text.data(), repaired.data(), repaired.size());
     text.resize(repaired.size());
   }
   return count;
