@@ -34,6 +34,10 @@ inline __m128i LoadChunk(const char* p) {
 inline Lanes Equal(const char* p, char a) {
   return Lanes(_mm_cmpeq_epi8(LoadChunk(p), _mm_set1_epi8(a)));
 }
+// Where the character, as a signed byte, is below `limit` (so also where it is above 127).
+inline Lanes SignedBelow(const char* p, char limit) {
+  return Lanes(_mm_cmplt_epi8(LoadChunk(p), _mm_set1_epi8(limit)));
+}
 inline Lanes Digits(const char* p) {
   // Moves "0" to "9" to the ten smallest signed bytes: one add and one compare.
   constexpr char kShift = static_cast<char>(0x80 - '0');
@@ -64,6 +68,9 @@ Lanes Where(const char* p, Test test) {
 }
 inline Lanes Equal(const char* p, char a) {
   return Where(p, [a](char c) { return c == a; });
+}
+inline Lanes SignedBelow(const char* p, char limit) {
+  return Where(p, [limit](char c) { return static_cast<signed char>(c) < limit; });
 }
 inline Lanes Digits(const char* p) {
   return Where(p, [](char c) { return c >= '0' && c <= '9'; });

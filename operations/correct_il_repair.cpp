@@ -82,16 +82,23 @@ void FirstPassLongText(WorkingText& t, CorrectLanguage language, long long& coun
     t.write(1, 'I', count);
   }
   // A4: every "l" and "I" from the third place on; the scan writes only these two letters.
-  t.forEach(
-      2, [](const char* p) { return Equal(p, 'l', 'I'); },
-      [&](long k) {
-        if (t[k] == 'l') {
-          RepairSmallL(t, k, language, count);
-        }
-        if (t[k] == 'I') {
-          RepairCapitalI(t, k, count);
-        }
-      });
+  const auto repair = [&](long k) {
+    if (t[k] == 'l') {
+      RepairSmallL(t, k, language, count);
+    }
+    if (t[k] == 'I') {
+      RepairCapitalI(t, k, count);
+    }
+  };
+  if (t.hasMasks()) {
+    // An "l" changes only behind a neighbour, all of which have codes below 64; the scan puts
+    // only "I" or "l", never a neighbour, behind the next place.
+    const ShortTextMasks& m = t.masks();
+    t.forEachBit((m.capitalI | (m.smallL & (m.upToCapitals << 1))) & ~std::uint64_t{3}, repair);
+  } else {
+    t.forEach(
+        2, [](const char* p) { return Equal(p, 'l', 'I'); }, repair);
+  }
   if (t[n - 1] == 'l' && t[n - 2] == kSpace) {  // A5
     t.write(n - 1, 'I', count);
   }
@@ -112,23 +119,30 @@ void FirstPassTwoCharacters(WorkingText& t, long long& count) {
 // D: "l" between capitals (or at a word edge next to one) becomes "I".
 void SecondPassCapitals(WorkingText& t, long long& count) {
   const long n = t.size();
-  t.forEach(
-      2, [](const char* p) { return Equal(p, 'l'); },
-      [&](long k) {
-        if (!Is(t[k - 1], kBeforeCapitalsL)) {
-          return;
-        }
-        const char r = t[k + 1];
-        if (k < n - 1 && Is(r, kAfterCapitalsL)) {  // D1
-          t.write(k, 'I', count);
-          if (OneOf(t[k - 2], " \n") && r == kSpace) {  // D2
-            t.write(k, 'l', count, -1);
-          }
-        }
-        if (k == n - 1 && IsCapitalLetter(t[k - 2]) && IsCapitalLetter(t[k - 3])) {  // D3
-          t.write(k, 'I', count);
-        }
-      });
+  const auto repair = [&](long k) {
+    if (!Is(t[k - 1], kBeforeCapitalsL)) {
+      return;
+    }
+    const char r = t[k + 1];
+    if (k < n - 1 && Is(r, kAfterCapitalsL)) {  // D1
+      t.write(k, 'I', count);
+      if (OneOf(t[k - 2], " \n") && r == kSpace) {  // D2
+        t.write(k, 'l', count, -1);
+      }
+    }
+    if (k == n - 1 && IsCapitalLetter(t[k - 2]) && IsCapitalLetter(t[k - 3])) {  // D3
+      t.write(k, 'I', count);
+    }
+  };
+  if (t.hasMasks()) {
+    // What stands behind an "l" that changes has a code below 92, or is an "l" that this
+    // pass has just made an "I".
+    const ShortTextMasks& m = t.masks();
+    t.forEachBit(m.smallL & ((m.upToCapitals | m.smallL) << 1) & ~std::uint64_t{3}, repair);
+  } else {
+    t.forEach(
+        2, [](const char* p) { return Equal(p, 'l'); }, repair);
+  }
 }
 
 bool IsAllAt(const WorkingText& t, long j) {
@@ -147,14 +161,25 @@ void SecondPassAll(WorkingText& t, long long& count) {
     WriteAll(t, 0, count);
   }
   // E2: only where "all" is spelled, which no write of this pass changes.
-  t.forEach(1, SpelledAll, [&](long j) {
+  const auto repair = [&](long j) {
     if (j > n - 3 || !OneOf(t[j - 1], " \n-")) {
       return;
     }
     if (j == n - 3 || OneOf(t[j + 3], " ,!.?\n-") || IsSmallLetter(t[j + 3])) {
       WriteAll(t, j, count);
     }
-  });
+  };
+  if (t.hasMasks()) {
+    // Where "I" or "l" stand in the next two places; SpelledAll also wants an "a" first.
+    const std::uint64_t il = t.masks().smallL | t.masks().capitalI;
+    t.forEachBit((il >> 1) & (il >> 2) & ~std::uint64_t{1}, [&](long j) {
+      if (t[j] == 'A' || t[j] == 'a') {
+        repair(j);
+      }
+    });
+  } else {
+    t.forEach(1, SpelledAll, repair);
+  }
 }
 
 }  // namespace

@@ -60,6 +60,20 @@ enum CharClass : std::uint8_t {
   // " '.?!\n\",": what ends a word.
   kWordEnd = 8,
 };
+// Copies n characters between two buffers that do not overlap. From 16 characters on, in
+// chunks of 16 that stay inside both, the last one overlapping the one before: no call.
+inline void CopyText(char* to, const char* from, std::size_t n) {
+  constexpr auto kSize = static_cast<std::size_t>(kChunk);
+  if (n < kSize) {
+    std::memcpy(to, from, n);
+    return;
+  }
+  for (std::size_t i = 0; i + kSize < n; i += kSize) {
+    std::memcpy(to + i, from + i, kSize);
+  }
+  std::memcpy(to + n - kSize, from + n - kSize, kSize);
+}
+
 inline constexpr std::array<std::uint8_t, 256> kClasses = [] {
   std::array<std::uint8_t, 256> classes{};
   const auto add = [&classes](std::string_view members, CharClass charClass) {
@@ -88,6 +102,32 @@ inline Lanes SpelledAll(const char* p) {
   return Equal(p, 'A', 'a') & Equal(p + 1, 'I', 'l') & Equal(p + 2, 'I', 'l');
 }
 
+// Where the quote repair fires: each pair of apostrophes.
+inline Lanes QuotePairs(const char* p) {
+  return Equal(p, '\'') & Equal(p + 1, '\'');
+}
+// Where the full-stop repair fires: a full stop behind "?" or "!".
+inline Lanes StopsBehindMarks(const char* p) {
+  return Equal(p, '.') & Equal(p - 1, '?', '!');
+}
+// Where the digit-space repair fires: a space between two digits.
+inline Lanes SpacesBetweenDigits(const char* p) {
+  return Equal(p, kSpace) & Digits(p - 1) & Digits(p + 1);
+}
+
+// For a text of at most kShortText characters, bit k of a mask stands for position k, so
+// that the repairs walk a few set bits instead of testing every chunk again.
+inline constexpr long kShortText = 64;
+struct ShortTextMasks {
+  std::uint64_t smallL = 0;
+  std::uint64_t capitalI = 0;
+  // Codes below 92 or above 127: all that may stand before an "l" that an I/l pass changes.
+  std::uint64_t upToCapitals = 0;
+  std::uint64_t apostrophe = 0;
+  std::uint64_t mark = 0;  // "?" or "!"
+  std::uint64_t digit = 0;
+};
+
 class WorkingText {
  public:
   // Copies `text` between the zeros in `room`, which keeps its storage from one entry to the
@@ -98,7 +138,7 @@ class WorkingText {
       room.resize(needed);  // the zeros in front are never written
     }
     chars_ = &room[kFront];
-    text.copy(chars_, text.size());
+    CopyText(chars_, text.data(), text.size());
     std::fill_n(chars_ + text.size(), kBack, kNothing);
   }
 
@@ -108,6 +148,10 @@ class WorkingText {
   std::string_view text() const { return {chars_, static_cast<std::size_t>(size_)}; }
   // Whether a repair wrote or removed anything.
   bool changed() const { return changed_; }
+  bool isShort() const { return size_ <= kShortText; }
+  // Whether masks() tells what stands where: from scanMasks() until a replace().
+  bool hasMasks() const { return hasMasks_; }
+  const ShortTextMasks& masks() const { return masks_; }
 
   // A repair step firing: writes `c` at `position` (even when it is already there) and
   // changes the counter by `amount`.
@@ -115,7 +159,65 @@ class WorkingText {
     chars_[position] = c;
     count += amount;
     changed_ = true;
+    if (hasMasks_) {
+      // Only the I/l passes write, and only "I" or "l": no other mask changes.
+      const std::uint64_t bit = std::uint64_t{1} << position;
+      const std::uint64_t isI = c == 'I' ? bit : 0;
+      masks_.capitalI = (masks_.capitalI & ~bit) | isI;
+      masks_.upToCapitals = (masks_.upToCapitals & ~bit) | isI;
+      masks_.smallL = (masks_.smallL & ~bit) | (bit ^ isI);
+    }
   }
+
+  // Calls visit(k) for each set bit k of `mask`, lowest first.
+  template <typename Visit>
+  static void forEachBit(std::uint64_t mask, Visit visit) {
+    for (; mask != 0; mask &= mask - 1) {
+      visit(static_cast<long>(__builtin_ctzll(mask)));
+    }
+  }
+
+  // Takes the masks of a short text, found with the same characters.
+  void setMasks(const ShortTextMasks& masks) {
+    masks_ = masks;
+    hasMasks_ = true;
+  }
+
+  // Writes a double quote at the set bits of `quotes` and removes the characters at those of
+  // `removed` from a short text with masks, which follow; returns how many it removed.
+  long removeShort(std::uint64_t removed, std::uint64_t quotes = 0) {
+    forEachBit(quotes, [this](long place) { chars_[place] = kDoubleQuote; });
+    masks_.apostrophe &= ~quotes;
+    long removedCount = 0;
+    for (std::uint64_t left = removed; left != 0; ++removedCount) {
+      // From the last removed place down, so that the places below stay where they are.
+      const int place = 63 - __builtin_clzll(left);
+      const std::uint64_t below = (std::uint64_t{1} << place) - 1;
+      left &= below;
+      // What follows moves one place down, 16 characters at a time: each chunk is read above
+      // what the one before wrote, and the zeros behind the text follow it.
+      for (long i = place; i < size_; i += kChunk) {
+        char chunk[kChunk];
+        std::memcpy(chunk, chars_ + i + 1, kChunk);
+        std::memcpy(chars_ + i, chunk, kChunk);
+      }
+      --size_;
+      const auto close = [below](std::uint64_t& mask) {
+        mask = (mask & below) | ((mask >> 1) & ~below);
+      };
+      close(masks_.smallL);
+      close(masks_.capitalI);
+      close(masks_.upToCapitals);
+      close(masks_.apostrophe);
+      close(masks_.mark);
+      close(masks_.digit);
+    }
+    changed_ = true;
+    return removedCount;
+  }
+
+  // The position of a character that `p` points to.
+  long positionOf(const char* p) const { return p - chars_; }
 
   // Calls visit(p) with the start of every chunk of 16 characters, in order.
   template <typename Visit>
@@ -166,10 +268,8 @@ class WorkingText {
       }
     }
     if (replaced != 0) {
-      kept = keep(kept, from, size_);
-      std::memset(chars_ + kept, 0, static_cast<std::size_t>(size_ - kept));
-      size_ = kept;
-      changed_ = true;
+      shrinkTo(keep(kept, from, size_));
+      hasMasks_ = false;
     }
     return replaced;
   }
@@ -186,9 +286,22 @@ class WorkingText {
     return kept + (to - from);
   }
 
+  // Ends the text at `kept` after a removal, with zeros from there to where it ended before.
+  void shrinkTo(long kept) {
+    // Chunks of zeros of a known size need no call; the last may reach into the zeros behind
+    // the text.
+    for (long zero = kept; zero < size_; zero += kChunk) {
+      std::memset(chars_ + zero, 0, kChunk);
+    }
+    size_ = kept;
+    changed_ = true;
+  }
+
   char* chars_;
   long size_;
   bool changed_ = false;
+  bool hasMasks_ = false;
+  ShortTextMasks masks_;
 };
 
 }  // namespace lumetra::correct_detail
