@@ -243,6 +243,38 @@ class SubRipReader final : public EntryReader {
   bool started_ = false;  // the text has a line already
 };
 
+// The digits of the block number written last. Blocks are mostly numbered one after the
+// other, and adding one to the digits is cheaper than writing the number anew.
+class BlockNumberText {
+ public:
+  // Writes `number` at `out`, which needs room for 24 characters; returns the end.
+  char* put(char* out, std::uint64_t number) {
+    if (number != last_ + 1 || !addOne()) {
+      length_ = static_cast<std::size_t>(PutDecimal(digits_, number) - digits_);
+    }
+    last_ = number;
+    std::memcpy(out, digits_, sizeof digits_);
+    return out + length_;
+  }
+
+ private:
+  // False when the number gets one digit more (or there is none yet).
+  bool addOne() {
+    for (std::size_t i = length_; i-- > 0;) {
+      if (digits_[i] != '9') {
+        ++digits_[i];
+        return true;
+      }
+      digits_[i] = '0';
+    }
+    return false;
+  }
+
+  char digits_[24] = {};
+  std::size_t length_ = 0;
+  std::uint64_t last_ = 0;
+};
+
 class SubRipWriter final : public BufferedEntryWriter {
  public:
   explicit SubRipWriter(ByteSink& sink) : BufferedEntryWriter(sink) {}
@@ -251,7 +283,7 @@ class SubRipWriter final : public BufferedEntryWriter {
     // The number, two times of at most 30 characters each and their breaks, then the text
     // with every break doubled, its break and an empty line.
     char* const begin = start(2 * entry.text.size() + 100);
-    char* p = PutDecimal(begin, static_cast<std::uint64_t>(std::max(number, 0LL)));
+    char* p = number_.put(begin, static_cast<std::uint64_t>(std::max(number, 0LL)));
     std::memcpy(p, "\r\n", 2);
     p = PutSubRipTime(p + 2, entry.start);
     std::memcpy(p, " --> ", 5);
@@ -262,6 +294,9 @@ class SubRipWriter final : public BufferedEntryWriter {
     std::memcpy(p, "\r\n\r\n", 4);
     hand(begin, p + (last ? 2 : 4));
   }
+
+ private:
+  BlockNumberText number_;
 };
 
 bool RecognisesSubRip(const OpeningLines& lines) {
