@@ -41,6 +41,9 @@ UnitConversion::UnitConversion(double from, double to)
     : from_(from), to_(to), fromThousandths_(Thousandths(from)), toThousandths_(Thousandths(to)) {
   if (fromThousandths_ != 0 && toThousandths_ != 0) {
     ratio_ = static_cast<double>(toThousandths_) / static_cast<double>(fromThousandths_);
+    if (toThousandths_ % fromThousandths_ == 0) {
+      factor_ = ratio_;
+    }
   }
 }
 
@@ -53,6 +56,10 @@ double UnitConversion::operator()(double value) const {
       RoundHalfEven(magnitude) != magnitude) {
     // nearbyint rounds in the default mode: to nearest, exact halves to even.
     return std::nearbyint(to_ * (value / from_));
+  }
+  // A whole factor gives a whole product, exact below 2^53: nothing to round.
+  if (factor_ != 0 && magnitude * factor_ < 0x1p53) {
+    return value < 0 ? -(magnitude * factor_) : magnitude * factor_;
   }
   // Below 2^40 value × (to ÷ from), a multiplication instead of a division, is off by
   // about 2^-12 at most: as before, only a result near a half needs the exact fraction.
