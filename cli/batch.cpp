@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <chrono>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
@@ -23,6 +24,11 @@ namespace lumetra::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A sync costs about as much for one file as for many: the outputs of this many inputs share
+// one, or of fewer when the first of them has waited this long.
+constexpr std::size_t kInputsPerSync = 64;
+constexpr std::chrono::milliseconds kLongestSettleDelay{50};
 
 bool IsSubtitleName(const fs::path& path) {
   std::string extension = path.extension().string();
@@ -78,7 +84,7 @@ std::vector<std::string> InputsOf(const Arguments& arguments, bool& several) {
 
 // Runs every input and prints its report in input order; returns the worst exit status.
 // `shareSyncs`: the outputs wait for shared syncs of their file system before they get
-// their names, settled by this thread before it prints their reports.
+// their names, and an input's report for its outputs' names.
 int RunEach(const PreparedCommand& command, const std::vector<std::string>& inputs, bool several,
             const std::string& outputFolder, std::size_t jobs, bool shareSyncs, std::ostream& out,
             std::ostream& err) {
@@ -101,25 +107,52 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
   }
 
   // Workers take the next input; this thread prints the reports in input order as soon as
-  // each one and all before it are done (and their outputs named).
+  // each one and all before it are done, their outputs named.
   std::optional<SyncRound> round;
   if (shareSyncs) {
     round.emplace();
   }
   std::atomic<std::size_t> next{0};
-  std::mutex mutex;
+  std::mutex mutex;  // guards what follows
   std::condition_variable finished;
   std::vector<char> done(inputs.size(), 0);
-  std::vector<char> settled(inputs.size(), 0);
+  std::vector<char> ready(inputs.size(), 0);  // done, and the outputs named
+  std::size_t doneCount = 0;
+  std::size_t readyCount = 0;
+  std::chrono::steady_clock::time_point oldestWaiting;
+  // The worker that finishes an input settles the round when enough inputs wait for it;
+  // meanwhile the other workers go on. Returns with the lock held.
+  const auto settle = [&](std::unique_lock<std::mutex>& lock) {
+    std::vector<char> handedOver = done;
+    const std::size_t count = doneCount;
+    lock.unlock();
+    round->settle();
+    lock.lock();
+    for (std::size_t j = 0; j < inputs.size(); ++j) {
+      ready[j] = ready[j] | handedOver[j];
+    }
+    readyCount = std::max(readyCount, count);
+  };
   const auto work = [&] {
     for (std::size_t i; (i = next++) < inputs.size();) {
       SyncRound::Tag(i);
       command.run({inputs[i], outputFolder}, reports[i]);
-      {
-        const std::lock_guard<std::mutex> lock(mutex);
-        done[i] = 1;
+      std::unique_lock<std::mutex> lock(mutex);
+      done[i] = 1;
+      const auto now = std::chrono::steady_clock::now();
+      if (doneCount++ == readyCount) {
+        oldestWaiting = now;
       }
-      finished.notify_one();
+      if (!round) {
+        ready[i] = 1;
+      } else if (doneCount - readyCount >= kInputsPerSync || doneCount == inputs.size() ||
+                 now - oldestWaiting >= kLongestSettleDelay) {
+        settle(lock);
+      } else {
+        continue;  // nothing new to print
+      }
+      lock.unlock();
+      finished.notify_all();
     }
   };
   std::vector<std::jthread> workers;
@@ -127,15 +160,9 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
     workers.emplace_back(work);
   }
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    std::unique_lock<std::mutex> lock(mutex);
-    finished.wait(lock, [&] { return done[i] != 0; });
-    if (round && !settled[i]) {
-      // Every input done by now has handed its outputs over: one settle names them all.
-      settled = done;
-      lock.unlock();
-      round->settle();
-    } else {
-      lock.unlock();
+    {
+      std::unique_lock<std::mutex> lock(mutex);
+      finished.wait(lock, [&] { return ready[i] != 0; });
     }
     if (const std::exception_ptr failure = round ? round->failureOf(i) : nullptr) {
       reports[i] = InputReport();

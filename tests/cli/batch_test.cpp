@@ -23,15 +23,23 @@ TEST(Batch, ReportsEveryInputInOrderWithTheWorstExitStatus) {
   const std::string first = dir.write("a.sub", kSub);
   const std::string bad = dir.write("b.sub", "{25}{50}x\r\n{7x}{9}y\r\n");
   const std::string last = dir.write("c.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n");
-  const auto run = RunCliProcess({"convert", "--jobs", "2", first, bad, last});
+  // Its output is written, but a folder holds the name it should get.
+  const std::string blocked = dir.write("d.sub", kSub);
+  ::mkdir(dir.file("d - SubRip.srt").c_str(), 0700);
+  const auto run = RunCliProcess({"convert", "--jobs", "2", first, bad, last, blocked});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.out,
             first + ": The subtitle is converted.\n" + last + ": The subtitle is converted.\n");
   EXPECT_EQ(run.err, bad +
                          ": An error has occurred! The selected file is no subtitle (or is an "
-                         "unkown format) Reading stopped at line 2 of the input.\n");
-  EXPECT_EQ(dir.names(), (std::vector<std::string>{"a - SubRip.srt", "a.sub", "b.sub",
-                                                   "c - MicroDVD.sub", "c.srt"}));
+                         "unkown format) Reading stopped at line 2 of the input.\n" +
+                         blocked +
+                         ": An error has occurred! Error 75 : Path/File access error "
+                         "(writing " +
+                         dir.file("d - SubRip.srt") + ")\n");
+  EXPECT_EQ(dir.names(),
+            (std::vector<std::string>{"a - SubRip.srt", "a.sub", "b.sub", "c - MicroDVD.sub",
+                                      "c.srt", "d - SubRip.srt", "d.sub"}));
 }
 
 TEST(Batch, TakesEveryFileBelowAFolderAndWritesIntoTheOutputFolder) {
