@@ -237,8 +237,8 @@ void OutputFile::replaceTarget() {
 
 void OutputFile::commit() {
   if (SyncRound* round = SyncRound::Current()) {
-    // The round's sync writes these bytes, in the thread that settles it.
-    seal(Writeback::LeaveToSync);
+    // The round's sync waits for these bytes: their writes start now.
+    seal(Writeback::Start);
     round->adopt(std::unique_ptr<OutputFile>(new OutputFile(std::move(*this))));
     return;
   }
