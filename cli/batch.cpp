@@ -132,6 +132,8 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
       ready[j] = ready[j] | handedOver[j];
     }
     readyCount = std::max(readyCount, count);
+    // Inputs that finished meanwhile wait from now on.
+    oldestWaiting = std::chrono::steady_clock::now();
   };
   const auto work = [&] {
     for (std::size_t i; (i = next++) < inputs.size();) {
