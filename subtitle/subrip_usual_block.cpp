@@ -94,6 +94,67 @@ class LineWalk {
   const char* arrow_ = nullptr;
 };
 
+// Copies n bytes in a few moves of fixed size, never outside either range: text lines are
+// short, and a call of memcpy would cost more than the copy.
+void CopyLine(char* to, const char* from, std::size_t n) {
+  if (n >= 16) {
+    for (std::size_t i = 0; i + 16 < n; i += 16) {
+      std::memcpy(to + i, from + i, 16);
+    }
+    std::memcpy(to + n - 16, from + n - 16, 16);
+  } else if (n >= 8) {
+    std::memcpy(to, from, 8);
+    std::memcpy(to + n - 8, from + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + n - 4, from + n - 4, 4);
+  } else {
+    for (std::size_t i = 0; i < n; ++i) {
+      to[i] = from[i];
+    }
+  }
+}
+
+// The text lines of a block, joined by kLineBreak into the entry's text in one go: one
+// resize and a copy a line, instead of a growing string. Blocks of more lines are left to
+// the general reading.
+class TextLines {
+ public:
+  // False when there are too many lines.
+  bool add(const char* line, const char* end) {
+    if (count_ == kMostLines) {
+      return false;
+    }
+    starts_[count_] = line;
+    ends_[count_] = end;
+    ++count_;
+    length_ += static_cast<std::size_t>(end - line) + 1;
+    return true;
+  }
+
+  long count() const { return count_; }
+
+  void joinInto(std::string& text) const {
+    text.resize(count_ == 0 ? 0 : length_ - 1);
+    char* out = text.data();
+    for (int i = 0; i < count_; ++i) {
+      const auto n = static_cast<std::size_t>(ends_[i] - starts_[i]);
+      CopyLine(out, starts_[i], n);
+      out += n;
+      if (i + 1 < count_) {
+        *out++ = kLineBreak;
+      }
+    }
+  }
+
+ private:
+  static constexpr int kMostLines = 8;
+  const char* starts_[kMostLines];
+  const char* ends_[kMostLines];
+  int count_ = 0;
+  std::size_t length_ = 0;  // the lines with a break after each
+};
+
 bool IsBlankLine(const char* line, const char* end) {
   return line == end || ((*line == ' ' || *line == '\t') &&
                          IsBlank(std::string_view(line, static_cast<std::size_t>(end - line))));
@@ -110,26 +171,21 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
   const char* line = start;
   const char* end = nullptr;
   const char* next = nullptr;
-  long lines = 0;
-  text.clear();
-  // The text: lines up to the first blank one.
-  for (;; line = next, ++lines) {
+  // The text: lines up to the first blank one, noted here and copied once the block is
+  // known to be usual.
+  TextLines textLines;
+  for (;; line = next) {
     if ((next = walk.next(end)) == nullptr) {
       return false;
     }
     if (IsBlankLine(line, end)) {
       break;
     }
-    if (lines == 0) {
-      text.assign(line, static_cast<std::size_t>(end - line));
-    } else {
-      // From the last byte of the break before the line: the LF of LF or CR LF, which
-      // stands for kLineBreak; a lone CR is put right.
-      const std::size_t at = text.size();
-      text.append(line - 1, static_cast<std::size_t>(end - line + 1));
-      text[at] = kLineBreak;
+    if (!textLines.add(line, end)) {
+      return false;
     }
   }
+  long lines = textLines.count();
   // Blank lines, then the number line: a line after a blank one is no text when a time line
   // follows it.
   do {
@@ -155,6 +211,7 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
   if (blockEnd.times.kind != TimeLine::Kind::Times) {
     return false;
   }
+  textLines.joinInto(text);
   blockEnd.length = static_cast<std::size_t>(next - start);
   blockEnd.lines = lines + 1;
   blockEnd.lastLine = static_cast<std::size_t>(line - start);
