@@ -44,22 +44,20 @@ const char* FindFirstOf(const char* p, const char* stop) {
   return stop;
 }
 
-// A bit for each of the 64 bytes at `p` that equals one of `Wanted`; bit 0 for p[0].
+// A bit for each of the 16 bytes at `p` that equals one of `Wanted`; bit 0 for p[0].
 template <char... Wanted>
-std::uint64_t MaskOf64(const char* p) {
-  std::uint64_t mask = 0;
+unsigned MaskOf16(const char* p) {
 #if defined(__SSE2__)
-  for (int part = 0; part < 4; ++part) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
-    const int found = _mm_movemask_epi8((_mm_cmpeq_epi8(bytes, _mm_set1_epi8(Wanted)) | ...));
-    mask |= std::uint64_t{static_cast<std::uint16_t>(found)} << (16 * part);
-  }
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  return static_cast<unsigned>(
+      _mm_movemask_epi8((_mm_cmpeq_epi8(bytes, _mm_set1_epi8(Wanted)) | ...)));
 #else
-  for (int at = 0; at < 64; ++at) {
-    mask |= std::uint64_t{((p[at] == Wanted) || ...)} << at;
+  unsigned mask = 0;
+  for (int at = 0; at < 16; ++at) {
+    mask |= unsigned{((p[at] == Wanted) || ...)} << at;
   }
-#endif
   return mask;
+#endif
 }
 
 }  // namespace lumetra

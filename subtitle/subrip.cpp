@@ -1,6 +1,8 @@
 #include "subtitle/subrip.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -281,8 +283,9 @@ class SubRipWriter final : public BufferedEntryWriter {
 
   void write(const SubtitleEntry& entry, bool, long long number, bool last) override {
     // The number, two times of at most 30 characters each and their breaks, then the text
-    // with every break doubled, its break and an empty line.
-    char* const begin = start(2 * entry.text.size() + 100);
+    // with every break doubled, its break and an empty line, and room for the 16 bytes the
+    // text's copy may write after itself.
+    char* const begin = start(2 * entry.text.size() + 110);
     char* p = number_.put(begin, static_cast<std::uint64_t>(std::max(number, 0LL)));
     std::memcpy(p, "\r\n", 2);
     p = PutSubRipTime(p + 2, entry.start);
@@ -299,8 +302,78 @@ class SubRipWriter final : public BufferedEntryWriter {
   BlockNumberText number_;
 };
 
+// ",mmm" for each number of milliseconds within a second, as little-endian words.
+constexpr auto kFractionTexts = [] {
+  std::array<std::uint32_t, 1000> texts{};
+  for (std::uint32_t i = 0; i < 1000; ++i) {
+    texts[i] = ',' | ('0' + i / 100) << 8 | ('0' + i / 10 % 10) << 16 | ('0' + i % 10) << 24;
+  }
+  return texts;
+}();
+
+// "hh:mm:ss,mmm" for `t` below 100 hours, little-endian only. The hours, minutes and
+// seconds sit three bytes apart in one word, and each is split into its tens and ones at once:
+// n * 103 >> 10 is n / 10 for n below 100, and no product reaches the next field.
+char* PutShortSubRipTime(char* out, std::uint32_t t) {
+  const std::uint32_t wholeMinutes = t / 60'000;
+  const std::uint32_t wholeSeconds = t / 1000;
+  const std::uint32_t hours = t / 3'600'000;
+  const std::uint64_t fields = hours | std::uint64_t{wholeMinutes - hours * 60} << 24 |
+                               std::uint64_t{wholeSeconds - wholeMinutes * 60} << 48;
+  const std::uint64_t tens = (fields * 103 >> 10) & 0x000F00000F00000F;
+  const std::uint64_t clock = tens | (fields - tens * 10) << 8 | 0x30303A30303A3030;
+  std::memcpy(out, &clock, 8);
+  std::memcpy(out + 8, &kFractionTexts[t - wholeSeconds * 1000], 4);
+  return out + 12;
+}
+
 bool RecognisesSubRip(const OpeningLines& lines) {
   return IsTimeLine(lines.first) || (lines.following && IsTimeLine(*lines.following));
+}
+
+// Times of 100 hours or more, and any odd value; out of line, so that the common case in
+// PutSubRipTime needs no registers saved.
+[[gnu::noinline]] char* PutLongSubRipTime(char* out, double milliseconds) {
+  // Readers give times below 10^15 ms; the bounds only keep the arithmetic defined.
+  constexpr double kLongest = 9e18;
+  const auto t =
+      static_cast<std::uint64_t>(milliseconds > 0 ? std::min(milliseconds, kLongest) : 0.0);
+  constexpr std::uint32_t kHour = 3'600'000;
+  std::uint64_t hours;
+  std::uint32_t minutes;
+  std::uint32_t seconds;
+  std::uint32_t rest;  // milliseconds within the second
+  if (t <= UINT32_MAX) {
+    // Up to 1193 hours: 32-bit divisions, each of the time itself, so they run side by
+    // side instead of each waiting for what the one before leaves.
+    const auto t32 = static_cast<std::uint32_t>(t);
+    const std::uint32_t wholeMinutes = t32 / 60'000;
+    const std::uint32_t wholeSeconds = t32 / 1000;
+    hours = t32 / kHour;
+    minutes = wholeMinutes - static_cast<std::uint32_t>(hours) * 60;
+    seconds = wholeSeconds - wholeMinutes * 60;
+    rest = t32 - wholeSeconds * 1000;
+  } else {
+    hours = t / kHour;
+    rest = static_cast<std::uint32_t>(t - hours * kHour);
+    minutes = rest / 60'000;
+    rest -= minutes * 60'000;
+    seconds = rest / 1000;
+    rest -= seconds * 1000;
+  }
+  if (hours >= 100) {
+    out = PutDecimal(out, hours);
+  } else {
+    std::memcpy(out, DigitPair(static_cast<unsigned>(hours)), 2);
+    out += 2;
+  }
+  const std::uint32_t hundreds = rest / 100;
+  char text[10] = {':', 0, 0, ':', 0, 0, ',', static_cast<char>('0' + hundreds), 0, 0};
+  std::memcpy(text + 1, DigitPair(minutes), 2);
+  std::memcpy(text + 4, DigitPair(seconds), 2);
+  std::memcpy(text + 8, DigitPair(rest - hundreds * 100), 2);
+  std::memcpy(out, text, sizeof text);
+  return out + sizeof text;
 }
 
 }  // namespace
@@ -342,46 +415,12 @@ TimeLine ParseTimeLine(std::string_view line) {
 }
 
 char* PutSubRipTime(char* out, double milliseconds) {
-  // Readers give times below 10^15 ms; the bounds only keep the arithmetic defined.
-  constexpr double kLongest = 9e18;
-  const auto t =
-      static_cast<std::uint64_t>(milliseconds > 0 ? std::min(milliseconds, kLongest) : 0.0);
-  constexpr std::uint32_t kHour = 3'600'000;
-  std::uint64_t hours;
-  std::uint32_t minutes;
-  std::uint32_t seconds;
-  std::uint32_t rest;  // milliseconds within the second
-  if (t <= UINT32_MAX) {
-    // Up to 1193 hours: 32-bit divisions, each of the time itself, so they run side by
-    // side instead of each waiting for what the one before leaves.
-    const auto t32 = static_cast<std::uint32_t>(t);
-    const std::uint32_t wholeMinutes = t32 / 60'000;
-    const std::uint32_t wholeSeconds = t32 / 1000;
-    hours = t32 / kHour;
-    minutes = wholeMinutes - static_cast<std::uint32_t>(hours) * 60;
-    seconds = wholeSeconds - wholeMinutes * 60;
-    rest = t32 - wholeSeconds * 1000;
-  } else {
-    hours = t / kHour;
-    rest = static_cast<std::uint32_t>(t - hours * kHour);
-    minutes = rest / 60'000;
-    rest -= minutes * 60'000;
-    seconds = rest / 1000;
-    rest -= seconds * 1000;
+  // Below 100 hours, the common case, all fields have fixed widths and are made at once.
+  if (std::endian::native == std::endian::little && milliseconds >= 0 &&
+      milliseconds < 360'000'000.0) {
+    return PutShortSubRipTime(out, static_cast<std::uint32_t>(milliseconds));
   }
-  if (hours >= 100) {
-    out = PutDecimal(out, hours);
-  } else {
-    std::memcpy(out, DigitPair(static_cast<unsigned>(hours)), 2);
-    out += 2;
-  }
-  const std::uint32_t hundreds = rest / 100;
-  char text[10] = {':', 0, 0, ':', 0, 0, ',', static_cast<char>('0' + hundreds), 0, 0};
-  std::memcpy(text + 1, DigitPair(minutes), 2);
-  std::memcpy(text + 4, DigitPair(seconds), 2);
-  std::memcpy(text + 8, DigitPair(rest - hundreds * 100), 2);
-  std::memcpy(out, text, sizeof text);
-  return out + sizeof text;
+  return PutLongSubRipTime(out, milliseconds);
 }
 
 std::string SubRipTime(double milliseconds) {

@@ -1,6 +1,7 @@
 #include "subtitle/subrip_usual_block.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -13,86 +14,128 @@
 namespace lumetra {
 namespace {
 
-// Walks the lines of [start, stop) by their breaks, found 64 bytes at a time. Notes the
-// first "-->" it passes, since no line but the time line may hold one.
+// Walks the lines of [start, stop) by their breaks, each line searched 16 bytes at a time:
+// the lines of a usual block are short.
 class LineWalk {
  public:
-  LineWalk(const char* start, const char* stop) : start_(start), stop_(stop), window_(start) {
-    load();
+  explicit LineWalk(const char* stop) : stop_(stop) {}
+
+  // The line at `line`: sets `end` to its break and returns where the next line starts;
+  // nullptr when the break is not in [line, stop) for sure (a CR at the last byte may be the
+  // first half of CR LF).
+  const char* next(const char* line, const char*& end) const {
+    end = FindFirstOf<'\n', '\r'>(line, stop_);
+    return after(end);
   }
 
-  // The line starting where the last one ended: sets `end` to its break and returns where
-  // the next line starts; nullptr when the break is not in [start, stop) for sure (a CR at
-  // `stop` may be the first half of CR LF).
-  const char* next(const char*& end) {
-    while (breaks_ == 0) {
-      if (!advance()) {
-        return nullptr;
-      }
+  // Where the line whose break is at `end` (or stop) is followed by the next; as next().
+  const char* after(const char* end) const {
+    if (end == stop_) {
+      return nullptr;
     }
-    end = window_ + __builtin_ctzll(breaks_);
-    breaks_ &= breaks_ - 1;
     if (*end == '\n') {
       return end + 1;
     }
     if (end + 1 == stop_) {
       return nullptr;
     }
-    if (end[1] != '\n') {
-      return end + 1;
-    }
-    // CR LF is one break: its LF is the next break found.
-    if (breaks_ == 0 && !advance()) {
-      return nullptr;
-    }
-    breaks_ &= breaks_ - 1;
-    return end + 2;
+    return end[1] == '\n' ? end + 2 : end + 1;
   }
 
-  // True when a "-->" lies before `at`.
-  bool arrowBefore(const char* at) const { return arrow_ != nullptr && arrow_ < at; }
-
  private:
-  bool advance() {
-    if (stop_ - window_ <= 64) {
+  const char* stop_;
+};
+
+// True when "-->" lies in [from, to): no line before the time line may hold one. Looks at
+// 16 bytes at a time while they lie before `stop`, the bytes past `to` left out.
+bool HoldsArrow(const char* from, const char* to, const char* stop) {
+  const auto arrowAt = [](const char* head) { return head[-1] == '-' && head[-2] == '-'; };
+  if (to - from < 3) {
+    return false;
+  }
+  const char* p = from + 2;
+  for (; to - p > 0 && stop - p >= 16; p += 16) {
+    unsigned heads = MaskOf16<'>'>(p);
+    if (to - p < 16) {
+      heads &= (1U << (to - p)) - 1;
+    }
+    for (; heads != 0; heads &= heads - 1) {
+      if (arrowAt(p + std::countr_zero(heads))) {
+        return true;
+      }
+    }
+  }
+  for (; to - p > 0; ++p) {
+    if (*p == '>' && arrowAt(p)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Copies n bytes in a few moves of fixed size, never outside either range: text lines are
+// short, and a call of memcpy would cost more than the copy.
+void CopyLine(char* to, const char* from, std::size_t n) {
+  if (n >= 16) {
+    for (std::size_t i = 0; i + 16 < n; i += 16) {
+      std::memcpy(to + i, from + i, 16);
+    }
+    std::memcpy(to + n - 16, from + n - 16, 16);
+  } else if (n >= 8) {
+    std::memcpy(to, from, 8);
+    std::memcpy(to + n - 8, from + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + n - 4, from + n - 4, 4);
+  } else {
+    for (std::size_t i = 0; i < n; ++i) {
+      to[i] = from[i];
+    }
+  }
+}
+
+// The text lines of a block, joined by kLineBreak into the entry's text in one go: one
+// resize and a copy a line, instead of a growing string. Blocks of more lines are left to
+// the general reading.
+class TextLines {
+ public:
+  // False when there are too many lines.
+  bool add(const char* line, const char* end) {
+    if (count_ == kMostLines) {
       return false;
     }
-    window_ += 64;
-    load();
+    starts_[count_] = line;
+    ends_[count_] = end;
+    ++count_;
+    length_ += static_cast<std::size_t>(end - line) + 1;
     return true;
   }
 
-  void load() {
-    if (stop_ - window_ >= 64) {
-      scan(window_);
-      return;
-    }
-    char tail[64] = {};  // the last bytes, padded with bytes that are neither break nor '>'
-    std::memcpy(tail, window_, static_cast<std::size_t>(stop_ - window_));
-    scan(tail);
-  }
+  long count() const { return count_; }
 
-  // `bytes`: the window's bytes, or a copy of them.
-  void scan(const char* bytes) {
-    breaks_ = MaskOf64<'\n', '\r'>(bytes);
-    if (arrow_ != nullptr) {
-      return;
-    }
-    for (std::uint64_t heads = MaskOf64<'>'>(bytes); heads != 0; heads &= heads - 1) {
-      const char* head = window_ + __builtin_ctzll(heads);
-      if (head - start_ >= 2 && head[-1] == '-' && head[-2] == '-') {
-        arrow_ = head - 2;
-        return;
+  void joinInto(std::string& text) const {
+    text.resize(count_ == 0 ? 0 : length_ - 1);
+    char* out = text.data();
+    for (int i = 0; i < count_; ++i) {
+      const auto n = static_cast<std::size_t>(ends_[i] - starts_[i]);
+      CopyLine(out, starts_[i], n);
+      out += n;
+      if (i + 1 < count_) {
+        *out++ = kLineBreak;
       }
     }
   }
 
-  const char* start_;
-  const char* stop_;
-  const char* window_;        // the 64 bytes looked at
-  std::uint64_t breaks_ = 0;  // the CRs and LFs in the window not yet passed
-  const char* arrow_ = nullptr;
+ private:
+  static constexpr int kMostLines = 8;
+  const char* starts_[kMostLines];
+  const char* ends_[kMostLines];
+  int count_ = 0;
+  std::size_t length_ = 0;  // the lines with a break after each
 };
+
+// "hh:mm:ss,mmm --> hh:mm:ss,mmm"
+constexpr long kUsualTimeLine = 29;
 
 bool IsBlankLine(const char* line, const char* end) {
   return line == end || ((*line == ' ' || *line == '\t') &&
@@ -106,55 +149,62 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
   // anything taken here.
   const char* const start = ahead.data();
   const char* const stop = start + std::min(ahead.size(), LineReader::kLongestLine - 1);
-  LineWalk walk(start, stop);
+  const LineWalk walk(stop);
   const char* line = start;
   const char* end = nullptr;
   const char* next = nullptr;
-  long lines = 0;
-  text.clear();
-  // The text: lines up to the first blank one.
-  for (;; line = next, ++lines) {
-    if ((next = walk.next(end)) == nullptr) {
+  // The text: lines up to the first blank one, noted here and copied once the block is
+  // known to be usual.
+  TextLines textLines;
+  for (;; line = next) {
+    if ((next = walk.next(line, end)) == nullptr) {
       return false;
     }
     if (IsBlankLine(line, end)) {
       break;
     }
-    if (lines == 0) {
-      text.assign(line, static_cast<std::size_t>(end - line));
-    } else {
-      // From the last byte of the break before the line: the LF of LF or CR LF, which
-      // stands for kLineBreak; a lone CR is put right.
-      const std::size_t at = text.size();
-      text.append(line - 1, static_cast<std::size_t>(end - line + 1));
-      text[at] = kLineBreak;
+    if (!textLines.add(line, end)) {
+      return false;
     }
   }
+  long lines = textLines.count();
   // Blank lines, then the number line: a line after a blank one is no text when a time line
   // follows it.
   do {
     line = next;
     ++lines;
-    if ((next = walk.next(end)) == nullptr) {
+    if ((next = walk.next(line, end)) == nullptr) {
       return false;
     }
   } while (IsBlankLine(line, end));
   line = next;
   ++lines;
-  if ((next = walk.next(end)) == nullptr || walk.arrowBefore(line)) {
-    return false;
-  }
-  const std::string_view timeLine(line, static_cast<std::size_t>(end - line));
-  // The usual time line is read here at once; any other by the general parse.
+  // The usual time line is read at once where it stands, with its break right after it; any
+  // other is looked for and read by the general parse.
   std::uint64_t startTime = 0;
   std::uint64_t endTime = 0;
-  blockEnd.times = ReadUsualTimeLine(timeLine, startTime, endTime)
-                       ? TimeLine{TimeLine::Kind::Times, static_cast<double>(startTime),
-                                  static_cast<double>(endTime)}
-                       : ParseTimeLine(timeLine);
-  if (blockEnd.times.kind != TimeLine::Kind::Times) {
+  if (stop - line > kUsualTimeLine &&
+      (line[kUsualTimeLine] == '\n' || line[kUsualTimeLine] == '\r') &&
+      ReadUsualTimeLine(std::string_view(line, std::size_t{kUsualTimeLine}), startTime, endTime)) {
+    end = line + kUsualTimeLine;
+    next = walk.after(end);
+    blockEnd.times = {TimeLine::Kind::Times, static_cast<double>(startTime),
+                      static_cast<double>(endTime)};
+  } else {
+    if ((next = walk.next(line, end)) == nullptr) {
+      return false;
+    }
+    const std::string_view timeLine(line, static_cast<std::size_t>(end - line));
+    blockEnd.times = ReadUsualTimeLine(timeLine, startTime, endTime)
+                         ? TimeLine{TimeLine::Kind::Times, static_cast<double>(startTime),
+                                    static_cast<double>(endTime)}
+                         : ParseTimeLine(timeLine);
+  }
+  if (next == nullptr || blockEnd.times.kind != TimeLine::Kind::Times ||
+      HoldsArrow(start, line, stop)) {
     return false;
   }
+  textLines.joinInto(text);
   blockEnd.length = static_cast<std::size_t>(next - start);
   blockEnd.lines = lines + 1;
   blockEnd.lastLine = static_cast<std::size_t>(line - start);

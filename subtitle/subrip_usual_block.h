@@ -20,7 +20,8 @@ struct UsualBlockEnd {
 // Recognises at the start of `ahead`, just after a block's time line, the usual rest of a
 // block: text lines, none blank, then blank lines, a number line, and the next time line.
 // Puts the text lines into `text`, joined by kLineBreak, as the general
-// reading would. False for any other shape, for "-->" in a text or number line, and when
+// reading would. False for any other shape, for more than eight text lines, for "-->" in a
+// text or number line, and when
 // `ahead` ends too early; `text` is then left in any state.
 bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& end);
 
