@@ -106,7 +106,8 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
     return exitCode;
   }
 
-  // Workers take the next input; this thread prints the reports in input order as soon as
+  // Workers take the next input and go on; this thread settles the shared syncs, so that
+  // their waits never hold up a worker, and prints the reports in input order as soon as
   // each one and all before it are done, their outputs named.
   std::optional<SyncRound> round;
   if (shareSyncs) {
@@ -119,42 +120,24 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
   std::vector<char> ready(inputs.size(), 0);  // done, and the outputs named
   std::size_t doneCount = 0;
   std::size_t readyCount = 0;
-  std::chrono::steady_clock::time_point oldestWaiting;
-  // The worker that finishes an input settles the round when enough inputs wait for it;
-  // meanwhile the other workers go on. Returns with the lock held.
-  const auto settle = [&](std::unique_lock<std::mutex>& lock) {
-    std::vector<char> handedOver = done;
-    const std::size_t count = doneCount;
-    lock.unlock();
-    round->settle();
-    lock.lock();
-    for (std::size_t j = 0; j < inputs.size(); ++j) {
-      ready[j] = ready[j] | handedOver[j];
-    }
-    readyCount = std::max(readyCount, count);
-    // Inputs that finished meanwhile wait from now on.
-    oldestWaiting = std::chrono::steady_clock::now();
+  const auto manyWaiting = [&] {
+    return doneCount - readyCount >= kInputsPerSync || doneCount == inputs.size();
   };
   const auto work = [&] {
     for (std::size_t i; (i = next++) < inputs.size();) {
       SyncRound::Tag(i);
       command.run({inputs[i], outputFolder}, reports[i]);
-      std::unique_lock<std::mutex> lock(mutex);
-      done[i] = 1;
-      const auto now = std::chrono::steady_clock::now();
-      if (doneCount++ == readyCount) {
-        oldestWaiting = now;
+      {
+        const std::lock_guard<std::mutex> lock(mutex);
+        done[i] = 1;
+        ++doneCount;
+        if (!round) {
+          ready[i] = 1;
+        } else if (!manyWaiting()) {
+          continue;  // the printing thread looks again when its wait is over
+        }
       }
-      if (!round) {
-        ready[i] = 1;
-      } else if (doneCount - readyCount >= kInputsPerSync || doneCount == inputs.size() ||
-                 now - oldestWaiting >= kLongestSettleDelay) {
-        settle(lock);
-      } else {
-        continue;  // nothing new to print
-      }
-      lock.unlock();
-      finished.notify_all();
+      finished.notify_one();
     }
   };
   std::vector<std::jthread> workers;
@@ -162,10 +145,29 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
     workers.emplace_back(work);
   }
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    {
-      std::unique_lock<std::mutex> lock(mutex);
-      finished.wait(lock, [&] { return ready[i] != 0; });
+    std::unique_lock<std::mutex> lock(mutex);
+    while (ready[i] == 0) {
+      if (!round) {
+        finished.wait(lock);
+        continue;
+      }
+      // Settles the round once input i is done and either enough inputs wait or the wait
+      // has lasted long enough; the workers go on meanwhile.
+      finished.wait_for(lock, kLongestSettleDelay, [&] { return done[i] != 0 && manyWaiting(); });
+      if (done[i] == 0) {
+        continue;
+      }
+      const std::vector<char> handedOver = done;
+      const std::size_t count = doneCount;
+      lock.unlock();
+      round->settle();
+      lock.lock();
+      for (std::size_t j = 0; j < inputs.size(); ++j) {
+        ready[j] = ready[j] | handedOver[j];
+      }
+      readyCount = count;
     }
+    lock.unlock();
     if (const std::exception_ptr failure = round ? round->failureOf(i) : nullptr) {
       reports[i] = InputReport();
       Fail(reports[i], failure, inputs[i], false);
