@@ -120,8 +120,10 @@ int RunEach(const PreparedCommand& command, const std::vector<std::string>& inpu
   std::vector<char> ready(inputs.size(), 0);  // done, and the outputs named
   std::size_t doneCount = 0;
   std::size_t readyCount = 0;
+  // Once every input is taken, the outputs are settled as they come, so that the last
+  // sync has only the last few to wait for.
   const auto manyWaiting = [&] {
-    return doneCount - readyCount >= kInputsPerSync || doneCount == inputs.size();
+    return doneCount - readyCount >= kInputsPerSync || next >= inputs.size();
   };
   const auto work = [&] {
     for (std::size_t i; (i = next++) < inputs.size();) {
