@@ -173,8 +173,7 @@ void OutputFile::flush(Writeback writeback) {
   roomStart_ = buffer_.get();
 }
 
-void OutputFile::seal(Writeback writeback) {
-  flush(writeback);
+void OutputFile::seal() {
   finished_ = true;
   buffer_.reset();
   roomStart_ = nullptr;
@@ -189,7 +188,7 @@ void OutputFile::finish() {
   if (::fsync(fd_) != 0) {
     throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
   }
-  seal(Writeback::LeaveToSync);
+  seal();
   if (temporary_) {
     closeDescriptor();  // a file with a name is found again by it
   }
@@ -238,7 +237,8 @@ void OutputFile::replaceTarget() {
 void OutputFile::commit() {
   if (SyncRound* round = SyncRound::Current()) {
     // The round's sync waits for these bytes: their writes start now.
-    seal(Writeback::Start);
+    flush(Writeback::Start);
+    seal();
     round->adopt(std::unique_ptr<OutputFile>(new OutputFile(std::move(*this))));
     return;
   }

@@ -60,8 +60,8 @@ class OutputFile final : public ByteSink {
   // sync that follows at once.
   enum class Writeback { Start, LeaveToSync };
   void flush(Writeback writeback = Writeback::Start);
-  // Flushes the last bytes and frees the buffer: nothing more can be written.
-  void seal(Writeback writeback);
+  // Frees the buffer, all flushed: nothing more can be written.
+  void seal();
   char* makeRoom(std::size_t size) override;
   // Bytes in the buffer not yet handed to the file.
   std::size_t used() const { return static_cast<std::size_t>(roomStart_ - buffer_.get()); }
