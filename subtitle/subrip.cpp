@@ -339,28 +339,13 @@ bool RecognisesSubRip(const OpeningLines& lines) {
   const auto t =
       static_cast<std::uint64_t>(milliseconds > 0 ? std::min(milliseconds, kLongest) : 0.0);
   constexpr std::uint32_t kHour = 3'600'000;
-  std::uint64_t hours;
-  std::uint32_t minutes;
-  std::uint32_t seconds;
-  std::uint32_t rest;  // milliseconds within the second
-  if (t <= UINT32_MAX) {
-    // Up to 1193 hours: 32-bit divisions, each of the time itself, so they run side by
-    // side instead of each waiting for what the one before leaves.
-    const auto t32 = static_cast<std::uint32_t>(t);
-    const std::uint32_t wholeMinutes = t32 / 60'000;
-    const std::uint32_t wholeSeconds = t32 / 1000;
-    hours = t32 / kHour;
-    minutes = wholeMinutes - static_cast<std::uint32_t>(hours) * 60;
-    seconds = wholeSeconds - wholeMinutes * 60;
-    rest = t32 - wholeSeconds * 1000;
-  } else {
-    hours = t / kHour;
-    rest = static_cast<std::uint32_t>(t - hours * kHour);
-    minutes = rest / 60'000;
-    rest -= minutes * 60'000;
-    seconds = rest / 1000;
-    rest -= seconds * 1000;
-  }
+  const std::uint64_t hours = t / kHour;
+  // Milliseconds within the hour, then within the minute, then within the second.
+  auto rest = static_cast<std::uint32_t>(t - hours * kHour);
+  const std::uint32_t minutes = rest / 60'000;
+  rest -= minutes * 60'000;
+  const std::uint32_t seconds = rest / 1000;
+  rest -= seconds * 1000;
   if (hours >= 100) {
     out = PutDecimal(out, hours);
   } else {
