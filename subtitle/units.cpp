@@ -41,9 +41,7 @@ UnitConversion::UnitConversion(double from, double to)
     : from_(from), to_(to), fromThousandths_(Thousandths(from)), toThousandths_(Thousandths(to)) {
   if (fromThousandths_ != 0 && toThousandths_ != 0) {
     ratio_ = static_cast<double>(toThousandths_) / static_cast<double>(fromThousandths_);
-    if (toThousandths_ % fromThousandths_ == 0) {
-      factor_ = ratio_;
-    }
+    wholeRatio_ = toThousandths_ % fromThousandths_ == 0;
   }
 }
 
@@ -57,13 +55,13 @@ double UnitConversion::operator()(double value) const {
     // nearbyint rounds in the default mode: to nearest, exact halves to even.
     return std::nearbyint(to_ * (value / from_));
   }
-  // A whole factor gives a whole product, exact below 2^53: nothing to round.
-  if (factor_ != 0 && magnitude * factor_ < 0x1p53) {
-    return value < 0 ? -(magnitude * factor_) : magnitude * factor_;
+  const double scaled = magnitude * ratio_;
+  // A whole ratio gives a whole product, exact below 2^53: nothing to round.
+  if (wholeRatio_ && scaled < 0x1p53) {
+    return value < 0 ? -scaled : scaled;
   }
   // Below 2^40 value × (to ÷ from), a multiplication instead of a division, is off by
   // about 2^-12 at most: as before, only a result near a half needs the exact fraction.
-  const double scaled = magnitude * ratio_;
   if (scaled < 0x1p40) {
     double rounded = RoundHalfEven(scaled);
     if (std::fabs(scaled - rounded) > 0.5 - 1e-3) {

@@ -21,8 +21,8 @@ class UnitConversion {
   double to_;
   std::uint64_t fromThousandths_ = 0;  // 0: not a whole number of thousandths
   std::uint64_t toThousandths_ = 0;
-  double ratio_ = 0;   // to ÷ from in thousandths, when both are whole
-  double factor_ = 0;  // the same when it is a whole number, such as 40 ms a frame at 25
+  double ratio_ = 0;         // to ÷ from in thousandths, when both are whole
+  bool wholeRatio_ = false;  // such as 40 ms a frame at 25 frames a second
 };
 
 // The same for one value.
