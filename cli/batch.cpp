@@ -199,10 +199,12 @@ int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::o
   int exitCode = RunEach(command, inputs, several, outputFolder, jobs, shareSyncs, out, err);
   try {
     folderSyncs.finish();
-  } catch (const SubtitleError& error) {
-    err << "An error has occurred! Error " << error.number() << " : " << error.description()
-        << std::endl;
-    exitCode = kExitFailed;
+  } catch (const SubtitleError&) {
+    // Told like an input's failure, on a line of the program's own.
+    InputReport report;
+    Fail(report, std::current_exception(), {}, false);
+    report.print(out, err, "lumetra-cli");
+    exitCode = std::max(exitCode, report.exitCode());
   }
   return exitCode;
 }
