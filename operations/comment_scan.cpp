@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "operations/chunk_match.h"
+#include "subtitle/chunk_match.h"
 #include "subtitle/subtitle_entry.h"
 
 namespace lumetra {

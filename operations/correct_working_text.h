@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "operations/chunk_match.h"
+#include "subtitle/chunk_match.h"
 
 namespace lumetra::correct_detail {
 

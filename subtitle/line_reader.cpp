@@ -2,20 +2,19 @@
 
 #include <cstring>
 
-#include "subtitle/byte_scan.h"
 #include "subtitle/subtitle_error.h"
 
 namespace lumetra {
 namespace {
 
-constexpr std::size_t kChunk = std::size_t{256} << 10;
+constexpr std::size_t kReadSize = std::size_t{256} << 10;
 constexpr std::size_t kLongestMark = 4;
 
 }  // namespace
 
 // Room for the line given last, the longest line after it, a CR waiting for its LF, and one
 // decoded chunk (UTF-16 turns two bytes into at most three).
-constexpr std::size_t kCapacity = 2 * LineReader::kLongestLine + 2 * kChunk + 16;
+constexpr std::size_t kCapacity = 2 * LineReader::kLongestLine + 2 * kReadSize + 16;
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source)
     : source_(std::move(source)), buffer_(new char[kCapacity]) {
@@ -77,12 +76,12 @@ bool LineReader::fill() {
   lastLine_ = 0;
   const std::size_t before = end_;
   if (IsTranscoded(encoding_)) {
-    raw_.resize(kChunk);
-    const std::size_t got = source_->read(raw_.data(), kChunk);
+    raw_.resize(kReadSize);
+    const std::size_t got = source_->read(raw_.data(), kReadSize);
     eof_ = got == 0;
     append(std::string_view(raw_.data(), got));
   } else {
-    const std::size_t got = source_->read(buffer_.get() + end_, kChunk);
+    const std::size_t got = source_->read(buffer_.get() + end_, kReadSize);
     eof_ = got == 0;
     end_ += got;
   }
@@ -93,7 +92,7 @@ bool LineReader::next(std::string_view& line) {
   for (;;) {
     const char* begin = buffer_.get() + begin_;
     const char* stop = buffer_.get() + end_;
-    const char* lineBreak = FindFirstOf<'\n', '\r'>(begin, stop);
+    const char* lineBreak = FindLineBreak(begin, stop);
     const auto length = static_cast<std::size_t>(lineBreak - begin);
     if (length > kLongestLine) {
       throw SubtitleError::TooLong("Line", line_ + 1, name());

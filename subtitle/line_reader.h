@@ -1,14 +1,32 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "subtitle/byte_source.h"
+#include "subtitle/chunk_match.h"
 #include "subtitle/text_encoding.h"
 
 namespace lumetra {
+
+// The first CR or LF in [p, stop), or stop. Subtitle lines are short: one pass over 16
+// bytes at a time beats a call of memchr for each.
+inline const char* FindLineBreak(const char* p, const char* stop) {
+  for (; stop - p >= kChunk; p += kChunk) {
+    if (const unsigned found = Equal(p, '\n', '\r').bits(); found != 0) {
+      return p + std::countr_zero(found);
+    }
+  }
+  for (; p != stop; ++p) {
+    if (*p == '\n' || *p == '\r') {
+      return p;
+    }
+  }
+  return stop;
+}
 
 // Reads an input line by line. A line ends at CR LF, at a lone LF or at a lone CR. The
 // byte-order mark at the start tells the encoding: it is set aside, and UTF-16 or UTF-32 text

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "subtitle/byte_scan.h"
+#include "subtitle/chunk_match.h"
 #include "subtitle/format.h"
 #include "subtitle/line_reader.h"
 #include "subtitle/subtitle_entry.h"
@@ -24,7 +24,7 @@ class LineWalk {
   // nullptr when the break is not in [line, stop) for sure (a CR at the last byte may be the
   // first half of CR LF).
   const char* next(const char* line, const char*& end) const {
-    end = FindFirstOf<'\n', '\r'>(line, stop_);
+    end = FindLineBreak(line, stop_);
     return after(end);
   }
 
@@ -55,7 +55,7 @@ bool HoldsArrow(const char* from, const char* to, const char* stop) {
   }
   const char* p = from + 2;
   for (; to - p > 0 && stop - p >= 16; p += 16) {
-    unsigned heads = MaskOf16<'>'>(p);
+    unsigned heads = Equal(p, '>').bits();
     if (to - p < 16) {
       heads &= (1U << (to - p)) - 1;
     }

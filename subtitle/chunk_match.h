@@ -1,8 +1,8 @@
 #pragma once
 
-// Tests of 16 characters at a time for the scans of entry texts, with SSE2 where the target
-// has it (every x86-64 does) and a plain loop elsewhere. The caller makes sure that all 16
-// bytes from p on may be read.
+// Tests of 16 characters at a time for the scans of lines and entry texts, with SSE2 where
+// the target has it (every x86-64 does) and a plain loop elsewhere. The caller makes sure
+// that all 16 bytes from p on may be read.
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
