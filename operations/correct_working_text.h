@@ -60,19 +60,6 @@ enum CharClass : std::uint8_t {
   // " '.?!\n\",": what ends a word.
   kWordEnd = 8,
 };
-// Copies n characters between two buffers that do not overlap. From 16 characters on, in
-// chunks of 16 that stay inside both, the last one overlapping the one before: no call.
-inline void CopyText(char* to, const char* from, std::size_t n) {
-  constexpr auto kSize = static_cast<std::size_t>(kChunk);
-  if (n < kSize) {
-    std::memcpy(to, from, n);
-    return;
-  }
-  for (std::size_t i = 0; i + kSize < n; i += kSize) {
-    std::memcpy(to + i, from + i, kSize);
-  }
-  std::memcpy(to + n - kSize, from + n - kSize, kSize);
-}
 
 inline constexpr std::array<std::uint8_t, 256> kClasses = [] {
   std::array<std::uint8_t, 256> classes{};

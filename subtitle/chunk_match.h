@@ -9,6 +9,7 @@
 #endif
 
 #include <cstddef>
+#include <cstring>
 
 namespace lumetra {
 
@@ -103,6 +104,28 @@ std::size_t FirstMatch(const char* p, std::size_t n, ChunkTest chunk, SingleTest
     }
   }
   return n;
+}
+
+// Copies n bytes between two ranges that do not overlap in a few moves of fixed size, never
+// outside either range: lines and texts are short, and a call of memcpy would cost more than
+// the copy.
+inline void CopyText(char* to, const char* from, std::size_t n) {
+  if (n >= 16) {
+    for (std::size_t i = 0; i + 16 < n; i += 16) {
+      std::memcpy(to + i, from + i, 16);
+    }
+    std::memcpy(to + n - 16, from + n - 16, 16);
+  } else if (n >= 8) {
+    std::memcpy(to, from, 8);
+    std::memcpy(to + n - 8, from + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + n - 4, from + n - 4, 4);
+  } else {
+    for (std::size_t i = 0; i < n; ++i) {
+      to[i] = from[i];
+    }
+  }
 }
 
 }  // namespace lumetra

@@ -73,27 +73,6 @@ bool HoldsArrow(const char* from, const char* to, const char* stop) {
   return false;
 }
 
-// Copies n bytes in a few moves of fixed size, never outside either range: text lines are
-// short, and a call of memcpy would cost more than the copy.
-void CopyLine(char* to, const char* from, std::size_t n) {
-  if (n >= 16) {
-    for (std::size_t i = 0; i + 16 < n; i += 16) {
-      std::memcpy(to + i, from + i, 16);
-    }
-    std::memcpy(to + n - 16, from + n - 16, 16);
-  } else if (n >= 8) {
-    std::memcpy(to, from, 8);
-    std::memcpy(to + n - 8, from + n - 8, 8);
-  } else if (n >= 4) {
-    std::memcpy(to, from, 4);
-    std::memcpy(to + n - 4, from + n - 4, 4);
-  } else {
-    for (std::size_t i = 0; i < n; ++i) {
-      to[i] = from[i];
-    }
-  }
-}
-
 // The text lines of a block, joined by kLineBreak into the entry's text in one go: one
 // resize and a copy a line, instead of a growing string. Blocks of more lines are left to
 // the general reading.
@@ -118,7 +97,7 @@ class TextLines {
     char* out = text.data();
     for (int i = 0; i < count_; ++i) {
       const auto n = static_cast<std::size_t>(ends_[i] - starts_[i]);
-      CopyLine(out, starts_[i], n);
+      CopyText(out, starts_[i], n);
       out += n;
       if (i + 1 < count_) {
         *out++ = kLineBreak;
@@ -194,11 +173,7 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
     if ((next = walk.next(line, end)) == nullptr) {
       return false;
     }
-    const std::string_view timeLine(line, static_cast<std::size_t>(end - line));
-    blockEnd.times = ReadUsualTimeLine(timeLine, startTime, endTime)
-                         ? TimeLine{TimeLine::Kind::Times, static_cast<double>(startTime),
-                                    static_cast<double>(endTime)}
-                         : ParseTimeLine(timeLine);
+    blockEnd.times = ParseTimeLine(std::string_view(line, static_cast<std::size_t>(end - line)));
   }
   if (next == nullptr || blockEnd.times.kind != TimeLine::Kind::Times ||
       HoldsArrow(start, line, stop)) {
