@@ -2,6 +2,7 @@
 
 #include "app/message_presenter.h"
 #include "app/native_path.h"
+#include "operations/frame.h"
 #include "operations/message.h"
 #include "subtitle/subtitle_error.h"
 
@@ -13,9 +14,7 @@ std::optional<lumetra::SubtitleFileFacts> RecogniseSubtitle(const QString& path,
     facts = lumetra::InspectSubtitleFile(NativePath(path));
   } catch (const lumetra::SubtitleError& error) {
     presenter.show(parent, QString::fromStdString(lumetra::NameAndVersion()),
-                   QStringLiteral("An error has occurred!\r\rError %1 : %2")
-                       .arg(error.number())
-                       .arg(QString::fromLocal8Bit(error.description())),
+                   QString::fromStdString(lumetra::FailureText(error)),
                    lumetra::MessageIcon::Critical);
     return std::nullopt;
   }

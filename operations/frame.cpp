@@ -17,18 +17,6 @@ namespace {
 
 constexpr double kFallbackFrameRate = 25.0;
 
-std::string FailureText(const SubtitleError& error) {
-  std::string text = "An error has occurred!";
-  text += kCR;
-  text += kCR;
-  if (error.kind() == SubtitleError::Kind::Format) {
-    text += "The selected file is no subtitle (or is an unkown format)";
-  } else {
-    text += "Error " + std::to_string(error.number()) + " : " + error.description();
-  }
-  return text;
-}
-
 // The entry loop: reads with the input's reader, transforms, writes in the output format.
 void CopyEntries(EntryReader& entries, SubtitleOutput& output, const TimeBases& bases,
                  EntryTransform& transform, bool numberWrittenEntries) {
@@ -52,6 +40,18 @@ void CopyEntries(EntryReader& entries, SubtitleOutput& output, const TimeBases& 
 }
 
 }  // namespace
+
+std::string FailureText(const SubtitleError& error) {
+  std::string text = "An error has occurred!";
+  text += kCR;
+  text += kCR;
+  if (error.kind() == SubtitleError::Kind::Format) {
+    text += "The selected file is no subtitle (or is an unkown format)";
+  } else {
+    text += "Error " + std::to_string(error.number()) + " : " + error.description();
+  }
+  return text;
+}
 
 double FrameRateOf(const CommonParams& params, const SubtitleInput& input) {
   if (params.frameRate) {

@@ -11,6 +11,7 @@
 
 namespace lumetra {
 
+class SubtitleError;
 class SubtitleInput;
 
 // Values every operation gathers from the main window before it runs. The command line may
@@ -59,6 +60,8 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
 
 // Helpers for the operations that run their own loops.
 void Refuse(FrameView& view, const std::string& text, MessageIcon icon = MessageIcon::Critical);
+// The text a failure is told by: "An error has occurred!", then what went wrong.
+std::string FailureText(const SubtitleError& error);
 // The failure's message, then the window restored when `wasBusy`. Takes any exception: a
 // SubtitleError, running out of memory, anything else.
 void Fail(FrameView& view, const std::exception_ptr& failure, const std::string& inputPath,
