@@ -5,9 +5,7 @@
 namespace lumetra::cli {
 
 PreparedCommand SynchronizeCommand(const Arguments& arguments) {
-  if (!arguments.has("shift")) {
-    throw UsageError("option --shift is required");
-  }
+  arguments.required("shift");  // a usage error without it
   const auto shift = static_cast<int>(arguments.integer("shift", 0, -kMaxShiftMs, kMaxShiftMs));
   const CommonParams params = CommonParamsFrom(arguments);
   return {[=](const InputTask& task, InputReport& report) {
