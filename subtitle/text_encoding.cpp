@@ -206,11 +206,6 @@ void Utf8Decoder::finish(std::string& out) {
   }
 }
 
-void Utf8Decoder::reset() {
-  partialSize_ = 0;
-  highSurrogate_ = 0;
-}
-
 void EncodeUtf8(std::string_view utf8, TextEncoding encoding, std::string& out) {
   for (std::size_t i = 0; i < utf8.size();) {
     std::size_t length = 1;

@@ -32,7 +32,6 @@ class Utf8Decoder {
   void decode(std::string_view bytes, std::string& out);
   // At the end of the input: a code unit left incomplete becomes U+FFFD.
   void finish(std::string& out);
-  void reset();
 
  private:
   void take(std::uint32_t unit, std::string& out);
