@@ -24,7 +24,7 @@ void FuzzReading(const std::uint8_t* data, std::size_t size, lumetra::SubtitleFo
     // Detection and the frame-rate line first, as an operation opens its input.
     SubtitleInput input(LineReader(std::make_unique<MemorySource>(bytes)));
     LineReader& lines = input.lines();
-    const long frameRateLine = input.frameRateLine() ? input.frameRateLine()->lineNumber : 0;
+    const long frameRateLine = input.frameRateLineNumber();
     const auto entries = Describe(format)->reader(lines, frameRateLine);
     DiscardingSink sink;
     SubtitleOutput microDvd(sink, SubtitleFormat::MicroDvd, input);

@@ -33,7 +33,7 @@ double RoundToThousandths(double endFrame, double divisor) {
 // The end frame of the last usable line of a MicroDVD input; its frame-rate line ends nothing.
 double LastEndFrame(SubtitleInput& input) {
   LineReader& lines = input.lines();
-  const long frameRateLine = input.frameRateLine() ? input.frameRateLine()->lineNumber : 0;
+  const long frameRateLine = input.frameRateLineNumber();
   const std::string& name = lines.name();  // for failures: asked once, not for every line
   double endFrame = 0;
   std::string_view line;

@@ -30,7 +30,7 @@ EntryReader& SubtitleInput::entries() {
     if (!description) {
       throw SubtitleError::UnknownFormat();
     }
-    entries_ = description->reader(lines_, frameRateLine_ ? frameRateLine_->lineNumber : 0);
+    entries_ = description->reader(lines_, frameRateLineNumber());
   }
   return *entries_;
 }

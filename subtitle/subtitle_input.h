@@ -25,6 +25,8 @@ class SubtitleInput {
   SubtitleFormat format() const { return format_; }
   TextEncoding encoding() const { return lines_.encoding(); }
   const std::optional<FrameRateLine>& frameRateLine() const { return frameRateLine_; }
+  // The number of that line, which a reader passes by; 0 when there is none.
+  long frameRateLineNumber() const { return frameRateLine_ ? frameRateLine_->lineNumber : 0; }
   // The declared frame rate when it is one of the listed rates, else nullptr.
   const ListedFrameRate* listedFrameRate() const;
   // The entries from the start; throws for a file of no known format.

@@ -7,7 +7,7 @@ namespace lumetra::testing {
 
 std::vector<SubtitleEntry> ReadAll(const std::string& content, SubtitleFormat format) {
   SubtitleInput input(LineReader(std::make_unique<MemorySource>(content)));
-  const long frameRateLine = input.frameRateLine() ? input.frameRateLine()->lineNumber : 0;
+  const long frameRateLine = input.frameRateLineNumber();
   const auto reader = Describe(format)->reader(input.lines(), frameRateLine);
   std::vector<SubtitleEntry> entries;
   SubtitleEntry entry;
