@@ -55,7 +55,6 @@ class SegmentFiles {
 };
 
 struct SplitRun {
-  TimeBases bases;
   UnitConversion toOutput{1, 1};
   double segmentLength;   // L, in input units
   double segmentEndMs;    // where a SubRip block that spans a cut ends
@@ -153,11 +152,11 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
     EntryReader& entries = input.entries();
 
     SplitRun run;
-    run.bases = {UnitsPerSecond(input.format(), rate), UnitsPerSecond(outputFormat, rate)};
-    run.toOutput = UnitConversion(run.bases.input, run.bases.output);
+    const TimeBases bases{UnitsPerSecond(input.format(), rate), UnitsPerSecond(outputFormat, rate)};
+    run.toOutput = UnitConversion(bases.input, bases.output);
     // Multiply, divide, then drop the fraction: at 23.976 fps a MicroDVD segment of
     // 100006 frames is 100005 frames long, as it always was.
-    run.segmentLength = std::floor((frames * run.bases.input) / rate);
+    run.segmentLength = std::floor((frames * bases.input) / rate);
     run.segmentEndMs = ConvertUnits(frames, rate, 1000.0);
     // More segments than a run can ever fill are as good as no limit.
     run.maxSegments = static_cast<long long>(std::min(std::floor(*split.numberOfSegments), 1e15));
