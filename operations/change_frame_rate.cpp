@@ -104,13 +104,13 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
     return;
   }
 
-  if (params.deleteSource && !DeleteSourceFile(params.inputPath, {outputPath}, view)) {
+  if (!ApplyPostSuccessOptions(params.inputPath, outputPath, params.deleteSource,
+                               params.outputAsInput, view)) {
     return;
   }
   // With the output as new input, its rate becomes the current one; its kind (MicroDVD) and
   // so lblInputFileInformation stay as they are.
   if (params.outputAsInput) {
-    view.setSource(outputPath);
     view.selectCurrentFrameRate(newRate);
   }
   Complete(view, "The framerate is changed.");

@@ -116,6 +116,17 @@ bool DeleteSourceFile(const std::string& path, const std::vector<std::string>& o
   return false;
 }
 
+bool ApplyPostSuccessOptions(const std::string& inputPath, const std::string& outputPath,
+                             bool deleteSource, bool outputAsInput, FrameView& view) {
+  if (deleteSource && !DeleteSourceFile(inputPath, {outputPath}, view)) {
+    return false;
+  }
+  if (outputAsInput) {
+    view.setSource(outputPath);
+  }
+  return true;
+}
+
 bool RunEntryOperation(const CommonParams& params, const EntryOperation& operation,
                        EntryTransform& transform, FrameView& view) {
   if (params.inputPath.empty()) {
@@ -168,11 +179,11 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     return false;
   }
 
-  if (params.deleteSource && !DeleteSourceFile(params.inputPath, {outputPath}, view)) {
+  if (!ApplyPostSuccessOptions(params.inputPath, outputPath, params.deleteSource,
+                               params.outputAsInput, view)) {
     return false;
   }
   if (params.outputAsInput) {
-    view.setSource(outputPath);
     view.setInputInformation(DescribeSubtitle(written));
   }
   return true;

@@ -71,5 +71,10 @@ void Fail(FrameView& view, const std::exception_ptr& failure, const std::string&
 bool DeleteSourceFile(const std::string& path, const std::vector<std::string>& outputs,
                       FrameView& view);
 void Complete(FrameView& view, const std::string& text, const std::string& title = TitleText());
+// The post-success options of a run with one output: the input deleted when asked (false
+// when it cannot be), then the output made the new input when asked. The caller adds what
+// else the window learns of the new input.
+bool ApplyPostSuccessOptions(const std::string& inputPath, const std::string& outputPath,
+                             bool deleteSource, bool outputAsInput, FrameView& view);
 
 }  // namespace lumetra
