@@ -94,11 +94,15 @@ char* PutDecimal(char* out, std::uint64_t value) {
   return out + digits;
 }
 
-char* PutTime(char* out, double value) {
+std::uint64_t WrittenUnits(double value) {
   // Readers give times below 10^15 units; the bounds only keep the arithmetic defined, and
   // a time that is no number at all is written as 0.
   constexpr double kLongest = 9e18;
-  return PutDecimal(out, static_cast<std::uint64_t>(value > 0 ? std::min(value, kLongest) : 0.0));
+  return static_cast<std::uint64_t>(value > 0 ? std::min(value, kLongest) : 0.0);
+}
+
+char* PutTime(char* out, double value) {
+  return PutDecimal(out, WrittenUnits(value));
 }
 
 void AppendDecimal(std::string& out, std::uint64_t value) {

@@ -19,6 +19,8 @@ char* PutDecimal(char* out, std::uint64_t value);
 // Writes a time of whole units for a writer: below 0 (or no number at all) as 0. Needs
 // room for 20 characters, as PutDecimal.
 char* PutTime(char* out, double value);
+// The whole number of units a writer writes for a time: 0 below 0 or for no number at all.
+std::uint64_t WrittenUnits(double value);
 // Appends a whole number in decimal.
 void AppendDecimal(std::string& out, std::uint64_t value);
 // Appends a whole-valued double as a plain decimal integer.

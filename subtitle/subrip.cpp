@@ -334,10 +334,7 @@ bool RecognisesSubRip(const OpeningLines& lines) {
 // Times of 100 hours or more, and any odd value; out of line, so that the common case in
 // PutSubRipTime needs no registers saved.
 [[gnu::noinline]] char* PutLongSubRipTime(char* out, double milliseconds) {
-  // Readers give times below 10^15 ms; the bounds only keep the arithmetic defined.
-  constexpr double kLongest = 9e18;
-  const auto t =
-      static_cast<std::uint64_t>(milliseconds > 0 ? std::min(milliseconds, kLongest) : 0.0);
+  const std::uint64_t t = WrittenUnits(milliseconds);
   constexpr std::uint32_t kHour = 3'600'000;
   const std::uint64_t hours = t / kHour;
   // Milliseconds within the hour, then within the minute, then within the second.
