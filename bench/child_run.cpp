@@ -16,13 +16,13 @@ double Seconds(const timeval& time) {
   return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
 }
 
+}  // namespace
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const std::size_t middle = values.size() / 2;
   return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
-
-}  // namespace
 
 Measure RunChild(const std::string& program, const std::vector<std::string>& args) {
   std::vector<char*> argv{const_cast<char*>(program.c_str())};

@@ -13,6 +13,9 @@ struct Measure {
   int status = 0;         // exit status; -1 when it died of a signal
 };
 
+// The middle value, or the mean of the two middle values.
+double Median(std::vector<double> values);
+
 // Runs `program` (looked up in PATH) with `args`, its standard output thrown away, and
 // measures it from outside: nothing in the program needs to cooperate.
 Measure RunChild(const std::string& program, const std::vector<std::string>& args);

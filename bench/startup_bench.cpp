@@ -25,6 +25,9 @@
 #include <string>
 #include <vector>
 
+#include "bench/child_run.h"
+#include "lumetra_version.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -37,7 +40,8 @@ std::filesystem::path FreshHome() {
   char pattern[] = "/tmp/lumetra-startup-XXXXXX";
   const std::filesystem::path home = mkdtemp(pattern);
   std::filesystem::create_directories(home / ".config/Lumetra");
-  std::ofstream(home / ".config/Lumetra/Lumetra.ini") << "[General]\nEersteKeer=1\nVersie=2.6\n";
+  std::ofstream(home / ".config/Lumetra/Lumetra.ini")
+      << "[General]\nEersteKeer=1\nVersie=" << lumetra::kVersion << "\n";
   return home;
 }
 
@@ -155,7 +159,7 @@ int main(int argc, char** argv) {
     return 1;
   std::sort(times.begin(), times.end());
   const std::size_t n = times.size();
-  const double median = n % 2 == 1 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+  const double median = lumetra::bench::Median(times);
   std::printf(
       "launch to painted main window over %zu runs: median %.1f ms, min %.1f, max %.1f "
       "(goal: median under 200 ms)\n",
