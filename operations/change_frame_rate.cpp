@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "subtitle/entry_io.h"
+#include "subtitle/frame_rates.h"
 #include "subtitle/number_text.h"
 #include "subtitle/output_file.h"
 #include "subtitle/paths.h"
@@ -80,8 +81,8 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
   try {
     SubtitleInput input(params.inputPath);
     const ListedFrameRate* declared = input.listedFrameRate();
-    const std::string currentRateText =
-        params.currentRateText.value_or(declared ? std::string(declared->text) : "25");
+    const ListedFrameRate& rate = declared ? *declared : kFrameRates[kDefaultFrameRatePosition];
+    const std::string currentRateText = params.currentRateText.value_or(std::string(rate.text));
     MessageIcon icon;
     if (const std::string refusal = RefusalOf(input, currentRateText, params.newRateText, icon);
         !refusal.empty()) {

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <new>
 
+#include "subtitle/frame_rates.h"
 #include "subtitle/output_file.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_error.h"
@@ -14,8 +15,6 @@
 
 namespace lumetra {
 namespace {
-
-constexpr double kFallbackFrameRate = 25.0;
 
 // The entry loop: reads with the input's reader, transforms, writes in the output format.
 void CopyEntries(EntryReader& entries, SubtitleOutput& output, const TimeBases& bases,
@@ -58,7 +57,7 @@ double FrameRateOf(const CommonParams& params, const SubtitleInput& input) {
     return *params.frameRate;
   }
   const ListedFrameRate* declared = input.listedFrameRate();
-  return declared ? declared->value : kFallbackFrameRate;
+  return declared ? declared->value : kFrameRates[kDefaultFrameRatePosition].value;
 }
 
 SubtitleFormat OutputFormatOf(const CommonParams& params, const SubtitleInput& input,
