@@ -24,6 +24,15 @@ bool IsOneCharacter(const std::string& text) {
 
 }  // namespace
 
+std::string FrameRateChoices() {
+  std::string choices;
+  for (std::size_t i = 0; i < kFrameRates.size(); ++i) {
+    choices += i == 0 ? "" : i + 1 == kFrameRates.size() ? " or " : ", ";
+    choices += kFrameRates[i].text;
+  }
+  return choices;
+}
+
 Arguments::Arguments(const std::vector<std::string>& args, std::set<std::string> valued,
                      std::set<std::string> flags) {
   valued.insert({"jobs", "output-dir"});
@@ -94,7 +103,7 @@ double Arguments::frameRate(const std::string& name, double fallback) const {
       return rate.value;
     }
   }
-  throw UsageError("--" + name + " takes 23.976, 24, 25, 29.97 or 30, not '" + *text + "'");
+  throw UsageError("--" + name + " takes " + FrameRateChoices() + ", not '" + *text + "'");
 }
 
 std::optional<SubtitleFormat> Arguments::format(const std::string& name) const {

@@ -19,6 +19,10 @@ class UsageError : public std::runtime_error {
 
 // Options of one command: "--name value" pairs ("--name=value" too), "--flag" switches and
 // one input path or more. A word "--" ends the options, so a file named "--x.sub" can follow.
+// The rates --fps and --new-fps take, as the help and usage errors list them:
+// "23.976, 24, 25, 29.97 or 30".
+std::string FrameRateChoices();
+
 class Arguments {
  public:
   // `valued` and `flags` list the option names (without "--") the command accepts besides

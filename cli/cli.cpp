@@ -53,8 +53,11 @@ std::string HelpText() {
       "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
       "\n"
       "Options:\n"
-      "  --fps RATE          frame rate of the MicroDVD side: 23.976, 24, 25, 29.97 or 30\n"
-      "                      (default: the rate a MicroDVD file declares in its first line, else ";
+      "  --fps RATE          frame rate of the MicroDVD side: ";
+  help += FrameRateChoices() +
+          "\n"
+          "                      (default: the rate a MicroDVD file declares in its first line, "
+          "else ";
   help += std::string(kFrameRates[kDefaultFrameRatePosition].text) + ")\n";
   help +=
       "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
