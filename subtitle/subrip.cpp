@@ -11,6 +11,7 @@
 #include "subtitle/line_break_copy.h"
 #include "subtitle/line_reader.h"
 #include "subtitle/number_text.h"
+#include "subtitle/reading_paths.h"
 #include "subtitle/subrip_usual_block.h"
 #include "subtitle/subtitle_error.h"
 #include "subtitle/usual_time.h"
@@ -93,6 +94,9 @@ bool ReadTime(std::string_view text, std::size_t& pos, double& time, bool& tooLa
 
 // memchr finds the rare '>' quickly; a text line is searched for the arrow anyway.
 bool HoldsArrow(std::string_view line) {
+  if (line.size() < 3) {
+    return false;
+  }
   const char* at = line.data();
   const char* end = line.data() + line.size();
   while (const auto* found = static_cast<const char*>(std::memchr(at, '>', end - at))) {
@@ -104,8 +108,44 @@ bool HoldsArrow(std::string_view line) {
   return false;
 }
 
+// A malformed time line counts too: the reading then says where it is.
 bool IsTimeLine(std::string_view line) {
   return ParseTimeLine(line).kind != TimeLine::Kind::None;
+}
+
+// The length of the arrow at `pos`, or 0 for none.
+std::size_t ArrowLength(std::string_view text, std::size_t pos) {
+  static constexpr std::string_view kArrows[] = {"-->",           "->",           "- >", "-- >",
+                                                 "\xE2\x80\x94>", "\xE2\x80\x93>"};
+  for (const std::string_view arrow : kArrows) {
+    if (text.substr(pos, arrow.size()) == arrow) {
+      return arrow.size();
+    }
+  }
+  return 0;
+}
+
+// Bytes between two times that look like a mistyped arrow: a few, no letter or digit among
+// them, and a ">" or something dash-like.
+bool IsArrowLike(std::string_view joint) {
+  constexpr std::size_t kLongestJoint = 8;
+  if (joint.empty() || joint.size() > kLongestJoint) {
+    return false;
+  }
+  bool pointing = false;
+  for (const char c : joint) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (IsDigit(c) || ((byte | 0x20) >= 'a' && (byte | 0x20) <= 'z')) {
+      return false;
+    }
+    pointing = pointing || c == '>' || c == '-' || c == '=' || c == '~' || byte >= 0x80;
+  }
+  return pointing;
+}
+
+// After a line's last time: its end, or a space or tab.
+bool EndsTime(std::string_view line, std::size_t pos) {
+  return pos == line.size() || line[pos] == ' ' || line[pos] == '\t';
 }
 
 bool IsWholeNumber(std::string_view line) {
@@ -126,7 +166,10 @@ bool IsWholeNumber(std::string_view line) {
 // at its end they go.
 class SubRipReader final : public EntryReader {
  public:
-  explicit SubRipReader(LineReader& lines) : lines_(lines) { findFirstBlock(); }
+  explicit SubRipReader(LineReader& lines)
+      : lines_(lines), usualBlocks_(CurrentReadingPaths().usualSubRipBlocks) {
+    findFirstBlock();
+  }
 
   Step next(SubtitleEntry& entry) override {
     if (!nextTimes_) {
@@ -137,8 +180,8 @@ class SubRipReader final : public EntryReader {
     // Most blocks have the usual shape and are taken in at once; any other is read line by
     // line.
     UsualBlockEnd usual;
-    if (ReadUsualBlock(lines_.ahead(), entry.text, usual)) {
-      lines_.pass(usual.length, usual.lines, usual.lastLine);
+    if (usualBlocks_ && ReadUsualBlock(lines_.ahead(), entry.text, usual)) {
+      lines_.pass(usual.length, usual.lines);
       nextTimes_ = usual.times;
     } else {
       readText(entry.text);
@@ -149,18 +192,19 @@ class SubRipReader final : public EntryReader {
   bool atEnd() override { return !nextTimes_; }
 
  private:
-  // The time line of `line`, or nullopt; a line that holds "-->" but is no time line, or
-  // whose times are too large, stops the reading there.
+  // The time line of `line`, or nullopt; a malformed time line, or one whose times are too
+  // large, stops the reading there.
   std::optional<TimeLine> timeLineOf(std::string_view line) {
     const TimeLine parsed = ParseTimeLine(line);
-    if (parsed.kind == TimeLine::Kind::TooLarge) {
-      throw SubtitleError::NumberTooLarge(lines_.lineNumber(), lines_.name());
-    }
-    if (parsed.kind == TimeLine::Kind::Times) {
-      return parsed;
-    }
-    if (HoldsArrow(line)) {
-      throw SubtitleError::Format(lines_.lineNumber());
+    switch (parsed.kind) {
+      case TimeLine::Kind::Times:
+        return parsed;
+      case TimeLine::Kind::TooLarge:
+        throw SubtitleError::NumberTooLarge(lines_.lineNumber(), lines_.name());
+      case TimeLine::Kind::Malformed:
+        throw SubtitleError::Format(lines_.lineNumber());
+      case TimeLine::Kind::None:
+        break;
     }
     return std::nullopt;
   }
@@ -193,8 +237,8 @@ class SubRipReader final : public EntryReader {
     bool holding = false;
     bool heldIsBlank = false;
     bool heldFollowsBlank = false;
-    // The line before the one just read: the reader keeps it while the next is read.
-    std::string_view held;
+    // The line before the one just read, copied: reading the next one may move it.
+    std::string& held = held_;
     std::string_view line;
     while (lines_.next(line)) {
       if (const std::optional<TimeLine> times = timeLineOf(line)) {
@@ -210,7 +254,7 @@ class SubRipReader final : public EntryReader {
         take(held, heldIsBlank, text);
       }
       heldFollowsBlank = holding && heldIsBlank;
-      held = line;
+      held.assign(line);
       heldIsBlank = IsBlank(line);
       holding = true;
     }
@@ -240,7 +284,9 @@ class SubRipReader final : public EntryReader {
   }
 
   LineReader& lines_;
+  const bool usualBlocks_;  // usual blocks taken in at once; false: all read line by line
   std::optional<TimeLine> nextTimes_;
+  std::string held_;
   std::string blanks_;
   bool started_ = false;  // the text has a line already
 };
@@ -363,7 +409,7 @@ bool RecognisesSubRip(const OpeningLines& lines) {
 TimeLine ParseTimeLine(std::string_view line) {
   // Most lines are text, turned away by their first character.
   if (line.empty() || (!IsDigit(line[0]) && line[0] != '-' && line[0] != ' ' && line[0] != '\t')) {
-    return {};
+    return {HoldsArrow(line) ? TimeLine::Kind::Malformed : TimeLine::Kind::None, 0, 0};
   }
   // Most time lines are "hh:mm:ss,mmm --> hh:mm:ss,mmm", read at fixed places.
   std::uint64_t usualStart = 0;
@@ -379,21 +425,29 @@ TimeLine ParseTimeLine(std::string_view line) {
   // After the spaces a time starts with a digit or its minus sign.
   if (pos == line.size() || (!IsDigit(line[pos]) && line[pos] != '-') ||
       !ReadTime(line, pos, start, tooLarge)) {
-    return {};
+    return {HoldsArrow(line) ? TimeLine::Kind::Malformed : TimeLine::Kind::None, 0, 0};
   }
   SkipSpaces(line, pos);
-  if (line.substr(pos, 3) != "-->") {
-    return {};
+  if (const std::size_t arrow = ArrowLength(line, pos)) {
+    pos += arrow;
+    SkipSpaces(line, pos);
+    if (!ReadTime(line, pos, end, tooLarge) || !EndsTime(line, pos)) {
+      return {TimeLine::Kind::Malformed, 0, 0};
+    }
+    if (tooLarge) {
+      return {TimeLine::Kind::TooLarge, 0, 0};
+    }
+    return {TimeLine::Kind::Times, start, end};
   }
-  pos += 3;
-  SkipSpaces(line, pos);
-  if (!ReadTime(line, pos, end, tooLarge)) {
-    return {};
+  // No arrow of ours: a mistyped one before a second time is still a time line gone wrong.
+  std::size_t second = pos;
+  while (second < line.size() && !IsDigit(line[second])) {
+    ++second;
   }
-  if (tooLarge) {
-    return {TimeLine::Kind::TooLarge, 0, 0};
+  if (IsArrowLike(line.substr(pos, second - pos)) && ReadTime(line, second, end, tooLarge)) {
+    return {TimeLine::Kind::Malformed, 0, 0};
   }
-  return {TimeLine::Kind::Times, start, end};
+  return {HoldsArrow(line) ? TimeLine::Kind::Malformed : TimeLine::Kind::None, 0, 0};
 }
 
 char* PutSubRipTime(char* out, double milliseconds) {
