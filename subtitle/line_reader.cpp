@@ -11,18 +11,20 @@ namespace {
 
 constexpr std::size_t kLongestMark = 4;
 
-// Room for the longest line, a CR waiting for its LF, and one read chunk decoded (UTF-16
-// turns two bytes into at most three, UTF-32 four into at most four), with some to spare.
-std::size_t CapacityFor(std::size_t readSize) {
-  return LineReader::kLongestLine + 2 * readSize + 16;
+// Room for one read chunk decoded (UTF-16 turns two bytes into at most three, UTF-32 four
+// into at most four), with some to spare.
+std::size_t ChunkRoom(std::size_t readSize) {
+  return 2 * readSize + 16;
 }
+// The buffer grows up to room for the longest line, a CR waiting for its LF and a chunk.
+constexpr std::size_t kFirstLineRoom = 4096;
 
 }  // namespace
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source)
     : source_(std::move(source)),
       readSize_(std::max<std::size_t>(CurrentReadingPaths().readSize, 1)),
-      capacity_(CapacityFor(readSize_)),
+      capacity_(kFirstLineRoom + ChunkRoom(readSize_)),
       buffer_(new char[capacity_]) {
   start();
 }
@@ -78,6 +80,13 @@ bool LineReader::fill() {
   std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
   end_ -= begin_;
   begin_ = 0;
+  if (end_ + ChunkRoom(readSize_) > capacity_) {
+    // A long line: never more than the longest line and a chunk, as next() refuses longer.
+    capacity_ = std::max(2 * capacity_, end_ + ChunkRoom(readSize_));
+    std::unique_ptr<char[]> larger(new char[capacity_]);
+    std::memcpy(larger.get(), buffer_.get(), end_);
+    buffer_ = std::move(larger);
+  }
   const std::size_t before = end_;
   if (IsTranscoded(encoding_)) {
     raw_.resize(readSize_);
