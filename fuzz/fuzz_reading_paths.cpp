@@ -1,6 +1,6 @@
-// Reads the fuzzer's input through the usual-block path of SubRip and line by line, each
-// with the real read buffer and with one of 1 to 64 bytes (the input's first byte picks it),
-// and stops at the first difference in entries, failures or written bytes.
+// Reads the fuzzer's input with the readers' fast paths and with the general code alone,
+// each with the real read buffer and with one of 1 to 64 bytes (the input's first byte picks
+// it), and stops at the first difference in entries, failures or written bytes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string read = ReadThrough(bytes, paths);
     if (read != reference) {
       std::fprintf(stderr, "Reading with %s, %zu bytes at once, differs:\n%s\n-- from --\n%s\n",
-                   paths.usualSubRipBlocks ? "usual blocks" : "line by line", paths.readSize,
-                   read.c_str(), reference.c_str());
+                   paths.fastPaths ? "fast paths" : "general code", paths.readSize, read.c_str(),
+                   reference.c_str());
       std::abort();
     }
   }

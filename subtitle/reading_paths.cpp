@@ -1,10 +1,7 @@
 #include "subtitle/reading_paths.h"
 
-namespace lumetra {
+namespace lumetra::detail {
 
-ReadingPaths& CurrentReadingPaths() {
-  static ReadingPaths paths;
-  return paths;
-}
+ReadingPaths currentReadingPaths;
 
-}  // namespace lumetra
+}  // namespace lumetra::detail

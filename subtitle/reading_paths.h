@@ -4,17 +4,26 @@
 
 namespace lumetra {
 
-// How inputs are read. Every run reads with the defaults; tests change them to run the same
-// inputs through the usual-block path of SubRip and through the line-by-line reading that it
-// must agree with, and to shrink the read buffer so that its boundaries fall everywhere.
-// A reader takes the values current when it is made.
+// How inputs are read and entries written. Every run uses the defaults; tests change them to
+// run the same inputs through each fast path and through the general code that is its
+// reference, and to shrink the read buffer so that its boundaries fall everywhere.
 struct ReadingPaths {
   static constexpr std::size_t kDefaultReadSize = std::size_t{256} << 10;
-  bool usualSubRipBlocks = true;            // false: every SubRip block is read line by line
+  // The fast paths for the usual shapes: SubRip blocks taken in at once, SubRip times and
+  // MicroDVD frame fields read at fixed places, SubRip times below 100 hours written at once.
+  // False: the general code alone.
+  bool fastPaths = true;
   std::size_t readSize = kDefaultReadSize;  // bytes the line reader asks its source for at once
 };
 
-ReadingPaths& CurrentReadingPaths();
+namespace detail {
+extern ReadingPaths currentReadingPaths;
+}  // namespace detail
+
+// A reader takes the values current when it is made; the per-line tests look each time.
+inline ReadingPaths& CurrentReadingPaths() {
+  return detail::currentReadingPaths;
+}
 
 // Sets the paths for its lifetime, then puts back the ones before.
 class ScopedReadingPaths {

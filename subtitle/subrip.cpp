@@ -47,7 +47,8 @@ bool ReadOneOrTwoDigits(std::string_view text, std::size_t& pos, std::uint64_t& 
 // The usual form at `pos`, not followed by another digit; false for any other.
 bool ReadUsualTime(std::string_view text, std::size_t& pos, double& time) {
   std::uint64_t milliseconds = 0;
-  if (text.size() - pos < 12 || (text.size() - pos > 12 && IsDigit(text[pos + 12])) ||
+  if (!CurrentReadingPaths().fastPaths || text.size() - pos < 12 ||
+      (text.size() - pos > 12 && IsDigit(text[pos + 12])) ||
       !ReadUsualClock(text.data() + pos, milliseconds)) {
     return false;
   }
@@ -167,7 +168,7 @@ bool IsWholeNumber(std::string_view line) {
 class SubRipReader final : public EntryReader {
  public:
   explicit SubRipReader(LineReader& lines)
-      : lines_(lines), usualBlocks_(CurrentReadingPaths().usualSubRipBlocks) {
+      : lines_(lines), usualBlocks_(CurrentReadingPaths().fastPaths) {
     findFirstBlock();
   }
 
@@ -291,38 +292,6 @@ class SubRipReader final : public EntryReader {
   bool started_ = false;  // the text has a line already
 };
 
-// The digits of the block number written last. Blocks are mostly numbered one after the
-// other, and adding one to the digits is cheaper than writing the number anew.
-class BlockNumberText {
- public:
-  // Writes `number` at `out`, which needs room for 24 characters; returns the end.
-  char* put(char* out, std::uint64_t number) {
-    if (number != last_ + 1 || !addOne()) {
-      length_ = static_cast<std::size_t>(PutDecimal(digits_, number) - digits_);
-    }
-    last_ = number;
-    std::memcpy(out, digits_, sizeof digits_);
-    return out + length_;
-  }
-
- private:
-  // False when the number gets one digit more (or there is none yet).
-  bool addOne() {
-    for (std::size_t i = length_; i-- > 0;) {
-      if (digits_[i] != '9') {
-        ++digits_[i];
-        return true;
-      }
-      digits_[i] = '0';
-    }
-    return false;
-  }
-
-  char digits_[24] = {};
-  std::size_t length_ = 0;
-  std::uint64_t last_ = 0;
-};
-
 class SubRipWriter final : public BufferedEntryWriter {
  public:
   explicit SubRipWriter(ByteSink& sink) : BufferedEntryWriter(sink) {}
@@ -332,7 +301,7 @@ class SubRipWriter final : public BufferedEntryWriter {
     // with every break doubled, its break and an empty line, and room for the 16 bytes the
     // text's copy may write after itself.
     char* const begin = start(2 * entry.text.size() + 110);
-    char* p = number_.put(begin, static_cast<std::uint64_t>(std::max(number, 0LL)));
+    char* p = PutDecimal(begin, static_cast<std::uint64_t>(std::max(number, 0LL)));
     std::memcpy(p, "\r\n", 2);
     p = PutSubRipTime(p + 2, entry.start);
     std::memcpy(p, " --> ", 5);
@@ -343,9 +312,6 @@ class SubRipWriter final : public BufferedEntryWriter {
     std::memcpy(p, "\r\n\r\n", 4);
     hand(begin, p + (last ? 2 : 4));
   }
-
- private:
-  BlockNumberText number_;
 };
 
 // ",mmm" for each number of milliseconds within a second, as little-endian words.
@@ -414,7 +380,7 @@ TimeLine ParseTimeLine(std::string_view line) {
   // Most time lines are "hh:mm:ss,mmm --> hh:mm:ss,mmm", read at fixed places.
   std::uint64_t usualStart = 0;
   std::uint64_t usualEnd = 0;
-  if (ReadUsualTimeLine(line, usualStart, usualEnd)) {
+  if (CurrentReadingPaths().fastPaths && ReadUsualTimeLine(line, usualStart, usualEnd)) {
     return {TimeLine::Kind::Times, static_cast<double>(usualStart), static_cast<double>(usualEnd)};
   }
   std::size_t pos = 0;
@@ -452,8 +418,8 @@ TimeLine ParseTimeLine(std::string_view line) {
 
 char* PutSubRipTime(char* out, double milliseconds) {
   // Below 100 hours, the common case, all fields have fixed widths and are made at once.
-  if (std::endian::native == std::endian::little && milliseconds >= 0 &&
-      milliseconds < 360'000'000.0) {
+  if (std::endian::native == std::endian::little && CurrentReadingPaths().fastPaths &&
+      milliseconds >= 0 && milliseconds < 360'000'000.0) {
     return PutShortSubRipTime(out, static_cast<std::uint32_t>(milliseconds));
   }
   return PutLongSubRipTime(out, milliseconds);

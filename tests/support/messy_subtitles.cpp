@@ -43,6 +43,9 @@ class Maker {
   const char* pick(std::initializer_list<const char*> items) {
     return items.begin()[below(static_cast<int>(items.size()))];
   }
+  int pick(std::initializer_list<int> items) {
+    return items.begin()[below(static_cast<int>(items.size()))];
+  }
   bool full() const { return size_ >= shape_.bytes; }
   void add(std::string line) {
     size_ += line.size() + 1;
@@ -130,13 +133,17 @@ class Maker {
       add(pick({"", " ", "\t"}));
     }
     long long time = chance(10) ? -below(5000) : below(4000000);
-    if (chance(15)) {
-      time += 36000000LL * (1 + below(30));  // ten hours and more
+    if (chance(40)) {
+      time += 3600000LL * pick({1, 9, 10, 24, 68, 99, 100, 250});  // hours of every width
     }
     long long number = chance(10) ? below(500) : 1;
     for (int block = 0; block == 0 || !full(); ++block) {
+      // A fault stands where a time line, a number line or a text line belongs.
+      const int faultHere = block == faultAt_ ? below(3) : -1;
       const int numbering = below(100);
-      if (numbering < 75) {
+      if (faultHere == 1) {
+        add(fault());
+      } else if (numbering < 75) {
         add(std::to_string(number));
       } else if (numbering < 85) {
         // none
@@ -147,9 +154,12 @@ class Maker {
       }
       ++number;
       const long long end = time + below(6000) - (chance(3) ? 7000 : 0);
-      add(block == faultAt_ ? fault() : timeLine(time, end));
+      add(faultHere == 0 ? fault() : timeLine(time, end));
       time += below(8000);
       const int textLines = chance(5) ? 0 : chance(8) ? 3 + below(8) : 1 + below(2);
+      if (faultHere == 2) {
+        add(fault());
+      }
       for (int i = 0; i < textLines; ++i) {
         const int what = below(100);
         add(what < 3   ? pick({"", " ", "\t "})
@@ -177,8 +187,17 @@ class Maker {
         continue;
       }
       const long long end = frame + below(100);
-      add("{" + std::to_string(frame) + "}{" + (chance(5) ? "" : std::to_string(end)) + "}" +
-          text(chance(10) ? 200 : 60));
+      // Now and then fields that only the general reading takes: leading zeros, a sign, eight
+      // digits and more, nothing.
+      const auto field = [&](long long value) {
+        const int odd = below(100);
+        return odd < 90   ? std::to_string(value)
+               : odd < 93 ? "00" + std::to_string(value)
+               : odd < 96 ? "-" + std::to_string(value)
+               : odd < 98 ? std::to_string(value + 123456789)
+                          : std::string();
+      };
+      add("{" + field(frame) + "}{" + field(end) + "}" + text(chance(10) ? 200 : 60));
       frame = end + below(50);
     }
     trim();
@@ -252,7 +271,7 @@ class Maker {
   Encoding encoding_ = Encoding::Bytes;
   int breakStyle_ = 0;  // LF, CR LF, CR, or each line its own
   int ending_ = 0;      // no break after the last line, one, or blank lines after it
-  int faultAt_ = -1;    // the block whose time line is a fault
+  int faultAt_ = -1;    // the block that holds a fault
   std::vector<std::string> lines_;
   std::size_t size_ = 0;
 };
