@@ -383,6 +383,11 @@ TimeLine ParseTimeLine(std::string_view line) {
   if (CurrentReadingPaths().fastPaths && ReadUsualTimeLine(line, usualStart, usualEnd)) {
     return {TimeLine::Kind::Times, static_cast<double>(usualStart), static_cast<double>(usualEnd)};
   }
+  // Every time holds a ':' and every arrow a '>': a line of neither, a block's number for
+  // one, is turned away at once.
+  if (std::none_of(line.begin(), line.end(), [](char c) { return c == ':' || c == '>'; })) {
+    return {};
+  }
   std::size_t pos = 0;
   bool tooLarge = false;
   double start = 0;
