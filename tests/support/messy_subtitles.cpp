@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "subtitle/text_encoding.h"
+
 namespace lumetra::testing {
 namespace {
-
-enum class Encoding { Bytes, Utf8, Utf16Le, Utf16Be, Utf32Le, Utf32Be };
 
 class Maker {
  public:
@@ -17,12 +17,12 @@ class Maker {
 
   std::string make() {
     const int kind = below(20);
-    encoding_ = kind < 8    ? Encoding::Bytes
-                : kind < 12 ? Encoding::Utf8
-                : kind < 15 ? Encoding::Utf16Le
-                : kind < 17 ? Encoding::Utf16Be
-                : kind < 19 ? Encoding::Utf32Le
-                            : Encoding::Utf32Be;
+    encoding_ = kind < 8    ? TextEncoding::Bytes
+                : kind < 12 ? TextEncoding::Utf8
+                : kind < 15 ? TextEncoding::Utf16Le
+                : kind < 17 ? TextEncoding::Utf16Be
+                : kind < 19 ? TextEncoding::Utf32Le
+                            : TextEncoding::Utf32Be;
     breakStyle_ = below(4);
     faultAt_ = shape_.faults && chance(50) ? below(12) : -1;
     if (chance(12)) {
@@ -68,7 +68,7 @@ class Maker {
       if (what < 6) {
         out += pick(kWords);
       } else if (what < 8) {
-        out += encoding_ == Encoding::Bytes && chance(60) ? pick(kBytes) : pick(kUtf8);
+        out += encoding_ == TextEncoding::Bytes && chance(60) ? pick(kBytes) : pick(kUtf8);
       } else {
         out += std::to_string(below(100000));
       }
@@ -229,46 +229,18 @@ class Maker {
   }
 
   std::string encode(const std::string& utf8) const {
-    switch (encoding_) {
-      case Encoding::Bytes:
-        return utf8;
-      case Encoding::Utf8:
-        return "\xEF\xBB\xBF" + utf8;
-      default:
-        break;
-    }
-    const bool wide = encoding_ == Encoding::Utf32Le || encoding_ == Encoding::Utf32Be;
-    const bool big = encoding_ == Encoding::Utf16Be || encoding_ == Encoding::Utf32Be;
-    std::string out;
-    const auto unit = [&](std::uint32_t value) {
-      const int bytes = wide ? 4 : 2;
-      for (int i = 0; i < bytes; ++i) {
-        const int shift = 8 * (big ? bytes - 1 - i : i);
-        out += static_cast<char>(value >> shift & 0xFF);
-      }
-    };
-    unit(0xFEFF);
-    for (std::size_t i = 0; i < utf8.size();) {
-      const auto lead = static_cast<unsigned char>(utf8[i]);
-      const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-      std::uint32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-      for (int k = 1; k < length; ++k) {
-        code = code << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-      }
-      i += length;
-      if (!wide && code >= 0x10000) {
-        unit(0xD800 + ((code - 0x10000) >> 10));
-        unit(0xDC00 + ((code - 0x10000) & 0x3FF));
-      } else {
-        unit(code);
-      }
+    std::string out(ByteOrderMark(encoding_));
+    if (IsTranscoded(encoding_)) {
+      EncodeUtf8(utf8, encoding_, out);
+    } else {
+      out += utf8;
     }
     return out;
   }
 
   std::mt19937& random_;
   MessyShape shape_;
-  Encoding encoding_ = Encoding::Bytes;
+  TextEncoding encoding_ = TextEncoding::Bytes;
   int breakStyle_ = 0;  // LF, CR LF, CR, or each line its own
   int ending_ = 0;      // no break after the last line, one, or blank lines after it
   int faultAt_ = -1;    // the block that holds a fault
