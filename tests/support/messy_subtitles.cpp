@@ -25,7 +25,7 @@ class Maker {
                             : TextEncoding::Utf32Be;
     breakStyle_ = below(4);
     faultAt_ = shape_.faults && chance(50) ? below(12) : -1;
-    if (chance(12)) {
+    if (chance(shape_.microDvdPercent)) {
       makeMicroDvd();
     } else {
       makeSubRip();

@@ -14,6 +14,7 @@ namespace lumetra::testing {
 struct MessyShape {
   std::size_t bytes = 2000;  // about this many, at least one entry
   bool faults = false;       // may hold one line the readers must stop at
+  int microDvdPercent = 12;  // the chance of a MicroDVD file
 };
 std::string MessySubtitle(std::mt19937& random, const MessyShape& shape);
 
