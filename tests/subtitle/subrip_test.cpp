@@ -107,6 +107,7 @@ TEST(SubRipReader, StopsAtTheLineItCannotRead) {
   const FailureCase cases[] = {
       {"arrow in a line that is no time line", std::string("1\n") + kT1 + "a --> b\n", 13, 3},
       {"start without end", "1\n00:00:01,000 -->\na\n", 13, 2},
+      {"two times joined by a dash", "1\n00:00:01,000 - 00:00:02,000\na\n", 13, 2},
       {"something glued to the end", "1\n00:00:56,015 --> 00:00:5B,390\na\n", 13, 2},
       {"a fourth digit of milliseconds", "1\n00:00:01,000 --> 00:00:02,0001\na\n", 13, 2},
       {"mistyped arrow in a usual run", NumberedBlocks(3) + "4\n00:07:02,636 = > 00:07:04,792\nx\n",
