@@ -109,9 +109,18 @@ bool HoldsArrow(std::string_view line) {
   return false;
 }
 
-// A malformed time line counts too: the reading then says where it is.
+// A time line, or one that starts with a time and goes wrong after it: the reading then says
+// where. A text that merely holds "-->" is no sign of SubRip.
 bool IsTimeLine(std::string_view line) {
-  return ParseTimeLine(line).kind != TimeLine::Kind::None;
+  const TimeLine::Kind kind = ParseTimeLine(line).kind;
+  if (kind != TimeLine::Kind::Malformed) {
+    return kind != TimeLine::Kind::None;
+  }
+  std::size_t pos = 0;
+  SkipSpaces(line, pos);
+  double time = 0;
+  bool tooLarge = false;
+  return ReadTime(line, pos, time, tooLarge);
 }
 
 // The length of the arrow at `pos`, or 0 for none.
