@@ -48,7 +48,8 @@ inline const char* NextLineStart(const char* lineBreak, const char* stop, bool i
 // Reads an input line by line. A line ends at CR LF, at a lone LF or at a lone CR. The
 // byte-order mark at the start tells the encoding: it is set aside, and UTF-16 or UTF-32 text
 // is turned into UTF-8; any other bytes pass through unchanged. A line may be 1 MiB long;
-// a longer one is a failure that names it, so memory stays flat for any input.
+// a longer one is a failure that names it, so memory stays flat for any input. The source is
+// read in pieces of the size ReadingPaths sets when the reader is made.
 class LineReader {
  public:
   static constexpr std::size_t kLongestLine = std::size_t{1} << 20;
