@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "subtitle/chunk_match.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/line_break_copy.h"
 #include "subtitle/line_reader.h"
@@ -381,6 +382,12 @@ bool RecognisesSubRip(const OpeningLines& lines) {
 
 }  // namespace
 
+bool MayHoldTimeLine(std::string_view text) {
+  const auto sign = [](const char* p) { return *p == ':' || *p == '>'; };
+  const auto signs = [](const char* p) { return Equal(p, ':', '>'); };
+  return FirstMatch(text.data(), text.size(), signs, sign) != text.size();
+}
+
 TimeLine ParseTimeLine(std::string_view line) {
   // Most lines are text, turned away by their first character.
   if (line.empty() || (!IsDigit(line[0]) && line[0] != '-' && line[0] != ' ' && line[0] != '\t')) {
@@ -392,9 +399,8 @@ TimeLine ParseTimeLine(std::string_view line) {
   if (CurrentReadingPaths().fastPaths && ReadUsualTimeLine(line, usualStart, usualEnd)) {
     return {TimeLine::Kind::Times, static_cast<double>(usualStart), static_cast<double>(usualEnd)};
   }
-  // Every time holds a ':' and every arrow a '>': a line of neither, a block's number for
-  // one, is turned away at once.
-  if (std::none_of(line.begin(), line.end(), [](char c) { return c == ':' || c == '>'; })) {
+  // Without ':' or '>' a line, a block's number for one, is turned away at once.
+  if (!MayHoldTimeLine(line)) {
     return {};
   }
   std::size_t pos = 0;

@@ -26,6 +26,9 @@ struct TimeLine {
   double end = 0;
 };
 TimeLine ParseTimeLine(std::string_view line);
+// False when `text` holds neither ':' nor '>': then none of its lines is a time line, nor a
+// malformed one, as every time holds a ':' and every arrow a '>'. Judges many lines at once.
+bool MayHoldTimeLine(std::string_view text);
 
 // "hh:mm:ss,mmm" of a whole number of milliseconds; hours may have more digits, and a time
 // below 0 is written as 0.

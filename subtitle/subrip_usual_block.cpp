@@ -11,6 +11,11 @@
 namespace lumetra {
 namespace {
 
+// What the general reading makes of the line [line, end).
+TimeLine::Kind KindOf(const char* line, const char* end) {
+  return ParseTimeLine(std::string_view(line, static_cast<std::size_t>(end - line))).kind;
+}
+
 // The text lines of a block, joined by kLineBreak into the entry's text in one go: one
 // resize and a copy a line, instead of a growing string. Blocks of more lines are left to
 // the general reading.
@@ -25,6 +30,16 @@ class TextLines {
     ends_[count_] = end;
     ++count_;
     length_ += static_cast<std::size_t>(end - line) + 1;
+    return true;
+  }
+
+  // True when every line is text to the general reading too.
+  bool allText() const {
+    for (int i = 0; i < count_; ++i) {
+      if (KindOf(starts_[i], ends_[i]) != TimeLine::Kind::None) {
+        return false;
+      }
+    }
     return true;
   }
 
@@ -52,11 +67,6 @@ class TextLines {
 bool IsBlankLine(const char* line, const char* end) {
   return line == end || ((*line == ' ' || *line == '\t') &&
                          IsBlank(std::string_view(line, static_cast<std::size_t>(end - line))));
-}
-
-// What the general reading makes of the line [line, end).
-TimeLine::Kind KindOf(const char* line, const char* end) {
-  return ParseTimeLine(std::string_view(line, static_cast<std::size_t>(end - line))).kind;
 }
 
 // Lines of [start, stop), found by the line reader's own rule of breaks. A line whose break
@@ -91,8 +101,8 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
   LineWalk walk(ahead.data(), stop);
   const char* line = nullptr;
   const char* end = nullptr;
-  // The text: lines up to the first blank one, none of them anything but text, noted here
-  // and copied once the block is known to be usual.
+  // The text: lines up to the first blank one, noted here and copied once the block is known
+  // to be usual.
   TextLines textLines;
   for (;;) {
     if (!walk.next(line, end)) {
@@ -101,7 +111,7 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
     if (IsBlankLine(line, end)) {
       break;
     }
-    if (KindOf(line, end) != TimeLine::Kind::None || !textLines.add(line, end)) {
+    if (!textLines.add(line, end)) {
       return false;
     }
   }
@@ -112,7 +122,13 @@ bool ReadUsualBlock(std::string_view ahead, std::string& text, UsualBlockEnd& bl
       return false;
     }
   } while (IsBlankLine(line, end));
-  if (KindOf(line, end) != TimeLine::Kind::None || !walk.next(line, end)) {
+  // No line before the time line may be anything but text; most blocks show it at once.
+  const std::string_view beforeTimeLine(ahead.data(), static_cast<std::size_t>(end - ahead.data()));
+  if (MayHoldTimeLine(beforeTimeLine) &&
+      (!textLines.allText() || KindOf(line, end) != TimeLine::Kind::None)) {
+    return false;
+  }
+  if (!walk.next(line, end)) {
     return false;
   }
   blockEnd.times = ParseTimeLine(std::string_view(line, static_cast<std::size_t>(end - line)));

@@ -106,6 +106,7 @@ struct FailureCase {
 TEST(SubRipReader, StopsAtTheLineItCannotRead) {
   const FailureCase cases[] = {
       {"arrow in a line that is no time line", std::string("1\n") + kT1 + "a --> b\n", 13, 3},
+      {"arrow in a short dialogue line", std::string("1\n") + kT1 + "- a->b\n\n- x-->\n", 13, 5},
       {"start without end", "1\n00:00:01,000 -->\na\n", 13, 2},
       {"two times joined by a dash", "1\n00:00:01,000 - 00:00:02,000\na\n", 13, 2},
       {"something glued to the end", "1\n00:00:56,015 --> 00:00:5B,390\na\n", 13, 2},
