@@ -17,7 +17,13 @@ FileSource::FileSource(const std::string& path) : path_(path) {
   // file is kept, and it is read blocking as usual.
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd_ < 0) {
-    throw SubtitleError::FromErrno(errno, path, FileAction::Reading);
+    // A socket cannot be opened at all; it is refused like any other thing that is no file.
+    const int openError = errno;
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode)) {
+      throw SubtitleError::NotARegularFile(path, false);
+    }
+    throw SubtitleError::FromErrno(openError, path, FileAction::Reading);
   }
   struct stat status {};
   if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {

@@ -1,30 +1,37 @@
 #include "subtitle/line_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "subtitle/reading_paths.h"
 #include "subtitle/subtitle_error.h"
 
 namespace lumetra {
 namespace {
 
-constexpr std::size_t kReadSize = std::size_t{256} << 10;
 constexpr std::size_t kLongestMark = 4;
+
+// Room for one read chunk decoded (UTF-16 turns two bytes into at most three, UTF-32 four
+// into at most four), with some to spare.
+std::size_t ChunkRoom(std::size_t readSize) {
+  return 2 * readSize + 16;
+}
+// The buffer grows up to room for the longest line, a CR waiting for its LF and a chunk.
+constexpr std::size_t kFirstLineRoom = 4096;
 
 }  // namespace
 
-// Room for the line given last, the longest line after it, a CR waiting for its LF, and one
-// decoded chunk (UTF-16 turns two bytes into at most three).
-constexpr std::size_t kCapacity = 2 * LineReader::kLongestLine + 2 * kReadSize + 16;
-
 LineReader::LineReader(std::unique_ptr<ByteSource> source)
-    : source_(std::move(source)), buffer_(new char[kCapacity]) {
+    : source_(std::move(source)),
+      readSize_(std::max<std::size_t>(CurrentReadingPaths().readSize, 1)),
+      capacity_(kFirstLineRoom + ChunkRoom(readSize_)),
+      buffer_(new char[capacity_]) {
   start();
 }
 
 void LineReader::start() {
   begin_ = 0;
   end_ = 0;
-  lastLine_ = 0;
   eof_ = false;
   line_ = 0;
   // The longest mark is four bytes; a shorter file is judged by what it has.
@@ -69,19 +76,25 @@ bool LineReader::fill() {
   if (eof_) {
     return false;
   }
-  // The line given last stays where it can still be looked at.
-  std::memmove(buffer_.get(), buffer_.get() + lastLine_, end_ - lastLine_);
-  end_ -= lastLine_;
-  begin_ -= lastLine_;
-  lastLine_ = 0;
+  // What is not given out yet moves to the front; lines given before lose their place.
+  std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+  end_ -= begin_;
+  begin_ = 0;
+  if (end_ + ChunkRoom(readSize_) > capacity_) {
+    // A long line: never more than the longest line and a chunk, as next() refuses longer.
+    capacity_ = std::max(2 * capacity_, end_ + ChunkRoom(readSize_));
+    std::unique_ptr<char[]> larger(new char[capacity_]);
+    std::memcpy(larger.get(), buffer_.get(), end_);
+    buffer_ = std::move(larger);
+  }
   const std::size_t before = end_;
   if (IsTranscoded(encoding_)) {
-    raw_.resize(kReadSize);
-    const std::size_t got = source_->read(raw_.data(), kReadSize);
+    raw_.resize(readSize_);
+    const std::size_t got = source_->read(raw_.data(), readSize_);
     eof_ = got == 0;
     append(std::string_view(raw_.data(), got));
   } else {
-    const std::size_t got = source_->read(buffer_.get() + end_, kReadSize);
+    const std::size_t got = source_->read(buffer_.get() + end_, readSize_);
     eof_ = got == 0;
     end_ += got;
   }
@@ -97,38 +110,28 @@ bool LineReader::next(std::string_view& line) {
     if (length > kLongestLine) {
       throw SubtitleError::TooLong("Line", line_ + 1, name());
     }
-    if (lineBreak != stop) {
-      // A CR at the end of what is buffered may be the first half of CR LF.
-      if (*lineBreak == '\r' && lineBreak + 1 == stop && !eof_) {
-        fill();
-        continue;
-      }
+    if (const char* after = NextLineStart(lineBreak, stop, eof_)) {
       line = std::string_view(begin, length);
-      lastLine_ = begin_;
-      begin_ += length + 1;
-      if (*lineBreak == '\r' && begin_ < end_ && buffer_[begin_] == '\n') {
-        ++begin_;
-      }
+      begin_ = static_cast<std::size_t>(after - buffer_.get());
       ++line_;
       return true;
     }
-    if (!fill()) {
-      // The last line, without a break of its own; fill() may have moved it.
-      const std::size_t rest = end_ - begin_;
-      if (rest == 0) {
-        return false;
-      }
-      line = std::string_view(buffer_.get() + begin_, rest);
-      lastLine_ = begin_;
-      begin_ = end_;
-      ++line_;
-      return true;
+    // A break that only the next bytes complete, or none yet: read on. At the end of the
+    // input a CR is a whole break, and what is left is the last line, without a break.
+    if (fill() || lineBreak != stop) {
+      continue;
     }
+    if (begin_ == end_) {
+      return false;
+    }
+    line = std::string_view(buffer_.get() + begin_, end_ - begin_);
+    begin_ = end_;
+    ++line_;
+    return true;
   }
 }
 
-void LineReader::pass(std::size_t length, long lines, std::size_t lastLine) {
-  lastLine_ = begin_ + lastLine;
+void LineReader::pass(std::size_t length, long lines) {
   begin_ += length;
   line_ += lines;
 }

@@ -9,6 +9,7 @@
 #include "subtitle/entry_io.h"
 #include "subtitle/line_reader.h"
 #include "subtitle/number_text.h"
+#include "subtitle/reading_paths.h"
 #include "subtitle/subtitle_error.h"
 
 namespace lumetra {
@@ -55,7 +56,7 @@ inline const char* ReadUsualFrameField(const char* at, const char* end, double& 
   if constexpr (std::endian::native != std::endian::little) {
     return nullptr;  // the bytes of a word are taken first byte lowest
   }
-  if (end - at < 8) {
+  if (end - at < 8 || !CurrentReadingPaths().fastPaths) {
     return nullptr;
   }
   std::uint64_t word;

@@ -7,10 +7,12 @@
 #include <cstring>
 #include <optional>
 
+#include "subtitle/chunk_match.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/line_break_copy.h"
 #include "subtitle/line_reader.h"
 #include "subtitle/number_text.h"
+#include "subtitle/reading_paths.h"
 #include "subtitle/subrip_usual_block.h"
 #include "subtitle/subtitle_error.h"
 #include "subtitle/usual_time.h"
@@ -46,7 +48,8 @@ bool ReadOneOrTwoDigits(std::string_view text, std::size_t& pos, std::uint64_t& 
 // The usual form at `pos`, not followed by another digit; false for any other.
 bool ReadUsualTime(std::string_view text, std::size_t& pos, double& time) {
   std::uint64_t milliseconds = 0;
-  if (text.size() - pos < 12 || (text.size() - pos > 12 && IsDigit(text[pos + 12])) ||
+  if (!CurrentReadingPaths().fastPaths || text.size() - pos < 12 ||
+      (text.size() - pos > 12 && IsDigit(text[pos + 12])) ||
       !ReadUsualClock(text.data() + pos, milliseconds)) {
     return false;
   }
@@ -93,6 +96,9 @@ bool ReadTime(std::string_view text, std::size_t& pos, double& time, bool& tooLa
 
 // memchr finds the rare '>' quickly; a text line is searched for the arrow anyway.
 bool HoldsArrow(std::string_view line) {
+  if (line.size() < 3) {
+    return false;
+  }
   const char* at = line.data();
   const char* end = line.data() + line.size();
   while (const auto* found = static_cast<const char*>(std::memchr(at, '>', end - at))) {
@@ -104,8 +110,53 @@ bool HoldsArrow(std::string_view line) {
   return false;
 }
 
+// A time line, or one that starts with a time and goes wrong after it: the reading then says
+// where. A text that merely holds "-->" is no sign of SubRip.
 bool IsTimeLine(std::string_view line) {
-  return ParseTimeLine(line).kind != TimeLine::Kind::None;
+  const TimeLine::Kind kind = ParseTimeLine(line).kind;
+  if (kind != TimeLine::Kind::Malformed) {
+    return kind != TimeLine::Kind::None;
+  }
+  std::size_t pos = 0;
+  SkipSpaces(line, pos);
+  double time = 0;
+  bool tooLarge = false;
+  return ReadTime(line, pos, time, tooLarge);
+}
+
+// The length of the arrow at `pos`, or 0 for none.
+std::size_t ArrowLength(std::string_view text, std::size_t pos) {
+  static constexpr std::string_view kArrows[] = {"-->",           "->",           "- >", "-- >",
+                                                 "\xE2\x80\x94>", "\xE2\x80\x93>"};
+  for (const std::string_view arrow : kArrows) {
+    if (text.substr(pos, arrow.size()) == arrow) {
+      return arrow.size();
+    }
+  }
+  return 0;
+}
+
+// Bytes between two times that look like a mistyped arrow: a few, no letter or digit among
+// them, and a ">" or something dash-like.
+bool IsArrowLike(std::string_view joint) {
+  constexpr std::size_t kLongestJoint = 8;
+  if (joint.empty() || joint.size() > kLongestJoint) {
+    return false;
+  }
+  bool pointing = false;
+  for (const char c : joint) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (IsDigit(c) || ((byte | 0x20) >= 'a' && (byte | 0x20) <= 'z')) {
+      return false;
+    }
+    pointing = pointing || c == '>' || c == '-' || c == '=' || c == '~' || byte >= 0x80;
+  }
+  return pointing;
+}
+
+// After a line's last time: its end, or a space or tab.
+bool EndsTime(std::string_view line, std::size_t pos) {
+  return pos == line.size() || line[pos] == ' ' || line[pos] == '\t';
 }
 
 bool IsWholeNumber(std::string_view line) {
@@ -126,7 +177,10 @@ bool IsWholeNumber(std::string_view line) {
 // at its end they go.
 class SubRipReader final : public EntryReader {
  public:
-  explicit SubRipReader(LineReader& lines) : lines_(lines) { findFirstBlock(); }
+  explicit SubRipReader(LineReader& lines)
+      : lines_(lines), usualBlocks_(CurrentReadingPaths().fastPaths) {
+    findFirstBlock();
+  }
 
   Step next(SubtitleEntry& entry) override {
     if (!nextTimes_) {
@@ -137,8 +191,8 @@ class SubRipReader final : public EntryReader {
     // Most blocks have the usual shape and are taken in at once; any other is read line by
     // line.
     UsualBlockEnd usual;
-    if (ReadUsualBlock(lines_.ahead(), entry.text, usual)) {
-      lines_.pass(usual.length, usual.lines, usual.lastLine);
+    if (usualBlocks_ && ReadUsualBlock(lines_.ahead(), entry.text, usual)) {
+      lines_.pass(usual.length, usual.lines);
       nextTimes_ = usual.times;
     } else {
       readText(entry.text);
@@ -149,18 +203,19 @@ class SubRipReader final : public EntryReader {
   bool atEnd() override { return !nextTimes_; }
 
  private:
-  // The time line of `line`, or nullopt; a line that holds "-->" but is no time line, or
-  // whose times are too large, stops the reading there.
+  // The time line of `line`, or nullopt; a malformed time line, or one whose times are too
+  // large, stops the reading there.
   std::optional<TimeLine> timeLineOf(std::string_view line) {
     const TimeLine parsed = ParseTimeLine(line);
-    if (parsed.kind == TimeLine::Kind::TooLarge) {
-      throw SubtitleError::NumberTooLarge(lines_.lineNumber(), lines_.name());
-    }
-    if (parsed.kind == TimeLine::Kind::Times) {
-      return parsed;
-    }
-    if (HoldsArrow(line)) {
-      throw SubtitleError::Format(lines_.lineNumber());
+    switch (parsed.kind) {
+      case TimeLine::Kind::Times:
+        return parsed;
+      case TimeLine::Kind::TooLarge:
+        throw SubtitleError::NumberTooLarge(lines_.lineNumber(), lines_.name());
+      case TimeLine::Kind::Malformed:
+        throw SubtitleError::Format(lines_.lineNumber());
+      case TimeLine::Kind::None:
+        break;
     }
     return std::nullopt;
   }
@@ -193,8 +248,8 @@ class SubRipReader final : public EntryReader {
     bool holding = false;
     bool heldIsBlank = false;
     bool heldFollowsBlank = false;
-    // The line before the one just read: the reader keeps it while the next is read.
-    std::string_view held;
+    // The line before the one just read, copied: reading the next one may move it.
+    std::string& held = held_;
     std::string_view line;
     while (lines_.next(line)) {
       if (const std::optional<TimeLine> times = timeLineOf(line)) {
@@ -210,7 +265,7 @@ class SubRipReader final : public EntryReader {
         take(held, heldIsBlank, text);
       }
       heldFollowsBlank = holding && heldIsBlank;
-      held = line;
+      held.assign(line);
       heldIsBlank = IsBlank(line);
       holding = true;
     }
@@ -240,41 +295,11 @@ class SubRipReader final : public EntryReader {
   }
 
   LineReader& lines_;
+  const bool usualBlocks_;  // usual blocks taken in at once; false: all read line by line
   std::optional<TimeLine> nextTimes_;
+  std::string held_;
   std::string blanks_;
   bool started_ = false;  // the text has a line already
-};
-
-// The digits of the block number written last. Blocks are mostly numbered one after the
-// other, and adding one to the digits is cheaper than writing the number anew.
-class BlockNumberText {
- public:
-  // Writes `number` at `out`, which needs room for 24 characters; returns the end.
-  char* put(char* out, std::uint64_t number) {
-    if (number != last_ + 1 || !addOne()) {
-      length_ = static_cast<std::size_t>(PutDecimal(digits_, number) - digits_);
-    }
-    last_ = number;
-    std::memcpy(out, digits_, sizeof digits_);
-    return out + length_;
-  }
-
- private:
-  // False when the number gets one digit more (or there is none yet).
-  bool addOne() {
-    for (std::size_t i = length_; i-- > 0;) {
-      if (digits_[i] != '9') {
-        ++digits_[i];
-        return true;
-      }
-      digits_[i] = '0';
-    }
-    return false;
-  }
-
-  char digits_[24] = {};
-  std::size_t length_ = 0;
-  std::uint64_t last_ = 0;
 };
 
 class SubRipWriter final : public BufferedEntryWriter {
@@ -286,7 +311,7 @@ class SubRipWriter final : public BufferedEntryWriter {
     // with every break doubled, its break and an empty line, and room for the 16 bytes the
     // text's copy may write after itself.
     char* const begin = start(2 * entry.text.size() + 110);
-    char* p = number_.put(begin, static_cast<std::uint64_t>(std::max(number, 0LL)));
+    char* p = PutDecimal(begin, static_cast<std::uint64_t>(std::max(number, 0LL)));
     std::memcpy(p, "\r\n", 2);
     p = PutSubRipTime(p + 2, entry.start);
     std::memcpy(p, " --> ", 5);
@@ -297,9 +322,6 @@ class SubRipWriter final : public BufferedEntryWriter {
     std::memcpy(p, "\r\n\r\n", 4);
     hand(begin, p + (last ? 2 : 4));
   }
-
- private:
-  BlockNumberText number_;
 };
 
 // ",mmm" for each number of milliseconds within a second, as little-endian words.
@@ -360,16 +382,26 @@ bool RecognisesSubRip(const OpeningLines& lines) {
 
 }  // namespace
 
+bool MayHoldTimeLine(std::string_view text) {
+  const auto sign = [](const char* p) { return *p == ':' || *p == '>'; };
+  const auto signs = [](const char* p) { return Equal(p, ':', '>'); };
+  return FirstMatch(text.data(), text.size(), signs, sign) != text.size();
+}
+
 TimeLine ParseTimeLine(std::string_view line) {
   // Most lines are text, turned away by their first character.
   if (line.empty() || (!IsDigit(line[0]) && line[0] != '-' && line[0] != ' ' && line[0] != '\t')) {
-    return {};
+    return {HoldsArrow(line) ? TimeLine::Kind::Malformed : TimeLine::Kind::None, 0, 0};
   }
   // Most time lines are "hh:mm:ss,mmm --> hh:mm:ss,mmm", read at fixed places.
   std::uint64_t usualStart = 0;
   std::uint64_t usualEnd = 0;
-  if (ReadUsualTimeLine(line, usualStart, usualEnd)) {
+  if (CurrentReadingPaths().fastPaths && ReadUsualTimeLine(line, usualStart, usualEnd)) {
     return {TimeLine::Kind::Times, static_cast<double>(usualStart), static_cast<double>(usualEnd)};
+  }
+  // Without ':' or '>' a line, a block's number for one, is turned away at once.
+  if (!MayHoldTimeLine(line)) {
+    return {};
   }
   std::size_t pos = 0;
   bool tooLarge = false;
@@ -379,27 +411,35 @@ TimeLine ParseTimeLine(std::string_view line) {
   // After the spaces a time starts with a digit or its minus sign.
   if (pos == line.size() || (!IsDigit(line[pos]) && line[pos] != '-') ||
       !ReadTime(line, pos, start, tooLarge)) {
-    return {};
+    return {HoldsArrow(line) ? TimeLine::Kind::Malformed : TimeLine::Kind::None, 0, 0};
   }
   SkipSpaces(line, pos);
-  if (line.substr(pos, 3) != "-->") {
-    return {};
+  if (const std::size_t arrow = ArrowLength(line, pos)) {
+    pos += arrow;
+    SkipSpaces(line, pos);
+    if (!ReadTime(line, pos, end, tooLarge) || !EndsTime(line, pos)) {
+      return {TimeLine::Kind::Malformed, 0, 0};
+    }
+    if (tooLarge) {
+      return {TimeLine::Kind::TooLarge, 0, 0};
+    }
+    return {TimeLine::Kind::Times, start, end};
   }
-  pos += 3;
-  SkipSpaces(line, pos);
-  if (!ReadTime(line, pos, end, tooLarge)) {
-    return {};
+  // No arrow of ours: a mistyped one before a second time is still a time line gone wrong.
+  std::size_t second = pos;
+  while (second < line.size() && !IsDigit(line[second])) {
+    ++second;
   }
-  if (tooLarge) {
-    return {TimeLine::Kind::TooLarge, 0, 0};
+  if (IsArrowLike(line.substr(pos, second - pos)) && ReadTime(line, second, end, tooLarge)) {
+    return {TimeLine::Kind::Malformed, 0, 0};
   }
-  return {TimeLine::Kind::Times, start, end};
+  return {HoldsArrow(line) ? TimeLine::Kind::Malformed : TimeLine::Kind::None, 0, 0};
 }
 
 char* PutSubRipTime(char* out, double milliseconds) {
   // Below 100 hours, the common case, all fields have fixed widths and are made at once.
-  if (std::endian::native == std::endian::little && milliseconds >= 0 &&
-      milliseconds < 360'000'000.0) {
+  if (std::endian::native == std::endian::little && CurrentReadingPaths().fastPaths &&
+      milliseconds >= 0 && milliseconds < 360'000'000.0) {
     return PutShortSubRipTime(out, static_cast<std::uint32_t>(milliseconds));
   }
   return PutLongSubRipTime(out, milliseconds);

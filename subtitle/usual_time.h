@@ -78,10 +78,10 @@ inline bool HasUsualTimeLineShape(const char* t) {
 }
 #endif
 
-// The usual time line "hh:mm:ss,mmm --> hh:mm:ss,mmm", maybe with more after it but no
-// digit right after; false for any other.
+// The usual time line "hh:mm:ss,mmm --> hh:mm:ss,mmm", alone or followed by a space or tab
+// and more; false for any other.
 inline bool ReadUsualTimeLine(std::string_view line, std::uint64_t& start, std::uint64_t& end) {
-  if (line.size() < 29 || (line.size() > 29 && static_cast<unsigned>(line[29] - '0') <= 9)) {
+  if (line.size() < 29 || (line.size() > 29 && line[29] != ' ' && line[29] != '\t')) {
     return false;
   }
 #if defined(__SSE2__)

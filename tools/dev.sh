@@ -26,13 +26,14 @@ install_missing() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# Fuzzes each reader briefly. A finding fails the run and prints the fuzzer's report; the
+# Fuzzes each reader briefly, and the SubRip reader's two paths against each other (a
+# difference is a finding). A finding fails the run and prints the fuzzer's report; the
 # corpus it grew and the input that failed stay under build-fuzz/.
 fuzz_readers() {
   CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=Release
   cmake --build build-fuzz -j"$jobs"
   local reader work
-  for reader in microdvd subrip; do
+  for reader in microdvd subrip reading_paths; do
     work=build-fuzz/run-$reader
     rm -rf "$work"
     mkdir -p "$work/corpus" "$work/findings"

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <string>
 
 #include "subtitle/subtitle_error.h"
@@ -47,6 +51,8 @@ const DetectionCase kCases[] = {
     {"SubRip without numbers", "00:00:01,000 --> 00:00:02,000\nx\n", "SubRip subtitle"},
     {"a number alone", "1\n", "Unknown subtitle"},
     {"plain text", "Hello world\n", "Unknown subtitle"},
+    {"time line gone wrong", "1\n00:00:01,000 = > 0:0:2\nx\n", "SubRip subtitle"},
+    {"text holding an arrow", "a --> b\n", "Unknown subtitle"},
     {"UTF-8 mark", "\xEF\xBB\xBF" + kSubRip, "SubRip subtitle"},
     {"half a mark", "\xEF\xBB{1}{2}a\n{3}{4}b\n", "Unknown subtitle"},
     {"UTF-16 LE", Utf16(kSubRip, false), "SubRip subtitle (UTF-16)"},
@@ -70,6 +76,11 @@ TEST(SubtitleDetection, RecognisesFilesByTheirOpeningLines) {
 TEST(SubtitleDetection, RefusesWhatIsNoRegularFileWithoutWaiting) {
   testing::TempDir dir;
   ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+  const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, dir.file("socket").c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   struct Case {
     std::string path;
     int number;
@@ -80,6 +91,7 @@ TEST(SubtitleDetection, RefusesWhatIsNoRegularFileWithoutWaiting) {
       {dir.file("no/such.sub"), 76, "Path not found (reading " + dir.file("no/such.sub") + ")"},
       {dir.path(), 75, "A folder, not a file (reading " + dir.path() + ")"},
       {dir.file("pipe"), 75, "Not a regular file (reading " + dir.file("pipe") + ")"},
+      {dir.file("socket"), 75, "Not a regular file (reading " + dir.file("socket") + ")"},
   };
   for (const Case& c : cases) {
     try {
@@ -90,6 +102,7 @@ TEST(SubtitleDetection, RefusesWhatIsNoRegularFileWithoutWaiting) {
       EXPECT_EQ(std::string(error.description()), c.description);
     }
   }
+  ::close(listening);
 }
 
 }  // namespace

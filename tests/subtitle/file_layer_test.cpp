@@ -36,13 +36,6 @@ std::vector<std::string> Lines(const std::string& bytes, TextEncoding* encoding 
 TEST(LineReader, EndsLinesAtCrLfLfAndCr) {
   EXPECT_EQ(Lines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(Lines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-  // The first four bytes are read on their own, then 256 KiB at a time.
-  std::string content(4 + (256 << 10), 'x');
-  content.back() = '\r';
-  content += "\nnext";
-  const auto lines = Lines(content);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[1], "next");
 }
 
 TEST(LineReader, RefusesALineLongerThan1MiB) {
