@@ -3,8 +3,11 @@
 #include "operations/correct_repairs.h"
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "operations/correct_working_text.h"
+#include "operations/markup.h"
 
 namespace lumetra {
 namespace correct_detail {
@@ -38,6 +41,7 @@ struct Reach {
   bool fullStops = false;
   bool digitSpaces = false;
   bool all = false;
+  bool markup = false;  // "<", "{" or "/": markup may stand in the text
 };
 
 Reach ReachOf(const WorkingText& t) {
@@ -45,17 +49,19 @@ Reach ReachOf(const WorkingText& t) {
   Lanes fullStops = Lanes::None();
   Lanes digitSpaces = Lanes::None();
   Lanes all = Lanes::None();
+  Lanes markup = Lanes::None();
   t.forEachChunk([&](const char* p) {
     quotes |= QuotePairs(p);
     fullStops |= StopsBehindMarks(p);
     digitSpaces |= Digits(p);  // cheaper than the whole test, and digits are rare
     all |= SpelledAll(p);
+    markup |= Equal(p, '<', '{') | Equal(p, '/');
   });
-  return {quotes.bits() != 0, fullStops.bits() != 0, digitSpaces.bits() != 0, all.bits() != 0};
+  return {quotes.bits() != 0, fullStops.bits() != 0, digitSpaces.bits() != 0, all.bits() != 0,
+          markup.bits() != 0};
 }
 
-long long RepairAll(WorkingText& t, const CorrectSettings& settings) {
-  const Reach reach = ReachOf(t);
+long long RepairAll(WorkingText& t, const Reach& reach, const CorrectSettings& settings) {
   long long count = 0;
   if (settings.quotes && reach.quotes) {
     count += RepairQuotes(t);
@@ -72,6 +78,46 @@ long long RepairAll(WorkingText& t, const CorrectSettings& settings) {
   if (settings.il) {
     count += RepairIlSecondPass(t, reach.all);
   }
+  return count;
+}
+
+// The repairs on the text with its markup taken out, each character judged by the characters
+// around it there; the markup is put back byte for byte where it stood, and a character that
+// a repair removed goes without its neighbouring markup.
+long long RepairAroundMarkup(std::string& text, const std::vector<MarkupSpan>& markup,
+                             const CorrectSettings& settings, std::string& room) {
+  std::string visible;
+  std::vector<std::size_t> origins;  // where each character of `visible` stands in `text`
+  std::vector<bool> kept(text.size(), false);
+  std::size_t from = 0;
+  for (const MarkupSpan& span : markup) {
+    for (std::size_t i = from; i < span.begin; ++i) {
+      visible.push_back(text[i]);
+      origins.push_back(i);
+    }
+    std::fill(kept.begin() + static_cast<long>(span.begin),
+              kept.begin() + static_cast<long>(span.end), true);
+    from = span.end;
+  }
+  for (std::size_t i = from; i < text.size(); ++i) {
+    visible.push_back(text[i]);
+    origins.push_back(i);
+  }
+  WorkingText t(room, visible);
+  t.trackOrigins(origins);
+  const long long count = RepairAll(t, ReachOf(t), settings);
+  for (long k = 0; k < t.size(); ++k) {
+    const std::size_t origin = origins[static_cast<std::size_t>(k)];
+    text[origin] = t[k];
+    kept[origin] = true;
+  }
+  std::size_t length = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (kept[i]) {
+      text[length++] = text[i];
+    }
+  }
+  text.resize(length);
   return count;
 }
 
@@ -112,13 +158,21 @@ RepairedText RepairIlSecondPass(std::string text) {
 }
 
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings) {
-  return RepairCopy(text, [&](WorkingText& t) { return RepairAll(t, settings); });
+  std::string room;
+  const long long count = RepairEntryTextInPlace(text, settings, room);
+  return {std::move(text), count};
 }
 
 long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& settings,
                                  std::string& room) {
   WorkingText t(room, text);
-  const long long count = RepairAll(t, settings);
+  const Reach reach = ReachOf(t);
+  if (reach.markup) {
+    if (const std::vector<MarkupSpan> markup = FindMarkup(text); !markup.empty()) {
+      return RepairAroundMarkup(text, markup, settings, room);
+    }
+  }
+  const long long count = RepairAll(t, reach, settings);
   if (t.changed()) {
     // The repairs only shorten a text: it fits where it was, and no check is needed.
     const std::string_view repaired = t.text();

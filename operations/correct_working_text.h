@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "subtitle/chunk_match.h"
 
@@ -120,6 +121,10 @@ class WorkingText {
   // Any position from -kFront to size() + kBack; those outside the text hold kNothing.
   char operator[](long position) const { return chars_[position]; }
   std::string_view text() const { return {chars_, static_cast<std::size_t>(size_)}; }
+  // Keeps `origins` (one value per character, such as where it stood in a text with markup)
+  // beside the characters through every removal, so origins[k] belongs to position k.
+  void trackOrigins(std::vector<std::size_t>& origins) { origins_ = &origins; }
+
   // Whether a repair wrote or removed anything.
   bool changed() const { return changed_; }
 
@@ -176,6 +181,10 @@ class WorkingText {
         }
         kept = keep(kept, from, place);
         if (replacement != kNothing) {
+          if (origins_ != nullptr) {
+            (*origins_)[static_cast<std::size_t>(kept)] =
+                (*origins_)[static_cast<std::size_t>(place)];
+          }
           chars_[kept++] = replacement;
         }
         from = place + width;
@@ -196,6 +205,9 @@ class WorkingText {
   long keep(long kept, long from, long to) {
     if (kept != from) {
       std::memmove(chars_ + kept, chars_ + from, static_cast<std::size_t>(to - from));
+      if (origins_ != nullptr) {
+        std::copy(origins_->begin() + from, origins_->begin() + to, origins_->begin() + kept);
+      }
     }
     return kept + (to - from);
   }
@@ -212,6 +224,7 @@ class WorkingText {
   }
 
   char* chars_;
+  std::vector<std::size_t>* origins_ = nullptr;
   long size_;
   bool changed_ = false;
 };
