@@ -1,5 +1,6 @@
 #include "operations/comment_scan.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "subtitle/chunk_match.h"
@@ -83,63 +84,238 @@ void CleanUp(std::string& text) {
   text.erase(0, firstNonSpace);
 }
 
-// Where the first byte of `begin` or two line breaks in a row first stand in `text`, or its
-// size: one pass that finds most texts untouched.
-std::size_t FirstBeginOrRun(std::string_view text, char begin) {
-  if (text.empty()) {
+constexpr std::string_view kNotes[] = {"\xE2\x99\xAA", "\xE2\x99\xAB"};  // ♪ ♫
+// What a display line may hold and still be left over from comments: besides spaces,
+// dashes and ASCII punctuation, these UTF-8 marks.
+constexpr std::string_view kDebrisMarks[] = {"\xE2\x80\xA6", "\xE2\x80\x93", "\xE2\x80\x94",
+                                             "\xC2\xA1",     "\xC2\xBF",  // … – — ¡ ¿
+                                             kNotes[0],      kNotes[1]};
+
+bool IsAsciiPunctuation(char c) {
+  return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
+         (c >= '{' && c <= '~');
+}
+
+// The length of the debris mark at the start of `rest`, or 0 when none stands there.
+std::size_t DebrisAt(std::string_view rest) {
+  if (rest.front() == ' ' || IsAsciiPunctuation(rest.front())) {
+    return 1;
+  }
+  for (const std::string_view mark : kDebrisMarks) {
+    if (rest.starts_with(mark)) {
+      return mark.size();
+    }
+  }
+  return 0;
+}
+
+// Removes each opening tag that its closing tag follows with only spaces between: "<i></i>".
+void RemoveEmptyTagPairs(std::string& line) {
+  for (bool removed = true; removed;) {
+    removed = false;
+    const std::vector<MarkupSpan> spans = FindMarkup(line);
+    for (std::size_t k = 0; k + 1 < spans.size() && !removed; ++k) {
+      const std::string_view open(line.data() + spans[k].begin, spans[k].end - spans[k].begin);
+      const std::string_view close(line.data() + spans[k + 1].begin,
+                                   spans[k + 1].end - spans[k + 1].begin);
+      const std::string_view between(line.data() + spans[k].end, spans[k + 1].begin - spans[k].end);
+      if (open[0] != '<' || open[1] == '/' || !close.starts_with("</") ||
+          between.find_first_not_of(' ') != npos) {
+        continue;
+      }
+      const std::string_view name = close.substr(2, close.size() - 3);
+      const char after = open.size() > name.size() + 1 ? open[name.size() + 1] : '\0';
+      if (open.substr(1).starts_with(name) && (after == '>' || after == ' ')) {
+        line.erase(spans[k].begin, spans[k + 1].end - spans[k].begin);
+        removed = true;
+      }
+    }
+  }
+}
+
+// Whether the line holds nothing but debris marks besides its markup.
+bool IsDebris(std::string_view line) {
+  const std::vector<MarkupSpan> spans =
+      MayHoldMarkup(line) ? FindMarkup(line) : std::vector<MarkupSpan>{};
+  std::size_t span = 0;
+  for (std::size_t i = 0; i < line.size();) {
+    if (span < spans.size() && spans[span].begin == i) {
+      i = spans[span++].end;
+      continue;
+    }
+    const std::size_t mark = DebrisAt(line.substr(i));
+    if (mark == 0) {
+      return false;
+    }
+    i += mark;
+  }
+  return true;
+}
+
+// Empties every display line that holds a music note; returns how many.
+long long RemoveMusicLines(std::string& text) {
+  if (Find(text, kNotes[0], 0) == npos && Find(text, kNotes[1], 0) == npos) {
     return 0;
   }
-  const std::size_t n = text.size() - 1;  // places with a character after them
-  const std::size_t at = FirstMatch(
-      text.data(), n,
-      [begin](const char* p) {
-        return Equal(p, begin) | (Equal(p, kLineBreak) & Equal(p + 1, kLineBreak));
-      },
-      [begin](const char* p) {
-        return p[0] == begin || (p[0] == kLineBreak && p[1] == kLineBreak);
-      });
-  return at == n && text.back() != begin ? text.size() : at;
+  long long lines = 0;
+  std::string kept;
+  for (std::size_t start = 0; start <= text.size();) {
+    std::size_t stop = text.find(kLineBreak, start);
+    stop = stop == npos ? text.size() : stop;
+    const std::string_view line(text.data() + start, stop - start);
+    if (start != 0) {
+      kept += kLineBreak;
+    }
+    if (line.find(kNotes[0]) != npos || line.find(kNotes[1]) != npos) {
+      ++lines;
+    } else {
+      kept += line;
+    }
+    start = stop + 1;
+  }
+  text = kept;
+  return lines;
+}
+
+// Whether `text` may hold a comment or anything to clean up; most texts do not.
+bool MayNeedWork(std::string_view text, const CommentKinds& kinds) {
+  if (text.empty()) {
+    return false;
+  }
+  const auto atEnd = [](char c) { return c == kLineBreak || c == ' '; };
+  if (atEnd(text.front()) || atEnd(text.back()) || FindDoubleLineBreak(text) != npos) {
+    return true;
+  }
+  for (const CommentPair& pair : kinds.pairs) {
+    if (FindByte(text, pair.begin.front(), 0) != npos) {
+      return true;
+    }
+  }
+  return kinds.musicLines && FindByte(text, kNotes[0].front(), 0) != npos;
 }
 
 }  // namespace
 
-long long RemoveComments(std::string& text, std::string_view begin, std::string_view end) {
-  const std::size_t first = FirstBeginOrRun(text, begin.front());
-  const auto atEnd = [](char c) { return c == kLineBreak || c == ' '; };
-  if (first == text.size() && (text.empty() || (!atEnd(text.front()) && !atEnd(text.back())))) {
-    return 0;  // no comment and nothing to clean up: most texts
+long long CommentScanner::remove(std::string& text) {
+  if (!MayNeedWork(text, kinds_)) {
+    return 0;
   }
-  const std::string_view scanned = text;  // read ahead of what is kept, so never overwritten
-  char* kept = text.data();
-  long long comments = 0;
-  std::size_t opening = Find(scanned, begin, first);  // no comment starts before `first`
-  if (opening != std::string_view::npos) {
-    kept += opening;
-    while (opening != std::string_view::npos) {
-      ++comments;
-      const std::size_t closing = Find(scanned, end, opening + begin.size());
-      if (closing == std::string_view::npos) {
-        break;  // open to the end of the entry's text
-      }
-      std::size_t i = closing + end.size();
-      if (i < scanned.size() && scanned[i] == ' ') {
-        ++i;  // the one space after a comment goes with it
-      }
-      opening = Find(scanned, begin, i);
-      const std::size_t stop = opening == std::string_view::npos ? scanned.size() : opening;
-      std::memmove(kept, scanned.data() + i, stop - i);
-      kept += stop - i;
-    }
-    text.resize(static_cast<std::size_t>(kept - text.data()));
+  long long comments = kinds_.musicLines ? RemoveMusicLines(text) : 0;
+  comments += scan(text, out_);
+  if (comments != 0) {
+    removeDebris(out_);
   }
+  text.swap(out_);
   CleanUp(text);
   return comments;
+}
+
+long long CommentScanner::scan(std::string_view text, std::string& out) {
+  out.clear();
+  touchedLines_.clear();
+  markup_.clear();
+  if (MayHoldMarkup(text)) {
+    markup_ = FindMarkup(text);
+  }
+  std::vector<std::size_t>& nextBegin = nextBegin_;  // where each pair begins next
+  nextBegin.clear();
+  for (const CommentPair& pair : kinds_.pairs) {
+    nextBegin.push_back(Find(text, pair.begin, 0));
+  }
+  std::size_t nextSpan = 0;
+  const CommentPair* open = nullptr;  // the pair of the comment being removed
+  std::size_t closeAt = 0;
+  bool afterComment = false;
+  std::size_t line = 0;
+  std::size_t linesCounted = 0;  // how much of `out` `line` has counted
+  long long comments = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t spanAt = nextSpan < markup_.size() ? markup_[nextSpan].begin : text.size();
+    if (i == spanAt) {  // markup stays, inside a comment too
+      out.append(text.substr(i, markup_[nextSpan].end - i));
+      i = markup_[nextSpan++].end;
+      continue;
+    }
+    if (open != nullptr) {
+      if (closeAt < i) {
+        closeAt = Find(text, open->end, i);
+      }
+      if (closeAt == npos || closeAt >= spanAt) {
+        i = spanAt;  // the end of the text, or markup, which stays
+        continue;
+      }
+      i = closeAt + open->end.size();
+      open = nullptr;
+      afterComment = true;
+      continue;
+    }
+    if (afterComment) {
+      afterComment = false;
+      if (text[i] == ' ') {
+        ++i;  // the one space after a comment goes with it
+        continue;
+      }
+    }
+    std::size_t begin = npos;
+    for (std::size_t k = 0; k < kinds_.pairs.size(); ++k) {
+      if (nextBegin[k] != npos && nextBegin[k] < i) {
+        nextBegin[k] = Find(text, kinds_.pairs[k].begin, i);
+      }
+      if (nextBegin[k] < begin) {
+        begin = nextBegin[k];
+        open = &kinds_.pairs[k];
+      }
+    }
+    const std::size_t stop = std::min(begin, spanAt);
+    out.append(text.substr(i, stop - i));
+    i = stop;
+    if (begin >= spanAt) {
+      open = nullptr;  // markup first; a begin inside it opens nothing
+      continue;
+    }
+    ++comments;
+    line += static_cast<std::size_t>(
+        std::count(out.begin() + static_cast<long>(linesCounted), out.end(), kLineBreak));
+    linesCounted = out.size();
+    touchedLines_.resize(std::max(touchedLines_.size(), line + 1));
+    touchedLines_[line] = true;
+    i += open->begin.size();
+    closeAt = Find(text, open->end, i);
+  }
+  return comments;
+}
+
+void CommentScanner::removeDebris(std::string& text) const {
+  std::size_t start = 0;
+  for (std::size_t line = 0; line < touchedLines_.size(); ++line) {
+    std::size_t stop = text.find(kLineBreak, start);
+    stop = stop == npos ? text.size() : stop;
+    if (touchedLines_[line]) {
+      std::string part = text.substr(start, stop - start);
+      if (part.find('<') != npos) {
+        RemoveEmptyTagPairs(part);
+      }
+      if (IsDebris(part)) {
+        part.clear();
+      }
+      if (part.size() != stop - start) {
+        text.replace(start, stop - start, part);
+        stop = start + part.size();
+      }
+    }
+    start = stop + 1;
+  }
+}
+
+long long RemoveComments(std::string& text, const CommentKinds& kinds) {
+  return CommentScanner(kinds).remove(text);
 }
 
 long long RemoveComments(std::string_view text, std::string_view begin, std::string_view end,
                          std::string& remaining) {
   remaining.assign(text);
-  return RemoveComments(remaining, begin, end);
+  const CommentKinds kinds{{{std::string(begin), std::string(end)}}, false};
+  return RemoveComments(remaining, kinds);
 }
 
 }  // namespace lumetra

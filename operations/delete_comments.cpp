@@ -4,8 +4,18 @@
 
 namespace lumetra {
 bool CommentRemoval::apply(SubtitleEntry& entry, double) {
-  comments_ += RemoveComments(entry.text, begin_, end_);
+  comments_ += scanner_.remove(entry.text);
   return !entry.text.empty();
+}
+
+CommentKinds KindsOf(const CommentSettings& settings) {
+  CommentKinds kinds{{{settings.begin, settings.end}}, settings.musicLines};
+  for (const CommentPair& pair : settings.extraPairs) {
+    if (!pair.begin.empty() && !pair.end.empty()) {
+      kinds.pairs.push_back(pair);
+    }
+  }
+  return kinds;
 }
 
 std::string CommentCharactersRefusal(const std::string& begin, const std::string& end) {
@@ -21,13 +31,19 @@ std::string CommentCount(long long comments) {
 
 void DeleteComments(const CommonParams& params, const std::string& begin, const std::string& end,
                     FrameView& view) {
-  if (const std::string refusal = CommentCharactersRefusal(begin, end); !refusal.empty()) {
+  DeleteComments(params, CommentSettings{begin, end, {}, false}, view);
+}
+
+void DeleteComments(const CommonParams& params, const CommentSettings& settings, FrameView& view) {
+  if (const std::string refusal = CommentCharactersRefusal(settings.begin, settings.end);
+      !refusal.empty()) {
     Refuse(view, refusal);
     return;
   }
+  const CommentKinds kinds = KindsOf(settings);
   constexpr EntryOperation kDeleteComments{"deleting comments...", " - without comments", false,
                                            true};
-  CommentRemoval removal(begin, end);
+  CommentRemoval removal(kinds);
   if (RunEntryOperation(params, kDeleteComments, removal, view)) {
     view.resetShift();
     Complete(view,

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "operations/comment_scan.h"
 #include "operations/frame.h"
 
 namespace lumetra {
@@ -10,19 +12,29 @@ namespace lumetra {
 // for the whole run.
 class CommentRemoval final : public EntryTransform {
  public:
-  CommentRemoval(const std::string& begin, const std::string& end) : begin_(begin), end_(end) {}
+  explicit CommentRemoval(const CommentKinds& kinds) : scanner_(kinds) {}
   bool apply(SubtitleEntry& entry, double inputUnitsPerSecond) override;
   long long comments() const { return comments_; }
 
  private:
-  const std::string& begin_;
-  const std::string& end_;
+  CommentScanner scanner_;
   long long comments_ = 0;
 };
+
+// What Delete comments removes: the pair of the two one-character boxes (empty means the box
+// is empty), more pairs, and optionally display lines holding a music note.
+struct CommentSettings {
+  std::string begin;
+  std::string end;
+  std::vector<CommentPair> extraPairs;  // pairs with an empty side are passed over
+  bool musicLines = false;
+};
+CommentKinds KindsOf(const CommentSettings& settings);
 
 // Removes every comment from `begin` up to the next `end` character (texts of the two
 // one-character boxes; empty means the box is empty) and writes
 // base name + " - without comments" in the output format.
+void DeleteComments(const CommonParams& params, const CommentSettings& settings, FrameView& view);
 void DeleteComments(const CommonParams& params, const std::string& begin, const std::string& end,
                     FrameView& view);
 // The refusal for an empty begin or end character, or "" when both are there.

@@ -1,5 +1,6 @@
 #include "operations/markup.h"
 
+#include "subtitle/chunk_match.h"
 #include "subtitle/subtitle_entry.h"
 
 namespace lumetra {
@@ -52,7 +53,10 @@ std::size_t MarkupEnd(std::string_view text, std::size_t at, bool lineStart) {
 }  // namespace
 
 bool MayHoldMarkup(std::string_view text) {
-  return text.find_first_of("<{/") != npos;
+  return FirstMatch(
+             text.data(), text.size(),
+             [](const char* p) { return Equal(p, '<', '{') | Equal(p, '/'); },
+             [](const char* p) { return *p == '<' || *p == '{' || *p == '/'; }) != text.size();
 }
 
 std::vector<MarkupSpan> FindMarkup(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "operations/correct.h"
+#include "operations/delete_comments.h"
 #include "operations/frame.h"
 
 namespace lumetra {
@@ -23,6 +24,8 @@ using ChangeSink = std::function<void(const TextChange&)>;
 // report ("Number of corrections: 8"), or the refusal or failure the run would meet.
 void PreviewCorrect(const CommonParams& params, const CorrectSettings& settings,
                     const ChangeSink& changes, FrameView& view);
+void PreviewDeleteComments(const CommonParams& params, const CommentSettings& settings,
+                           const ChangeSink& changes, FrameView& view);
 void PreviewDeleteComments(const CommonParams& params, const std::string& begin,
                            const std::string& end, const ChangeSink& changes, FrameView& view);
 
