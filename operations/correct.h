@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "operations/chosen_changes.h"
 #include "operations/frame.h"
 
 namespace lumetra {
@@ -30,8 +31,11 @@ class CorrectRepairs final : public EntryTransform {
   std::string room_;  // the repairs' working copy, kept from one entry to the next
 };
 
-// Repairs every entry and writes base name + " - corrected" in the output format.
-void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view);
+// Repairs every entry and writes base name + " - corrected" in the output format; the entries
+// of the changes in `leftOut` (as a preview numbers them) are written as they were, and what
+// they would have added is not counted.
+void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view,
+             const LeftOutChanges& leftOut = {});
 // "Number of corrections: 8", the count a run reports.
 std::string CorrectionCount(long long corrections);
 

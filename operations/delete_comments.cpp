@@ -34,7 +34,8 @@ void DeleteComments(const CommonParams& params, const std::string& begin, const 
   DeleteComments(params, CommentSettings{begin, end, {}, false}, view);
 }
 
-void DeleteComments(const CommonParams& params, const CommentSettings& settings, FrameView& view) {
+void DeleteComments(const CommonParams& params, const CommentSettings& settings, FrameView& view,
+                    const LeftOutChanges& leftOut) {
   if (const std::string refusal = CommentCharactersRefusal(settings.begin, settings.end);
       !refusal.empty()) {
     Refuse(view, refusal);
@@ -44,10 +45,10 @@ void DeleteComments(const CommonParams& params, const CommentSettings& settings,
   constexpr EntryOperation kDeleteComments{"deleting comments...", " - without comments", false,
                                            true};
   CommentRemoval removal(kinds);
-  if (RunEntryOperation(params, kDeleteComments, removal, view)) {
+  ChosenChanges chosen(removal, leftOut, [&removal] { return removal.comments(); });
+  if (RunEntryOperation(params, kDeleteComments, chosen, view)) {
     view.resetShift();
-    Complete(view,
-             std::string("The comments are deleted.") + kCR + CommentCount(removal.comments()));
+    Complete(view, std::string("The comments are deleted.") + kCR + CommentCount(chosen.count()));
   }
 }
 

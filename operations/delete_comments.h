@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "operations/chosen_changes.h"
 #include "operations/comment_scan.h"
 #include "operations/frame.h"
 
@@ -34,7 +35,10 @@ CommentKinds KindsOf(const CommentSettings& settings);
 // Removes every comment from `begin` up to the next `end` character (texts of the two
 // one-character boxes; empty means the box is empty) and writes
 // base name + " - without comments" in the output format.
-void DeleteComments(const CommonParams& params, const CommentSettings& settings, FrameView& view);
+// The entries of the changes in `leftOut` (as a preview numbers them) are written as they
+// were, and their comments are not counted.
+void DeleteComments(const CommonParams& params, const CommentSettings& settings, FrameView& view,
+                    const LeftOutChanges& leftOut = {});
 void DeleteComments(const CommonParams& params, const std::string& begin, const std::string& end,
                     FrameView& view);
 // The refusal for an empty begin or end character, or "" when both are there.

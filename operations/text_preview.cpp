@@ -28,6 +28,7 @@ bool PreviewEntries(const CommonParams& params, EntryTransform& transform,
       if (step == EntryReader::Step::NoEntry) {
         continue;
       }
+      ++change.index;
       change.before = entry.text;
       change.dropped = !transform.apply(entry, unitsPerSecond);
       if (change.dropped || entry.text != change.before) {

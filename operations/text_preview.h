@@ -12,6 +12,7 @@ namespace lumetra {
 // One entry that Correct or Delete comments would change.
 struct TextChange {
   long long entryNumber = 0;  // counted as the operation counts entries, from 1
+  long long index = 0;        // counted over the entries the transform sees: what leaves it out
   double startMs = 0;         // when the entry is shown
   std::string before;         // line breaks as kLineBreak
   std::string after;          // "" when the entry would be dropped
