@@ -16,7 +16,7 @@ std::string CorrectionCount(long long corrections) {
 
 void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view,
              const LeftOutChanges& leftOut) {
-  constexpr EntryOperation kCorrect{"correcting...", " - corrected"};
+  constexpr EntryOperation kCorrect{kCorrecting, " - corrected"};
   CorrectRepairs repairs(settings);
   ChosenChanges chosen(repairs, leftOut, [&repairs] { return repairs.corrections(); });
   if (RunEntryOperation(params, kCorrect, chosen, view)) {

@@ -9,6 +9,9 @@ namespace lumetra {
 
 enum class CorrectLanguage { English, French };
 
+// What the busy caption shows while Correct runs, or its preview.
+inline constexpr const char* kCorrecting = "correcting...";
+
 // Which repairs run (the four check boxes of the Correct tab) and the language buttons.
 struct CorrectSettings {
   bool quotes = true;       // chkQuotes

@@ -42,8 +42,7 @@ void DeleteComments(const CommonParams& params, const CommentSettings& settings,
     return;
   }
   const CommentKinds kinds = KindsOf(settings);
-  constexpr EntryOperation kDeleteComments{"deleting comments...", " - without comments", false,
-                                           true};
+  constexpr EntryOperation kDeleteComments{kDeletingComments, " - without comments", false, true};
   CommentRemoval removal(kinds);
   ChosenChanges chosen(removal, leftOut, [&removal] { return removal.comments(); });
   if (RunEntryOperation(params, kDeleteComments, chosen, view)) {

@@ -9,6 +9,9 @@
 
 namespace lumetra {
 
+// What the busy caption shows while Delete comments runs, or its preview.
+inline constexpr const char* kDeletingComments = "deleting comments...";
+
 // Removes the comments of every entry and drops the entries left without text; one counter
 // for the whole run.
 class CommentRemoval final : public EntryTransform {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QtTest>
 
+#include "app/support/answer_changes.h"
 #include "app/support/started_window.h"
 
 namespace {
@@ -81,6 +82,7 @@ class MainWindowOperationsTest : public QObject {
       behind = shown.windowCaption + ';' + State(f.window, "txtSynchronize") + ';' +
                QString::number(f.find<QPushButton>(qPrintable(button))->isEnabled());
     };
+    AnswerChanges("cmdApply");  // Correct and Delete comments list their changes first
     f.press(qPrintable(button));
     QCOMPARE(f.presenter.shown(), QStringList{message});
     QCOMPARE(behind, kTitle + ";0 sec;1");
