@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "app/changes_dialog.h"
+#include "app/comment_kinds_fields.h"
 #include "app/frame_rate_list.h"
 #include "app/linked_fields.h"
 #include "app/locale_numbers.h"
@@ -107,10 +108,12 @@ void OperationRunner::onCorrectClicked() {
 
 void OperationRunner::onDeleteCommentsClicked() {
   run(ui_.cmdDeleteComments, [this](lumetra::FrameView& view) {
-    const lumetra::CommentSettings comments{ui_.txtCommentsCharacterbegin->text().toStdString(),
-                                            ui_.txtCommentsCharacterEnd->text().toStdString(),
-                                            {},
-                                            false};
+    const std::optional<lumetra::CommentSettings> settings = CommentSettingsOf(ui_);
+    if (!settings) {
+      lumetra::Refuse(view, kBadCommentPairs);
+      return;
+    }
+    const lumetra::CommentSettings& comments = *settings;
     const lumetra::CommonParams params = commonParams();
     const auto leftOut = ChooseChanges(
         &window_, view, lumetra::kDeletingComments, [&](const auto& changes, auto& preview) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "operations/chosen_changes.h"
@@ -34,6 +36,9 @@ struct CommentSettings {
   bool musicLines = false;
 };
 CommentKinds KindsOf(const CommentSettings& settings);
+// More pairs as one text, each pair two characters (one byte or one UTF-8 character each),
+// the pairs parted by spaces: "() {}". Nothing when a pair is not two characters.
+std::optional<std::vector<CommentPair>> ParseCommentPairs(std::string_view text);
 
 // Removes every comment from `begin` up to the next `end` character (texts of the two
 // one-character boxes; empty means the box is empty) and writes

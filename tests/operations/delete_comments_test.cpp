@@ -164,3 +164,37 @@ TEST(DeleteCommentsTest, WritesTheEntriesThatRemain) {
 
 }  // namespace
 }  // namespace lumetra
+
+namespace lumetra {
+namespace {
+
+TEST(CommentPairs, TwoCharactersEachPartedBySpaces) {
+  struct PairsCase {
+    const char* text;
+    std::optional<std::vector<std::string>> pairs;  // begin + "|" + end
+  };
+  const PairsCase cases[] = {
+      {"", std::vector<std::string>{}},
+      {" () {}  ", std::vector<std::string>{"(|)", "{|}"}},
+      {"\xC2\xAB\xC2\xBB \xE2\x99\xAA\xE2\x99\xAA",
+       std::vector<std::string>{"\xC2\xAB|\xC2\xBB", "\xE2\x99\xAA|\xE2\x99\xAA"}},
+      {"(", std::nullopt},
+      {"()) ", std::nullopt},
+      {"() x", std::nullopt},
+  };
+  for (const PairsCase& c : cases) {
+    const auto pairs = ParseCommentPairs(c.text);
+    ASSERT_EQ(pairs.has_value(), c.pairs.has_value()) << c.text;
+    if (!pairs) {
+      continue;
+    }
+    std::vector<std::string> seen;
+    for (const CommentPair& pair : *pairs) {
+      seen.push_back(pair.begin + "|" + pair.end);
+    }
+    EXPECT_EQ(seen, *c.pairs) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace lumetra
