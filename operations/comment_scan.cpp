@@ -109,28 +109,47 @@ std::size_t DebrisAt(std::string_view rest) {
   return 0;
 }
 
-// Removes each opening tag that its closing tag follows with only spaces between: "<i></i>".
-void RemoveEmptyTagPairs(std::string& line) {
-  for (bool removed = true; removed;) {
-    removed = false;
-    const std::vector<MarkupSpan> spans = FindMarkup(line);
-    for (std::size_t k = 0; k + 1 < spans.size() && !removed; ++k) {
-      const std::string_view open(line.data() + spans[k].begin, spans[k].end - spans[k].begin);
-      const std::string_view close(line.data() + spans[k + 1].begin,
-                                   spans[k + 1].end - spans[k + 1].begin);
-      const std::string_view between(line.data() + spans[k].end, spans[k + 1].begin - spans[k].end);
-      if (open[0] != '<' || open[1] == '/' || !close.starts_with("</") ||
-          between.find_first_not_of(' ') != npos) {
-        continue;
-      }
-      const std::string_view name = close.substr(2, close.size() - 3);
-      const char after = open.size() > name.size() + 1 ? open[name.size() + 1] : '\0';
-      if (open.substr(1).starts_with(name) && (after == '>' || after == ' ')) {
-        line.erase(spans[k].begin, spans[k + 1].end - spans[k].begin);
-        removed = true;
-      }
-    }
+// The name of an HTML-like tag ("i" of "<i>", "</i>" and "font" of "<font color=x>"), or ""
+// for other markup.
+std::string_view TagName(std::string_view tag) {
+  if (tag.size() < 3 || tag.front() != '<') {
+    return {};
   }
+  const std::size_t from = tag[1] == '/' ? 2 : 1;
+  const std::size_t stop = tag.find_first_of(" >", from);
+  return tag.substr(from, stop - from);
+}
+
+// Removes each opening tag that its closing tag follows with nothing but spaces between,
+// innermost first: "<b><i></i></b>" goes whole. One pass, however many pairs the line holds.
+std::string WithoutEmptyTagPairs(std::string_view line) {
+  std::string kept;
+  std::vector<std::pair<std::size_t, std::string_view>> open;  // where in `kept`, which name
+  std::size_t from = 0;
+  const auto keepText = [&](std::string_view text) {
+    if (text.find_first_not_of(' ') != npos) {
+      open.clear();  // what follows has something to hold
+    }
+    kept += text;
+  };
+  for (const MarkupSpan& span : FindMarkup(line)) {
+    keepText(line.substr(from, span.begin - from));
+    const std::string_view tag = line.substr(span.begin, span.end - span.begin);
+    const std::string_view name = TagName(tag);
+    if (tag.starts_with("</") && !open.empty() && open.back().second == name) {
+      kept.resize(open.back().first);
+      open.pop_back();
+    } else if (!name.empty() && tag[1] != '/') {
+      open.emplace_back(kept.size(), name);
+      kept += tag;
+    } else {
+      open.clear();
+      kept += tag;
+    }
+    from = span.end;
+  }
+  keepText(line.substr(from));
+  return kept;
 }
 
 // Whether the line holds nothing but debris marks besides its markup.
@@ -285,26 +304,27 @@ long long CommentScanner::scan(std::string_view text, std::string& out) {
   return comments;
 }
 
-void CommentScanner::removeDebris(std::string& text) const {
+void CommentScanner::removeDebris(std::string& text) {
+  kept_.clear();
   std::size_t start = 0;
-  for (std::size_t line = 0; line < touchedLines_.size(); ++line) {
+  for (std::size_t line = 0; start <= text.size(); ++line) {
     std::size_t stop = text.find(kLineBreak, start);
     stop = stop == npos ? text.size() : stop;
-    if (touchedLines_[line]) {
-      std::string part = text.substr(start, stop - start);
-      if (part.find('<') != npos) {
-        RemoveEmptyTagPairs(part);
-      }
-      if (IsDebris(part)) {
-        part.clear();
-      }
-      if (part.size() != stop - start) {
-        text.replace(start, stop - start, part);
-        stop = start + part.size();
-      }
+    const std::string_view part(text.data() + start, stop - start);
+    if (start != 0) {
+      kept_ += kLineBreak;
+    }
+    if (line >= touchedLines_.size() || !touchedLines_[line]) {
+      kept_ += part;
+    } else if (part.find('<') != npos) {
+      const std::string left = WithoutEmptyTagPairs(part);
+      kept_ += IsDebris(left) ? std::string_view() : std::string_view(left);
+    } else if (!IsDebris(part)) {
+      kept_ += part;
     }
     start = stop + 1;
   }
+  text.swap(kept_);
 }
 
 long long RemoveComments(std::string& text, const CommentKinds& kinds) {

@@ -36,10 +36,11 @@ class CommentScanner {
 
  private:
   long long scan(std::string_view text, std::string& out);
-  void removeDebris(std::string& text) const;
+  void removeDebris(std::string& text);
 
   const CommentKinds& kinds_;
   std::string out_;
+  std::string kept_;
   std::vector<MarkupSpan> markup_;
   std::vector<std::size_t> nextBegin_;
   std::vector<bool> touchedLines_;  // the lines of the output where a comment was removed

@@ -88,6 +88,7 @@ TEST(CommentScan, LeavesNoDebrisAndSeesThroughMarkup) {
       {"text with punctuation stays", "Wait... [sighs]", square, "Wait...", 1},
       {"emptied tag pair", "<i>[music]</i>", square, "", 1},
       {"emptied tag pair line", "<i>[music]</i>|Hello", square, "Hello", 1},
+      {"nested emptied pairs", "<b><i>[x]</i></b>|Hi <i>[x]</i> there", square, "Hi there", 2},
       {"comment inside a tag pair", "<i>[laughs] Hello</i>", square, "<i>Hello</i>", 1},
       {"tags inside a comment", "Hi [<i>x</i>] there", square, "Hi there", 1},
       {"override block kept", "{\\an8}[door] Go", square, "{\\an8}Go", 1},
