@@ -46,6 +46,8 @@ struct MainWindowControls {
   // Delete comments.
   QLineEdit* txtCommentsCharacterbegin = nullptr;
   QLineEdit* txtCommentsCharacterEnd = nullptr;
+  QLineEdit* txtCommentPairs = nullptr;  // more pairs, "() {}"
+  QCheckBox* chkMusicLines = nullptr;
   QPushButton* cmdDeleteComments = nullptr;
   // Convert.
   QListWidget* lstConvertFrameRate = nullptr;

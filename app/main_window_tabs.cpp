@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "app/comment_kinds_fields.h"
 #include "app/frame_rate_list.h"
 #include "app/locale_numbers.h"
 #include "app/main_window_tabs.h"
@@ -192,6 +193,8 @@ QWidget* BuildDeleteCommentsTab(MainWindowControls& ui) {
       "Label15", QStringLiteral("Enter the characters which are used to indicate comments:")));
   characterColumn->addWidget(pair, 0, Qt::AlignHCenter);
   character->setMaximumWidth(TextWidth(character, 36));
+
+  characterColumn->addWidget(BuildMoreCommentKinds(ui));
 
   ui.cmdDeleteComments = MakeButton("cmdDeleteComments", QStringLiteral("Delete comments"));
   return MakeTab({help, character}, ui.cmdDeleteComments);

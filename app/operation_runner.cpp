@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <exception>
 
+#include "app/changes_dialog.h"
+#include "app/comment_kinds_fields.h"
 #include "app/frame_rate_list.h"
 #include "app/linked_fields.h"
 #include "app/locale_numbers.h"
@@ -94,14 +96,31 @@ void OperationRunner::onCorrectClicked() {
     settings.digitSpaces = ui_.chkGetallen->isChecked();
     settings.language = ui_.optEngels->isChecked() ? lumetra::CorrectLanguage::English
                                                    : lumetra::CorrectLanguage::French;
-    lumetra::Correct(commonParams(), settings, view);
+    const lumetra::CommonParams params = commonParams();
+    const auto leftOut = ChooseChanges(
+        &window_, view, lumetra::kCorrecting, [&](const auto& changes, auto& preview) {
+          lumetra::PreviewCorrect(params, settings, changes, preview);
+        });
+    if (leftOut)
+      lumetra::Correct(params, settings, view, *leftOut);
   });
 }
 
 void OperationRunner::onDeleteCommentsClicked() {
   run(ui_.cmdDeleteComments, [this](lumetra::FrameView& view) {
-    lumetra::DeleteComments(commonParams(), ui_.txtCommentsCharacterbegin->text().toStdString(),
-                            ui_.txtCommentsCharacterEnd->text().toStdString(), view);
+    const std::optional<lumetra::CommentSettings> settings = CommentSettingsOf(ui_);
+    if (!settings) {
+      lumetra::Refuse(view, kBadCommentPairs);
+      return;
+    }
+    const lumetra::CommentSettings& comments = *settings;
+    const lumetra::CommonParams params = commonParams();
+    const auto leftOut = ChooseChanges(
+        &window_, view, lumetra::kDeletingComments, [&](const auto& changes, auto& preview) {
+          lumetra::PreviewDeleteComments(params, comments, changes, preview);
+        });
+    if (leftOut)
+      lumetra::DeleteComments(params, comments, view, *leftOut);
   });
 }
 

@@ -1,7 +1,8 @@
 // Throughput and peak memory of lumetra-cli, whole process, on generated subtitles of 10^5 and
 // 10^6 entries (and 10^7 with --large), each beside `cp` of the same file; then a folder of
 // movie-sized files converted by one process with one worker and with two. Prints the
-// figures as tables; it judges nothing.
+// figures as tables. Every operation's output is checked once before it is timed; a wrong
+// one ends the bench with status 1.
 //   lumetra-bench [--large] [--runs N] [--cli PATH]
 #include <stdlib.h>
 #include <unistd.h>
@@ -18,6 +19,7 @@
 
 #include "bench/bench_table.h"
 #include "bench/child_run.h"
+#include "bench/output_checks.h"
 #include "bench/subtitle_generator.h"
 
 namespace {
@@ -106,7 +108,23 @@ std::function<Measure()> RunAndClear(const std::string& program, std::vector<std
   };
 }
 
-void MeasureOperations(const Options& options, const fs::path& work, long entries) {
+// Runs the case once and checks what it wrote, so that no damaged output is ever timed.
+bool OutputIsRight(const Options& options, const Case& c, const std::vector<std::string>& args,
+                   const CheckFiles& files) {
+  const int status = RunChild(options.cli, args).status;
+  const std::string failure = status == 0
+                                  ? CheckOutput(c.args[0], files)
+                                  : "lumetra-cli ended with status " + std::to_string(status);
+  ClearFolder(files.outputs);
+  if (!failure.empty()) {
+    std::fprintf(stderr, "lumetra-bench: %s of %s, %ld entries: wrong output: %s\n", c.operation,
+                 c.input, files.entries, failure.c_str());
+  }
+  return failure.empty();
+}
+
+// False when an output was wrong.
+bool MeasureOperations(const Options& options, const fs::path& work, long entries) {
   const fs::path outputs = work / "out";
   const fs::path sub = work / "movie.sub";
   const fs::path srt = work / "movie.srt";
@@ -116,6 +134,9 @@ void MeasureOperations(const Options& options, const fs::path& work, long entrie
     const fs::path& input = c.subRipInput ? srt : sub;
     std::vector<std::string> args = c.args;
     args.insert(args.end(), {"--jobs", "1", "--output-dir", outputs, input});
+    if (!OutputIsRight(options, c, args, {options.cli, input, outputs, entries, kSpanSeconds})) {
+      return false;
+    }
     const std::vector<Measure> measures =
         MedianOfRounds(options.runs, {RunAndClear(options.cli, args, outputs),
                                       RunAndClear("cp", {input, outputs / "copy"}, outputs)});
@@ -124,6 +145,7 @@ void MeasureOperations(const Options& options, const fs::path& work, long entrie
   }
   fs::remove(sub);
   fs::remove(srt);
+  return true;
 }
 
 void MeasureBatch(const Options& options, const fs::path& work) {
@@ -200,7 +222,10 @@ int main(int argc, char** argv) {
     sizes.push_back(10000000);
   }
   for (const long entries : sizes) {
-    MeasureOperations(*options, work, entries);
+    if (!MeasureOperations(*options, work, entries)) {
+      fs::remove_all(work);
+      return 1;
+    }
   }
   std::printf("\n");
   PrintBatchHeader();

@@ -7,10 +7,15 @@
 namespace lumetra::cli {
 namespace {
 
-// One byte (any 8-bit character), or one character encoded in UTF-8 such as "«".
+// The length of the character that `lead` starts: one byte, or one character encoded in
+// UTF-8 such as "«".
+std::size_t CharacterLength(char lead) {
+  const auto code = static_cast<unsigned char>(lead);
+  return code >= 0xF0 ? 4 : code >= 0xE0 ? 3 : code >= 0xC0 ? 2 : 1;
+}
+
 bool IsOneCharacter(const std::string& text) {
-  const auto lead = static_cast<unsigned char>(text.front());
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  const std::size_t length = CharacterLength(text.front());
   if (text.size() != length) {
     return false;
   }
@@ -57,6 +62,7 @@ Arguments::Arguments(const std::vector<std::string>& args, std::set<std::string>
           inlineValue = args[++i];
         }
         values_[name] = *inlineValue;
+        everyValue_[name].push_back(*inlineValue);
       } else if (flags.count(name) && !inlineValue) {
         flags_.insert(name);
       } else {
@@ -71,6 +77,25 @@ Arguments::Arguments(const std::vector<std::string>& args, std::set<std::string>
   if (inputs_.empty()) {
     throw UsageError("missing INPUT file");
   }
+}
+
+std::vector<std::string> Arguments::values(const std::string& name) const {
+  const auto found = everyValue_.find(name);
+  return found == everyValue_.end() ? std::vector<std::string>{} : found->second;
+}
+
+std::vector<std::pair<std::string, std::string>> Arguments::characterPairs(
+    const std::string& name) const {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (const std::string& text : values(name)) {
+    const std::size_t first = text.empty() ? 0 : CharacterLength(text.front());
+    if (first >= text.size() || !IsOneCharacter(text.substr(0, first)) ||
+        !IsOneCharacter(text.substr(first))) {
+      throw UsageError("--" + name + " takes two characters such as \"()\", not '" + text + "'");
+    }
+    pairs.emplace_back(text.substr(0, first), text.substr(first));
+  }
+  return pairs;
 }
 
 bool Arguments::has(const std::string& name) const {

@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "subtitle/format.h"
@@ -31,7 +32,9 @@ class Arguments {
             std::set<std::string> flags);
 
   bool has(const std::string& name) const;
+  // The last value given, or every value of an option given more than once.
   std::optional<std::string> value(const std::string& name) const;
+  std::vector<std::string> values(const std::string& name) const;
   const std::vector<std::string>& inputs() const { return inputs_; }
 
   // Typed readers; each throws UsageError for a bad value.
@@ -39,12 +42,15 @@ class Arguments {
   std::optional<SubtitleFormat> format(const std::string& name) const;  // microdvd | subrip
   // One character (UTF-8 or one byte), or empty.
   std::string character(const std::string& name, const std::string& fallback) const;
+  // Every value as two characters, such as "[]" or "«»".
+  std::vector<std::pair<std::string, std::string>> characterPairs(const std::string& name) const;
   long long integer(const std::string& name, long long fallback, long long min,
                     long long max) const;
   std::string required(const std::string& name) const;
 
  private:
   std::map<std::string, std::string> values_;
+  std::map<std::string, std::vector<std::string>> everyValue_;
   std::set<std::string> flags_;
   std::vector<std::string> inputs_;
 };

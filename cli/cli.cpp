@@ -38,10 +38,14 @@ std::string HelpText() {
       "  correct [--language english|french] [--no-quotes] [--no-il] [--no-full-stops]\n"
       "          [--no-digit-spaces] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
       "      Repair I/l mix-ups, doubled apostrophes, \"?.\" and \"!.\", spaces between digits.\n"
-      "  delete-comments [--begin C] [--end C] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
+      "  delete-comments [--begin C] [--end C] [--pair CC]... [--music] [--dry-run] [--fps RATE]\n"
+      "                  [--to FORMAT] INPUT...\n"
       "      Remove comments such as [door slams]; C is one character (";
   help +=
       std::string(kBeginCharacter.factory) + " and " + kEndCharacter.factory + " by default).\n";
+  help +=
+      "      --pair \"()\" adds a pair of two characters; --music removes lines holding a music\n"
+      "      note.\n";
   help +=
       "  split [--segment-frames F] [--segments N] [--fps RATE] [--to FORMAT] INPUT...\n"
       "      Cut into segments of F frames (default ";
@@ -89,7 +93,8 @@ const std::map<std::string, CommandEntry>& CommandTable() {
        {CorrectCommand,
         {"language", "fps", "to"},
         {"no-quotes", "no-il", "no-full-stops", "no-digit-spaces", "dry-run"}}},
-      {"delete-comments", {DeleteCommentsCommand, {"begin", "end", "fps", "to"}, {"dry-run"}}},
+      {"delete-comments",
+       {DeleteCommentsCommand, {"begin", "end", "pair", "fps", "to"}, {"dry-run", "music"}}},
       {"split", {SplitCommand, {"segment-frames", "segments", "fps", "to"}, {}}},
       {"guess-framerate", {GuessFrameRateCommand, {"length", "correction"}, {}}},
   };

@@ -9,19 +9,24 @@ namespace lumetra::cli {
 
 PreparedCommand DeleteCommentsCommand(const Arguments& arguments) {
   // An empty delimiter is refused by the operation like an empty box on the window.
-  const std::string begin = arguments.character("begin", setting_keys::kBeginCharacter.factory);
-  const std::string end = arguments.character("end", setting_keys::kEndCharacter.factory);
+  CommentSettings comments{arguments.character("begin", setting_keys::kBeginCharacter.factory),
+                           arguments.character("end", setting_keys::kEndCharacter.factory),
+                           {},
+                           arguments.has("music")};
+  for (auto& [begin, end] : arguments.characterPairs("pair")) {
+    comments.extraPairs.push_back({begin, end});
+  }
   const CommonParams params = CommonParamsFrom(arguments);
   if (arguments.has("dry-run")) {
     return {[=](const InputTask& task, InputReport& report) {
               PreviewDeleteComments(
-                  ForTask(params, task), begin, end,
+                  ForTask(params, task), comments,
                   [&](const TextChange& change) { report.change(ChangeLine(change)); }, report);
             },
             true};
   }
   return {[=](const InputTask& task, InputReport& report) {
-    DeleteComments(ForTask(params, task), begin, end, report);
+    DeleteComments(ForTask(params, task), comments, report);
   }};
 }
 

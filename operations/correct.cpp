@@ -14,12 +14,14 @@ std::string CorrectionCount(long long corrections) {
   return "Number of corrections: " + std::to_string(corrections);
 }
 
-void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view) {
-  constexpr EntryOperation kCorrect{"correcting...", " - corrected"};
+void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view,
+             const LeftOutChanges& leftOut) {
+  constexpr EntryOperation kCorrect{kCorrecting, " - corrected"};
   CorrectRepairs repairs(settings);
-  if (RunEntryOperation(params, kCorrect, repairs, view)) {
+  ChosenChanges chosen(repairs, leftOut, [&repairs] { return repairs.corrections(); });
+  if (RunEntryOperation(params, kCorrect, chosen, view)) {
     Complete(view, std::string("The subtitle is corrected.") + kCR + kCR +
-                       CorrectionCount(repairs.corrections()));
+                       CorrectionCount(chosen.count()));
   }
 }
 

@@ -2,11 +2,15 @@
 
 #include <string>
 
+#include "operations/chosen_changes.h"
 #include "operations/frame.h"
 
 namespace lumetra {
 
 enum class CorrectLanguage { English, French };
+
+// What the busy caption shows while Correct runs, or its preview.
+inline constexpr const char* kCorrecting = "correcting...";
 
 // Which repairs run (the four check boxes of the Correct tab) and the language buttons.
 struct CorrectSettings {
@@ -30,8 +34,11 @@ class CorrectRepairs final : public EntryTransform {
   std::string room_;  // the repairs' working copy, kept from one entry to the next
 };
 
-// Repairs every entry and writes base name + " - corrected" in the output format.
-void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view);
+// Repairs every entry and writes base name + " - corrected" in the output format; the entries
+// of the changes in `leftOut` (as a preview numbers them) are written as they were, and what
+// they would have added is not counted.
+void Correct(const CommonParams& params, const CorrectSettings& settings, FrameView& view,
+             const LeftOutChanges& leftOut = {});
 // "Number of corrections: 8", the count a run reports.
 std::string CorrectionCount(long long corrections);
 

@@ -90,15 +90,8 @@ void FirstPassLongText(WorkingText& t, CorrectLanguage language, long long& coun
       RepairCapitalI(t, k, count);
     }
   };
-  if (t.hasMasks()) {
-    // An "l" changes only behind a neighbour, all of which have codes below 64; the scan puts
-    // only "I" or "l", never a neighbour, behind the next place.
-    const ShortTextMasks& m = t.masks();
-    t.forEachBit((m.capitalI | (m.smallL & (m.upToCapitals << 1))) & ~std::uint64_t{3}, repair);
-  } else {
-    t.forEach(
-        2, [](const char* p) { return Equal(p, 'l', 'I'); }, repair);
-  }
+  t.forEach(
+      2, [](const char* p) { return Equal(p, 'l', 'I'); }, repair);
   if (t[n - 1] == 'l' && t[n - 2] == kSpace) {  // A5
     t.write(n - 1, 'I', count);
   }
@@ -134,15 +127,8 @@ void SecondPassCapitals(WorkingText& t, long long& count) {
       t.write(k, 'I', count);
     }
   };
-  if (t.hasMasks()) {
-    // What stands behind an "l" that changes has a code below 92, or is an "l" that this
-    // pass has just made an "I".
-    const ShortTextMasks& m = t.masks();
-    t.forEachBit(m.smallL & ((m.upToCapitals | m.smallL) << 1) & ~std::uint64_t{3}, repair);
-  } else {
-    t.forEach(
-        2, [](const char* p) { return Equal(p, 'l'); }, repair);
-  }
+  t.forEach(
+      2, [](const char* p) { return Equal(p, 'l'); }, repair);
 }
 
 bool IsAllAt(const WorkingText& t, long j) {
@@ -169,17 +155,7 @@ void SecondPassAll(WorkingText& t, long long& count) {
       WriteAll(t, j, count);
     }
   };
-  if (t.hasMasks()) {
-    // Where "I" or "l" stand in the next two places; SpelledAll also wants an "a" first.
-    const std::uint64_t il = t.masks().smallL | t.masks().capitalI;
-    t.forEachBit((il >> 1) & (il >> 2) & ~std::uint64_t{1}, [&](long j) {
-      if (t[j] == 'A' || t[j] == 'a') {
-        repair(j);
-      }
-    });
-  } else {
-    t.forEach(1, SpelledAll, repair);
-  }
+  t.forEach(1, SpelledAll, repair);
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 // entry in their fixed order on one working copy of its text.
 #include "operations/correct_repairs.h"
 
-#include <cstdint>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "operations/correct_working_text.h"
+#include "operations/markup.h"
 
 namespace lumetra {
 namespace correct_detail {
@@ -39,6 +41,7 @@ struct Reach {
   bool fullStops = false;
   bool digitSpaces = false;
   bool all = false;
+  bool markup = false;  // "<", "{" or "/": markup may stand in the text
 };
 
 Reach ReachOf(const WorkingText& t) {
@@ -46,117 +49,19 @@ Reach ReachOf(const WorkingText& t) {
   Lanes fullStops = Lanes::None();
   Lanes digitSpaces = Lanes::None();
   Lanes all = Lanes::None();
+  Lanes markup = Lanes::None();
   t.forEachChunk([&](const char* p) {
     quotes |= QuotePairs(p);
     fullStops |= StopsBehindMarks(p);
     digitSpaces |= Digits(p);  // cheaper than the whole test, and digits are rare
     all |= SpelledAll(p);
+    markup |= Equal(p, '<', '{') | Equal(p, '/');
   });
-  return {quotes.bits() != 0, fullStops.bits() != 0, digitSpaces.bits() != 0, all.bits() != 0};
+  return {quotes.bits() != 0, fullStops.bits() != 0, digitSpaces.bits() != 0, all.bits() != 0,
+          markup.bits() != 0};
 }
 
-// The chunks come from `original`, the text before it was copied into `t`: a chunk read
-// from the copy just written would wait for the writes to land. From 16 characters on they
-// stay inside it, the last one overlapping the one before; a shorter text is read from the
-// copy, where the zeros behind it follow.
-ShortTextMasks ScanShortText(const WorkingText& t, std::string_view original) {
-  ShortTextMasks m;
-  std::uint64_t rare = 0;
-  const auto scan = [&](const char* p, long position) {
-    const auto at = [position](Lanes lanes) { return std::uint64_t{lanes.bits()} << position; };
-    m.smallL |= at(Equal(p, 'l'));
-    m.capitalI |= at(Equal(p, 'I'));
-    m.upToCapitals |= at(SignedBelow(p, '[' + 1));
-    rare |= at(Equal(p, '\'') | Equal(p, '?', '!') | Digits(p));
-  };
-  const long n = t.size();
-  if (n < kChunk) {
-    scan(t.text().data(), 0);
-  } else {
-    for (long position = 0; position + kChunk < n; position += kChunk) {
-      scan(original.data() + position, position);
-    }
-    scan(original.data() + n - kChunk, n - kChunk);
-  }
-  // Kept in registers: a mask in memory would make each place wait for the one before.
-  WorkingText::forEachBit(rare, [&](long k) {
-    const std::uint64_t bit = std::uint64_t{1} << k;
-    m.apostrophe |= t[k] == '\'' ? bit : 0;
-    m.mark |= t[k] == '?' || t[k] == '!' ? bit : 0;
-  });
-  m.digit = rare & ~(m.apostrophe | m.mark);
-  return m;
-}
-
-// Pairs of apostrophes are taken from the left and do not overlap: three in a row hold one.
-long long RepairQuotesShort(WorkingText& t) {
-  const std::uint64_t apostrophes = t.masks().apostrophe;
-  std::uint64_t pairs = apostrophes & (apostrophes >> 1);
-  std::uint64_t quotes = 0;
-  long long count = 0;
-  while (pairs != 0) {
-    const std::uint64_t first = pairs & (~pairs + 1);
-    quotes |= first;
-    pairs &= ~(first | (first << 1));
-    count += 2;
-  }
-  if (quotes != 0) {
-    t.removeShort(quotes << 1, quotes);
-  }
-  return count;
-}
-
-// Where the full-stop and the digit-space repairs fire; a removed full stop stood between a
-// mark and what follows it, neither a digit nor a space, so both are found before either
-// removal and go in one move.
-std::uint64_t StopsBehindMarksOf(const WorkingText& t) {
-  std::uint64_t stops = 0;
-  WorkingText::forEachBit(t.masks().mark, [&](long k) {
-    if (t[k + 1] == '.') {
-      stops |= std::uint64_t{1} << (k + 1);
-    }
-  });
-  return stops;
-}
-std::uint64_t SpacesBetweenDigitsOf(const WorkingText& t) {
-  std::uint64_t spaces = 0;
-  const std::uint64_t digits = t.masks().digit;
-  WorkingText::forEachBit((digits << 1) & (digits >> 1), [&](long k) {
-    if (t[k] == kSpace) {
-      spaces |= std::uint64_t{1} << k;
-    }
-  });
-  return spaces;
-}
-
-// The chain on a short text, led by its masks.
-long long RepairShortText(WorkingText& t, std::string_view original,
-                          const CorrectSettings& settings) {
-  t.setMasks(ScanShortText(t, original));
-  long long count = 0;
-  if (settings.quotes) {
-    count += RepairQuotesShort(t);
-  }
-  if (settings.il) {
-    count += RepairIlFirstPass(t, settings.language);
-  }
-  const std::uint64_t stops = settings.fullStops ? StopsBehindMarksOf(t) : 0;
-  const std::uint64_t spaces = settings.digitSpaces ? SpacesBetweenDigitsOf(t) : 0;
-  if ((stops | spaces) != 0) {
-    count += t.removeShort(stops | spaces);
-  }
-  if (settings.il) {
-    count += RepairIlSecondPass(t, true);
-  }
-  return count;
-}
-
-// `original` is the text that `t` was made from, still as it was.
-long long RepairAll(WorkingText& t, std::string_view original, const CorrectSettings& settings) {
-  if (t.isShort()) {
-    return RepairShortText(t, original, settings);
-  }
-  const Reach reach = ReachOf(t);
+long long RepairAll(WorkingText& t, const Reach& reach, const CorrectSettings& settings) {
   long long count = 0;
   if (settings.quotes && reach.quotes) {
     count += RepairQuotes(t);
@@ -173,6 +78,46 @@ long long RepairAll(WorkingText& t, std::string_view original, const CorrectSett
   if (settings.il) {
     count += RepairIlSecondPass(t, reach.all);
   }
+  return count;
+}
+
+// The repairs on the text with its markup taken out, each character judged by the characters
+// around it there; the markup is put back byte for byte where it stood, and a character that
+// a repair removed goes without its neighbouring markup.
+long long RepairAroundMarkup(std::string& text, const std::vector<MarkupSpan>& markup,
+                             const CorrectSettings& settings, std::string& room) {
+  std::string visible;
+  std::vector<std::size_t> origins;  // where each character of `visible` stands in `text`
+  std::vector<bool> kept(text.size(), false);
+  std::size_t from = 0;
+  for (const MarkupSpan& span : markup) {
+    for (std::size_t i = from; i < span.begin; ++i) {
+      visible.push_back(text[i]);
+      origins.push_back(i);
+    }
+    std::fill(kept.begin() + static_cast<long>(span.begin),
+              kept.begin() + static_cast<long>(span.end), true);
+    from = span.end;
+  }
+  for (std::size_t i = from; i < text.size(); ++i) {
+    visible.push_back(text[i]);
+    origins.push_back(i);
+  }
+  WorkingText t(room, visible);
+  t.trackOrigins(origins);
+  const long long count = RepairAll(t, ReachOf(t), settings);
+  for (long k = 0; k < t.size(); ++k) {
+    const std::size_t origin = origins[static_cast<std::size_t>(k)];
+    text[origin] = t[k];
+    kept[origin] = true;
+  }
+  std::size_t length = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (kept[i]) {
+      text[length++] = text[i];
+    }
+  }
+  text.resize(length);
   return count;
 }
 
@@ -213,13 +158,21 @@ RepairedText RepairIlSecondPass(std::string text) {
 }
 
 RepairedText RepairEntryText(std::string text, const CorrectSettings& settings) {
-  return RepairCopy(text, [&](WorkingText& t) { return RepairAll(t, text, settings); });
+  std::string room;
+  const long long count = RepairEntryTextInPlace(text, settings, room);
+  return {std::move(text), count};
 }
 
 long long RepairEntryTextInPlace(std::string& text, const CorrectSettings& settings,
                                  std::string& room) {
   WorkingText t(room, text);
-  const long long count = RepairAll(t, text, settings);
+  const Reach reach = ReachOf(t);
+  if (reach.markup) {
+    if (const std::vector<MarkupSpan> markup = FindMarkup(text); !markup.empty()) {
+      return RepairAroundMarkup(text, markup, settings, room);
+    }
+  }
+  const long long count = RepairAll(t, reach, settings);
   if (t.changed()) {
     // The repairs only shorten a text: it fits where it was, and no check is needed.
     const std::string_view repaired = t.text();

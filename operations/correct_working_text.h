@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "subtitle/chunk_match.h"
 
@@ -102,19 +103,6 @@ inline Lanes SpacesBetweenDigits(const char* p) {
   return Equal(p, kSpace) & Digits(p - 1) & Digits(p + 1);
 }
 
-// For a text of at most kShortText characters, bit k of a mask stands for position k, so
-// that the repairs walk a few set bits instead of testing every chunk again.
-inline constexpr long kShortText = 64;
-struct ShortTextMasks {
-  std::uint64_t smallL = 0;
-  std::uint64_t capitalI = 0;
-  // Codes below 92 or above 127: all that may stand before an "l" that an I/l pass changes.
-  std::uint64_t upToCapitals = 0;
-  std::uint64_t apostrophe = 0;
-  std::uint64_t mark = 0;  // "?" or "!"
-  std::uint64_t digit = 0;
-};
-
 class WorkingText {
  public:
   // Copies `text` between the zeros in `room`, which keeps its storage from one entry to the
@@ -133,12 +121,12 @@ class WorkingText {
   // Any position from -kFront to size() + kBack; those outside the text hold kNothing.
   char operator[](long position) const { return chars_[position]; }
   std::string_view text() const { return {chars_, static_cast<std::size_t>(size_)}; }
+  // Keeps `origins` (one value per character, such as where it stood in a text with markup)
+  // beside the characters through every removal, so origins[k] belongs to position k.
+  void trackOrigins(std::vector<std::size_t>& origins) { origins_ = &origins; }
+
   // Whether a repair wrote or removed anything.
   bool changed() const { return changed_; }
-  bool isShort() const { return size_ <= kShortText; }
-  // Whether masks() tells what stands where: from scanMasks() until a replace().
-  bool hasMasks() const { return hasMasks_; }
-  const ShortTextMasks& masks() const { return masks_; }
 
   // A repair step firing: writes `c` at `position` (even when it is already there) and
   // changes the counter by `amount`.
@@ -146,61 +134,6 @@ class WorkingText {
     chars_[position] = c;
     count += amount;
     changed_ = true;
-    if (hasMasks_) {
-      // Only the I/l passes write, and only "I" or "l": no other mask changes.
-      const std::uint64_t bit = std::uint64_t{1} << position;
-      const std::uint64_t isI = c == 'I' ? bit : 0;
-      masks_.capitalI = (masks_.capitalI & ~bit) | isI;
-      masks_.upToCapitals = (masks_.upToCapitals & ~bit) | isI;
-      masks_.smallL = (masks_.smallL & ~bit) | (bit ^ isI);
-    }
-  }
-
-  // Calls visit(k) for each set bit k of `mask`, lowest first.
-  template <typename Visit>
-  static void forEachBit(std::uint64_t mask, Visit visit) {
-    for (; mask != 0; mask &= mask - 1) {
-      visit(static_cast<long>(__builtin_ctzll(mask)));
-    }
-  }
-
-  // Takes the masks of a short text, found with the same characters.
-  void setMasks(const ShortTextMasks& masks) {
-    masks_ = masks;
-    hasMasks_ = true;
-  }
-
-  // Writes a double quote at the set bits of `quotes` and removes the characters at those of
-  // `removed` from a short text with masks, which follow; returns how many it removed.
-  long removeShort(std::uint64_t removed, std::uint64_t quotes = 0) {
-    forEachBit(quotes, [this](long place) { chars_[place] = kDoubleQuote; });
-    masks_.apostrophe &= ~quotes;
-    long removedCount = 0;
-    for (std::uint64_t left = removed; left != 0; ++removedCount) {
-      // From the last removed place down, so that the places below stay where they are.
-      const int place = 63 - __builtin_clzll(left);
-      const std::uint64_t below = (std::uint64_t{1} << place) - 1;
-      left &= below;
-      // What follows moves one place down, 16 characters at a time: each chunk is read above
-      // what the one before wrote, and the zeros behind the text follow it.
-      for (long i = place; i < size_; i += kChunk) {
-        char chunk[kChunk];
-        std::memcpy(chunk, chars_ + i + 1, kChunk);
-        std::memcpy(chars_ + i, chunk, kChunk);
-      }
-      --size_;
-      const auto close = [below](std::uint64_t& mask) {
-        mask = (mask & below) | ((mask >> 1) & ~below);
-      };
-      close(masks_.smallL);
-      close(masks_.capitalI);
-      close(masks_.upToCapitals);
-      close(masks_.apostrophe);
-      close(masks_.mark);
-      close(masks_.digit);
-    }
-    changed_ = true;
-    return removedCount;
   }
 
   // The position of a character that `p` points to.
@@ -248,6 +181,10 @@ class WorkingText {
         }
         kept = keep(kept, from, place);
         if (replacement != kNothing) {
+          if (origins_ != nullptr) {
+            (*origins_)[static_cast<std::size_t>(kept)] =
+                (*origins_)[static_cast<std::size_t>(place)];
+          }
           chars_[kept++] = replacement;
         }
         from = place + width;
@@ -256,7 +193,6 @@ class WorkingText {
     }
     if (replaced != 0) {
       shrinkTo(keep(kept, from, size_));
-      hasMasks_ = false;
     }
     return replaced;
   }
@@ -269,6 +205,9 @@ class WorkingText {
   long keep(long kept, long from, long to) {
     if (kept != from) {
       std::memmove(chars_ + kept, chars_ + from, static_cast<std::size_t>(to - from));
+      if (origins_ != nullptr) {
+        std::copy(origins_->begin() + from, origins_->begin() + to, origins_->begin() + kept);
+      }
     }
     return kept + (to - from);
   }
@@ -285,10 +224,9 @@ class WorkingText {
   }
 
   char* chars_;
+  std::vector<std::size_t>* origins_ = nullptr;
   long size_;
   bool changed_ = false;
-  bool hasMasks_ = false;
-  ShortTextMasks masks_;
 };
 
 }  // namespace lumetra::correct_detail

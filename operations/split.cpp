@@ -99,8 +99,9 @@ void SplitEntries(EntryReader& entries, SegmentFiles& segments, const SplitRun& 
       segments.next();
       entryNumber = 1;
     }
-    if (segments.number() < run.maxSegments && hasEnd && entry.end > run.segmentLength) {
-      // Spans the cut: written up to the cut here, and from 0 in the next segment.
+    while (segments.number() < run.maxSegments && hasEnd && entry.end > run.segmentLength) {
+      // Spans the cut: written up to the cut here, and from 0 in the next segment, and so on
+      // through every segment it reaches.
       WriteShifted(segments.current(), entry, true, entryNumber, run, entries.atEnd(),
                    run.subRipOutput ? std::optional<double>(run.segmentEndMs) : std::nullopt);
       entry.start = 0;

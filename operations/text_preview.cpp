@@ -28,6 +28,7 @@ bool PreviewEntries(const CommonParams& params, EntryTransform& transform,
       if (step == EntryReader::Step::NoEntry) {
         continue;
       }
+      ++change.index;
       change.before = entry.text;
       change.dropped = !transform.apply(entry, unitsPerSecond);
       if (change.dropped || entry.text != change.before) {
@@ -55,11 +56,18 @@ void PreviewCorrect(const CommonParams& params, const CorrectSettings& settings,
 
 void PreviewDeleteComments(const CommonParams& params, const std::string& begin,
                            const std::string& end, const ChangeSink& changes, FrameView& view) {
-  if (const std::string refusal = CommentCharactersRefusal(begin, end); !refusal.empty()) {
+  PreviewDeleteComments(params, CommentSettings{begin, end, {}, false}, changes, view);
+}
+
+void PreviewDeleteComments(const CommonParams& params, const CommentSettings& settings,
+                           const ChangeSink& changes, FrameView& view) {
+  if (const std::string refusal = CommentCharactersRefusal(settings.begin, settings.end);
+      !refusal.empty()) {
     Refuse(view, refusal);
     return;
   }
-  CommentRemoval removal(begin, end);
+  const CommentKinds kinds = KindsOf(settings);
+  CommentRemoval removal(kinds);
   if (PreviewEntries(params, removal, changes, view)) {
     Complete(view, CommentCount(removal.comments()));
   }

@@ -67,6 +67,9 @@ inline constexpr Setting kEndCharacter{.section = kSettings,
                                        .factory = "]",
                                        .control = "txtCommentsCharacterEnd",
                                        .onReset = OnReset::Kept};
+// More pairs of comment characters, "() {}", and whether lines with a music note are comments.
+inline constexpr Setting kCommentPairs{kSettings, "Comment-pairs", "", "txtCommentPairs"};
+inline constexpr Setting kCommentMusicLines{kSettings, "Comment-music", "0", "chkMusicLines"};
 inline constexpr Setting kOutputFormat{.section = kSettings,
                                        .key = "OutputFormat",
                                        .factory = "MicroDVD",
@@ -83,7 +86,7 @@ inline constexpr Setting kLanguage{.section = kSettings,
 // The factory folder is the user's home folder, not a fixed text (see FactoryValue).
 inline constexpr Setting kFolder{kSettings, "Folder", ""};
 
-// The user's 21 settings, apart from the first-run bookkeeping, in the order start-up reads and
+// The user's 23 settings, apart from the first-run bookkeeping, in the order start-up reads and
 // shut-down writes those a control shows. Reset stores the factory value of each.
 // clang-format off
 inline constexpr Setting kUserSettings[] = {
@@ -91,7 +94,7 @@ inline constexpr Setting kUserSettings[] = {
     kLastAction, kSourceFramerate, kDestinationFrameRate, kSegmentSize, kNumberOfSegments,
     kSynchronize, kCorrectIl, kCorrectQuotes, kCorrectFullStops, kCorrectNumbers,
     kGuessMovieLength, kGuessCorrection, kBeginCharacter, kEndCharacter, kOutputFormat,
-    kLanguage, kFolder};
+    kLanguage, kFolder, kCommentPairs, kCommentMusicLines};
 // clang-format on
 
 }  // namespace setting_keys

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QtTest>
 
+#include "app/support/answer_changes.h"
 #include "app/support/started_window.h"
 
 namespace {
@@ -51,6 +52,16 @@ class MainWindowOperationsTest : public QObject {
         "movie - without comments.sub", "{1}{2}Hi [x]\r\n",
         done + "The comments are deleted.\rNumber of deleted comments: 1",
         "HScroll1=0;txtSynchronize=0 sec");
+    row("delete comments, more pairs and music lines", c,
+        "{1}{2}(door) Hi\r\n{3}{4}\xE2\x99\xAA la\r\n", "txtCommentPairs=();chkMusicLines=1",
+        "cmdDeleteComments", "movie - without comments.sub", "{1}{2}Hi\r\n",
+        done + "The comments are deleted.\rNumber of deleted comments: 2",
+        "txtCommentPairs=();chkMusicLines=1");
+    row("delete comments, a pair of one character", c, "{1}{2}Hi\r\n", "txtCommentPairs=() (",
+        "cmdDeleteComments", "", "",
+        "Lumetra 2.6 - Written by Taviel|2|Enter each further pair as two characters, the pairs "
+        "parted by spaces: () {}",
+        "txtCommentPairs=() (");
     row("split keeps the input", c, "{100}{200}A\r\n{950}{1050}B\r\n{1200}{1300}C\r\n",
         "txtFrames=1000", "cmdSplitsen", "movie - 2.sub", "{0}{50}B\r\n{200}{300}C\r\n",
         done + "The subtitle is split.\r\rNumber of segments: 2",
@@ -81,6 +92,7 @@ class MainWindowOperationsTest : public QObject {
       behind = shown.windowCaption + ';' + State(f.window, "txtSynchronize") + ';' +
                QString::number(f.find<QPushButton>(qPrintable(button))->isEnabled());
     };
+    AnswerChanges("cmdApply");  // Correct and Delete comments list their changes first
     f.press(qPrintable(button));
     QCOMPARE(f.presenter.shown(), QStringList{message});
     QCOMPARE(behind, kTitle + ";0 sec;1");

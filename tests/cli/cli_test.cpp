@@ -63,6 +63,10 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
         "--delete-source"}, "m.sub", "{25}{50}\xC2\xABrire\xC2\xBB Oui [non]\r\n",
        "The comments are deleted.\nNumber of deleted comments: 1\n",
        {{"m - without comments.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nOui [non]\r\n"}}},
+      {{"delete-comments", "--pair", "()", "--pair=\xC2\xAB\xC2\xBB", "--music"}, "m.sub",
+       "{25}{50}- (sighs)|- \xC2\xABrire\xC2\xBB Oui [non]\r\n{60}{70}\xE2\x99\xAA la\r\n",
+       "The comments are deleted.\nNumber of deleted comments: 4\n",
+       {{"m - without comments.sub", "{25}{50}- Oui\r\n"}, {"m.sub", "*"}}},
       {{"split", "--segment-frames", "1000", "--segments=3", "--to", "subrip"}, "m.sub",
        kFourEntries, "The subtitle is split.\n\nNumber of segments: 3\n",
        {{"m - 1.srt", "*"}, {"m - 2.srt", "*"},
@@ -144,6 +148,8 @@ TEST(Cli, ExitCodesAndMessages) {
        "--begin takes a single character, not '--end' (see lumetra-cli --help)\n"},
       {{"delete-comments", "--end=\xC2\xBB\xC2\xBB", "IN"}, sub, 64, "lumetra-cli delete-comments: "
        "--end takes a single character, not '\xC2\xBB\xC2\xBB' (see lumetra-cli --help)\n"},
+      {{"delete-comments", "--pair", "(", "IN"}, sub, 64, "lumetra-cli delete-comments: "
+       "--pair takes two characters such as \"()\", not '(' (see lumetra-cli --help)\n"},
       {{"convert", "--x.sub"}, sub, 64,
        "lumetra-cli convert: unknown option --x.sub (see lumetra-cli --help)\n"},
       {{"split", "--segments", "1000", "IN"}, sub, 64,

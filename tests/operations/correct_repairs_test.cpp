@@ -146,18 +146,59 @@ TEST(CorrectChain, EveryRuleInBothLanguages) {
       {"AB-I", "AB-I", 2},
   };
   // clang-format on
+  // Markup around the text changes nothing of what the repairs do to it.
+  const std::vector<std::pair<std::string, std::string>> wrappings = {
+      {"", ""}, {"<i>", "</i>"}, {"{\\an8}<font color=\"#ff0000\">", "</font>"}};
   for (const auto& c : cases) {
     for (const auto language : {CorrectLanguage::English, CorrectLanguage::French}) {
-      const bool french = language == CorrectLanguage::French && c.french != nullptr;
-      CorrectSettings settings;
-      settings.language = language;
-      const RepairedText result = RepairEntryText(Breaks(c.input), settings);
-      const char* name = language == CorrectLanguage::French ? "French" : "English";
-      EXPECT_EQ(Bars(result.text), french ? c.french : c.english)
-          << name << " \"" << c.input << "\"";
-      EXPECT_EQ(result.count, french ? c.frenchCount : c.englishCount)
-          << name << " \"" << c.input << "\"";
+      for (const auto& [open, close] : wrappings) {
+        const bool french = language == CorrectLanguage::French && c.french != nullptr;
+        CorrectSettings settings;
+        settings.language = language;
+        const RepairedText result = RepairEntryText(Breaks(open + c.input + close), settings);
+        const std::string name =
+            (language == CorrectLanguage::French ? "French " : "English ") + open + c.input + close;
+        EXPECT_EQ(Bars(result.text), open + (french ? c.french : c.english) + close) << name;
+        EXPECT_EQ(result.count, french ? c.frenchCount : c.englishCount) << name;
+      }
     }
+  }
+}
+
+// Each character is judged by its neighbours in the text without markup; markup stays byte
+// for byte, and goes nowhere with a character that a repair removes.
+TEST(CorrectChain, MarkupIsNotText) {
+  const std::vector<Case> cases = {
+      {"<i>I gave</i>", "<i>I gave</i>", 0},  // a tag before a capital
+      {"<i>All</i>", "<i>All</i>", 2},        // E1 counts, nothing changes
+      {"<i>lt's</i> fine", "<i>It's</i> fine", 1},
+      {"H<b>I</b>M", "H<b>I</b>M", 2},    // a tag inside a word: A2, A3 writes "I" back
+      {"{\\an8}lt's", "{\\an8}It's", 1},  // override block
+      {"{y:i}Inżynierka|{c:$0000ff}ISS", "{y:i}Inżynierka|{c:$0000ff}ISS", 0},
+      {"/ISS", "/ISS", 0},                  // the italic marker
+      {"Go.|/l think", "Go.|/I think", 2},  // L3 and L4 across the marker
+      {"<font color=\"blue\">l am</font>", "<font color=\"blue\">I am</font>", 1},
+      {"<i>''</i>Go''", "<i>\"</i>Go\"", 4},  // quotes across a tag
+      {"Why?<i>.</i>", "Why?<i></i>", 1},     // full stop across a tag
+      {"<b>1</b> 2", "<b>1</b>2", 1},         // digit space across a tag
+      {"a/Il", "a/ll", 1},                    // "/" inside a line is text: I1
+      {"x <b l", "x <b I", 1},                // "<" that closes nothing is text: A5
+      {"{1}lt", "{1}lt", 0},                  // "{" without ":" or "\\" is text
+  };
+  ExpectCases(cases, [](const std::string& t) { return RepairEntryText(t, CorrectSettings{}); });
+}
+
+// A text longer than several scan chunks, with every repair firing near chunk boundaries.
+TEST(CorrectChain, LongTextsAsShortOnes) {
+  for (int pad = 0; pad < 40; ++pad) {
+    const std::string x(static_cast<std::size_t>(pad), 'x');
+    const RepairedText result = RepairEntryText(
+        Breaks("Hi " + x + " l am, Oh, Iet me. We aII go?. 1 2 3 Mr SMITH ''ok''|<i>lt's</i>" + x),
+        CorrectSettings{});
+    EXPECT_EQ(Bars(result.text),
+              "Hi " + x + " I am, Oh, let me. We all go? 123 Mr SMITH \"ok\"|<i>It's</i>" + x)
+        << pad;
+    EXPECT_EQ(result.count, 17) << pad;
   }
 }
 

@@ -67,6 +67,52 @@ TEST(CommentScan, RemovesCommentsAndCleansUp) {
   }
 }
 
+struct KindsCase {
+  const char* name;
+  const char* text;
+  CommentKinds kinds;
+  const char* expected;  // "" when the entry is dropped
+  long long comments;
+};
+
+TEST(CommentScan, LeavesNoDebrisAndSeesThroughMarkup) {
+  const CommentKinds square{{{"[", "]"}}, false};
+  const CommentKinds round{{{"(", ")"}}, false};
+  const CommentKinds both{{{"[", "]"}, {"(", ")"}}, false};
+  const CommentKinds music{{{"[", "]"}}, true};
+  const KindsCase cases[] = {
+      {"lone dialogue dash", "- (mumbles)|- Hello", round, "- Hello", 1},
+      {"dash and dots", "Hi|- [sighs] ...|Bye", square, "Hi|Bye", 1},
+      {"last line", "- Hello|- [laughs]", square, "- Hello", 1},
+      {"a line of dots without a comment stays", "...|[x]", square, "...", 1},
+      {"text with punctuation stays", "Wait... [sighs]", square, "Wait...", 1},
+      {"emptied tag pair", "<i>[music]</i>", square, "", 1},
+      {"emptied tag pair line", "<i>[music]</i>|Hello", square, "Hello", 1},
+      {"nested emptied pairs", "<b><i>[x]</i></b>|Hi <i>[x]</i> there", square, "Hi there", 2},
+      {"comment inside a tag pair", "<i>[laughs] Hello</i>", square, "<i>Hello</i>", 1},
+      {"tags inside a comment", "Hi [<i>x</i>] there", square, "Hi there", 1},
+      {"override block kept", "{\\an8}[door] Go", square, "{\\an8}Go", 1},
+      {"a begin inside markup opens nothing",
+       "{\\an8}{noise} Go",
+       {{{"{", "}"}}, false},
+       "{\\an8}Go",
+       1},
+      {"several pairs", "[a] (b) c", both, "c", 2},
+      {"the first pair that begins wins", "(x [y) z]", both, "z]", 1},
+      {"music line", "\xE2\x99\xAA la la \xE2\x99\xAA|Hello", music, "Hello", 1},
+      {"music lines only", "\xE2\x99\xAB la|<i>\xE2\x99\xAA</i>", music, "", 2},
+      {"music kept when not asked for", "\xE2\x99\xAA la", square, "\xE2\x99\xAA la", 0},
+  };
+  for (const KindsCase& c : cases) {
+    std::string text = c.text;
+    std::replace(text.begin(), text.end(), '|', kLineBreak);
+    const long long comments = RemoveComments(text, c.kinds);
+    std::replace(text.begin(), text.end(), kLineBreak, '|');
+    EXPECT_EQ(text, c.expected) << c.name;
+    EXPECT_EQ(comments, c.comments) << c.name;
+  }
+}
+
 struct FileCase {
   const char* input;  // written as movie.srt or movie.sub by its first character
   SubtitleFormat output;
@@ -114,6 +160,40 @@ TEST(DeleteCommentsTest, WritesTheEntriesThatRemain) {
               "The comments are deleted.\rNumber of deleted comments: " + std::to_string(c.count));
     EXPECT_EQ(view.messages[0].title, "Lumetra 2.6 - Written by Taviel");
     EXPECT_EQ(view.messages[0].icon, MessageIcon::None);
+  }
+}
+
+}  // namespace
+}  // namespace lumetra
+
+namespace lumetra {
+namespace {
+
+TEST(CommentPairs, TwoCharactersEachPartedBySpaces) {
+  struct PairsCase {
+    const char* text;
+    std::optional<std::vector<std::string>> pairs;  // begin + "|" + end
+  };
+  const PairsCase cases[] = {
+      {"", std::vector<std::string>{}},
+      {" () {}  ", std::vector<std::string>{"(|)", "{|}"}},
+      {"\xC2\xAB\xC2\xBB \xE2\x99\xAA\xE2\x99\xAA",
+       std::vector<std::string>{"\xC2\xAB|\xC2\xBB", "\xE2\x99\xAA|\xE2\x99\xAA"}},
+      {"(", std::nullopt},
+      {"()) ", std::nullopt},
+      {"() x", std::nullopt},
+  };
+  for (const PairsCase& c : cases) {
+    const auto pairs = ParseCommentPairs(c.text);
+    ASSERT_EQ(pairs.has_value(), c.pairs.has_value()) << c.text;
+    if (!pairs) {
+      continue;
+    }
+    std::vector<std::string> seen;
+    for (const CommentPair& pair : *pairs) {
+      seen.push_back(pair.begin + "|" + pair.end);
+    }
+    EXPECT_EQ(seen, *c.pairs) << c.text;
   }
 }
 
