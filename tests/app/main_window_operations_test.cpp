@@ -61,7 +61,7 @@ class MainWindowOperationsTest : public QObject {
         "lstCurrentFrameRate=0;lstConvertFrameRate=0");
     row("guess, comma locale", kGerman, "{1}{2}x\r\n{171000}{172800}Goodbye\r\n",
         "lstGuessCorrection=4", "cmdGuessFrameRate", "", "",
-        "Lumetra 2.6|0|Calculated framerate: 23,226 fps", "lstGuessCorrection=4");
+        "Lumetra 2.6|0|Calculated framerate: 24,828 fps", "lstGuessCorrection=4");
   }
   void runs() {
     QFETCH(QLocale, locale);

@@ -50,6 +50,9 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
        "The subtitle is converted.\n", {{"m - MicroDVD.sub", "{36}{72}x\r\n"}}},
       {{"change-framerate", "--fps", "23.976", "--new-fps=25", "--delete-source"}, "m.txt",
        "{959}{1055}x\r\n", "The framerate is changed.\n", {{"m - 25fps.txt", "{1000}{1100}x\r\n"}}},
+      {{"change-framerate", "--fps", "25", "--new-fps=59.94"}, "m.sub", "{1000}{1100}x\r\n",
+       "The framerate is changed.\n",
+       {{"m - 59.94fps.sub", "{2398}{2637}x\r\n"}, {"m.sub", "{1000}{1100}x\r\n"}}},
       {{"correct", "--language", "french", "--to", "subrip", "--fps", "24"}, "m.sub", kCorrect,
        "The subtitle is corrected.\n\nNumber of corrections: 7\n",
        {{"m - corrected.srt",
@@ -73,7 +76,7 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
        {{"m - 1.sub", "{179990}{180010}X\r\n"},
         {"m - 2.sub", "{0}{10}X\r\n{220000}{220001}Y\r\n"}}},
       {{"guess-framerate", "--length", "7200", "--correction", "4", "--delete-source"}, "m.sub",
-       "{171000}{172800}Bye\r\n", "Calculated framerate: 23.226 fps\n", {}},
+       "{171000}{172800}Bye\r\n", "Calculated framerate: 24.828 fps\n", {}},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -128,7 +131,7 @@ TEST(Cli, ExitCodesAndMessages) {
        "lumetra-cli synchronize: --shift takes a whole number from -30000 to 30000, not '30001' "
        "(see lumetra-cli --help)\n"},
       {{"convert", "--fps", "25.0", "IN"}, sub, 64,
-       "lumetra-cli convert: --fps takes 23.976, 24, 25, 29.97 or 30, not '25.0' "
+       "lumetra-cli convert: --fps takes 23.976, 24, 25, 29.97, 30, 50, 59.94 or 60, not '25.0' "
        "(see lumetra-cli --help)\n"},
       {{"convert", "--to", "ass", "IN"}, sub, 64,
        "lumetra-cli convert: --to takes microdvd or subrip, not 'ass' (see lumetra-cli --help)\n"},
