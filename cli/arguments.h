@@ -26,7 +26,8 @@ std::string FrameRateChoices();
 class Arguments {
  public:
   // `valued` and `flags` list the option names (without "--") the command accepts besides
-  // the ones every command takes: --jobs, --output-dir, --recursive and --delete-source.
+  // the ones every command takes: --jobs, --output-dir, --recursive, --delete-source and
+  // --no-clobber.
   Arguments(const std::vector<std::string>& args, std::set<std::string> valued,
             std::set<std::string> flags);
 
