@@ -138,6 +138,7 @@ QWidget* BuildSynchronizeTab(MainWindowControls& ui) {
   ui.txtSynchronize =
       MakeTextBox("txtSynchronize", QStringLiteral("0 sec"), 32767, Qt::AlignCenter);
   FitTextBoxWidth(ui.txtSynchronize, 10);
+  ui.txtSynchronize->setAccessibleName(QStringLiteral("Shift in seconds"));  // it has no label
   ui.HScroll1 = new QScrollBar(Qt::Horizontal);
   ui.HScroll1->setObjectName(QStringLiteral("HScroll1"));
   ui.HScroll1->setRange(-lumetra::kMaxShiftMs, lumetra::kMaxShiftMs);

@@ -1,10 +1,8 @@
 // Keys: every button, tab, check and option box of each window answers to its own Alt+letter,
 // and the main window's keys work from any of its controls.
-#include <QCheckBox>
 #include <QDialog>
 #include <QKeySequence>
-#include <QMap>
-#include <QRadioButton>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
@@ -12,11 +10,6 @@
 #include "app/support/started_window.h"
 
 namespace {
-
-// The Alt+key of a caption, "" when it has none: "S&plit" gives Alt+P, "&&" is no mnemonic.
-QString Mnemonic(const QString& caption) {
-  return QKeySequence::mnemonic(caption).toString();
-}
 
 // Where a control is seen: on one tab page only (its page), or with every page (nullptr).
 const QWidget* PageOf(const QWidget* control) {
@@ -27,38 +20,35 @@ const QWidget* PageOf(const QWidget* control) {
   return nullptr;
 }
 
-// "control: caption" of each clash and each control without a mnemonic; a window's controls
-// that are seen together (those outside the tabs, the tab captions and one page) must differ.
+// The captions without a mnemonic ("S&plit" has Alt+P, "&&" none) or with one that another
+// control seen at the same time (outside the tabs, a tab caption, or on the same page) has.
 QStringList MnemonicFaults(const QWidget& window) {
-  QStringList faults;
-  QMap<const QWidget*, QMap<QString, QString>> byPage;  // page -> key -> who
-  const auto take = [&](const QWidget* page, const QString& who, const QString& caption) {
-    const QString key = Mnemonic(caption);
-    if (key.isEmpty())
-      faults << who + ": no mnemonic in " + caption;
-    else if (byPage[page].contains(key))
-      faults << who + ": " + key + " also on " + byPage[page][key];
-    else
-      byPage[page][key] = who;
-  };
+  QList<QPair<const QWidget*, QString>> controls;  // page, caption
   for (const QTabWidget* tabs : window.findChildren<QTabWidget*>())
     for (int i = 0; i < tabs->count(); ++i)
-      take(nullptr, "tab " + QString::number(i), tabs->tabText(i));
+      controls.append({nullptr, tabs->tabText(i)});
+  QSet<const QWidget*> pages{nullptr};
   for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-    if (button->window() != &window)
-      continue;  // a secondary window is a child of the main window, but a window of its own
-    if (qobject_cast<const QPushButton*>(button) || qobject_cast<const QCheckBox*>(button) ||
-        qobject_cast<const QRadioButton*>(button))
-      take(PageOf(button), button->objectName(), button->text());
+    // A secondary window is a child of the main window, but a window of its own; the tab
+    // bar's scroll arrows have no caption.
+    if (button->window() == &window && !button->inherits("QToolButton")) {
+      controls.append({PageOf(button), button->text()});
+      pages.insert(PageOf(button));
+    }
   }
-  // A page's keys are tried against those seen with every page.
-  for (auto page = byPage.cbegin(); page != byPage.cend(); ++page) {
-    if (page.key() == nullptr)
-      continue;
-    for (auto key = page->cbegin(); key != page->cend(); ++key)
-      if (byPage[nullptr].contains(key.key()))
-        faults << key.value() + ": " + key.key() + " also on " + byPage[nullptr][key.key()];
+  QStringList faults;
+  for (const QWidget* page : pages) {
+    QStringList seen;
+    for (const auto& [where, caption] : controls) {
+      const QString key = QKeySequence::mnemonic(caption).toString();
+      if (where != nullptr && where != page)
+        continue;
+      if (key.isEmpty() || seen.contains(key))
+        faults << caption;
+      seen << key;
+    }
   }
+  faults.removeDuplicates();
   return faults;
 }
 
