@@ -31,7 +31,7 @@ AboutWindow::AboutWindow(QWidget* mainWindow) : QDialog(mainWindow), main_(mainW
 
   auto* buttons = new QGroupBox;
   buttons->setObjectName(QStringLiteral("Frame2"));
-  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_ = new QPushButton(QStringLiteral("&OK"));
   ok_->setObjectName(QStringLiteral("cmdOk"));
   ok_->setDefault(true);
   auto* buttonLayout = new QHBoxLayout(buttons);

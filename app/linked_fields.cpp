@@ -2,7 +2,9 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <cmath>
+#include <cstdlib>
 
 #include "app/frame_rate_list.h"
 #include "app/locale_numbers.h"
@@ -10,12 +12,17 @@
 #include "app/message_presenter.h"
 #include "app/number_field_check.h"
 #include "app/position_list.h"
+#include "app/shift_display.h"
+#include "app/typed_shift.h"
+#include "operations/shift.h"
 
 namespace {
 
 constexpr const char* kNotNumeric = "This field must be numeric!\rPlease enter a number.";
 constexpr const char* kNegative =
     "This field must contain a positive number!\rPlease enter a positive number.";
+constexpr const char* kShiftTooLong =
+    "The shift must lie between - 30 and + 30 sec!\rPlease enter a shift of at most 30 seconds.";
 // A split makes at least two segments.
 constexpr const char* kFewestSegments = "2";
 
@@ -61,7 +68,9 @@ LinkedFields::LinkedFields(const MainWindowControls& ui, MessagePresenter& prese
              new NumberFieldCheck(
                  ui.txtLengteFilm, [this] { onMovieLengthChanged(); }, {}, this),
              new NumberFieldCheck(
-                 ui.txtNumberOfSegments, [this] { onSegmentCountChanged(); }, {}, this)};
+                 ui.txtNumberOfSegments, [this] { onSegmentCountChanged(); }, {}, this),
+             new NumberFieldCheck(
+                 ui.txtSynchronize, [this] { onShiftTyped(); }, {}, this)};
   connect(ui.lstCurrentFrameRate, &QListWidget::itemSelectionChanged, this,
           &LinkedFields::onInputRateChanged);
   connect(ui.lstConvertFrameRate, &QListWidget::itemSelectionChanged, this,
@@ -185,4 +194,19 @@ void LinkedFields::onConvertRateChanged() {
   linking_ = true;
   SelectPosition(ui_.lstCurrentFrameRate, SelectedPosition(ui_.lstConvertFrameRate));
   linking_ = false;
+}
+
+// The scroll bar takes a typed shift; the field then shows it in its own words, or the
+// shift it had when the text was refused.
+void LinkedFields::onShiftTyped() {
+  const QString text = ui_.txtSynchronize->text();
+  // An emptied field means no shift, as an emptied number field means 0.
+  const std::optional<long long> milliseconds = text.trimmed().isEmpty() ? 0 : TypedShiftMs(text);
+  if (!milliseconds)
+    refuse(kNotNumeric);
+  else if (std::llabs(*milliseconds) > lumetra::kMaxShiftMs)
+    refuse(kShiftTooLong);
+  else
+    ui_.HScroll1->setValue(static_cast<int>(*milliseconds));
+  ui_.txtSynchronize->setText(ShiftText(ui_.HScroll1->value()));
 }

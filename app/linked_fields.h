@@ -14,7 +14,8 @@ struct MainWindowControls;
 // lists, which mirror each other; and the checks that keep every number field a whole,
 // non-negative number. A field's checks run when the user ends editing it and whenever code
 // sets its text. Setting a linked control runs its handler nested, and the linkage guard keeps
-// the seconds and frames from updating each other without end.
+// the seconds and frames from updating each other without end. A shift typed into
+// txtSynchronize moves HScroll1 the same way.
 class LinkedFields : public QObject {
  public:
   LinkedFields(const MainWindowControls& ui, MessagePresenter& presenter, QWidget& window);
@@ -32,6 +33,7 @@ class LinkedFields : public QObject {
   void onSegmentCountChanged();
   void onInputRateChanged();
   void onConvertRateChanged();
+  void onShiftTyped();
 
   using Follow = void (LinkedFields::*)(double);
   void checkSegmentField(QLineEdit* field, const QLineEdit* other, Follow otherFollows,

@@ -11,8 +11,8 @@ int main(int argc, char** argv) {
   lumetra::InstallTemporaryFileCleanup();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumetra"));
-  // Lets desktops match the windows to the installed lumetra.desktop entry.
-  QApplication::setDesktopFileName(QStringLiteral("lumetra"));
+  // Lets desktops match the windows to the installed org.lumetra.lumetra.desktop entry.
+  QApplication::setDesktopFileName(QStringLiteral("org.lumetra.lumetra"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.svg")));
 
   IniSettingsStore store;

@@ -9,6 +9,7 @@
 #include "app/about_window.h"
 #include "app/first_run.h"
 #include "app/main_window_layout.h"
+#include "app/main_window_shortcuts.h"
 #include "app/message_presenter.h"
 #include "app/open_subtitle_dialog.h"
 #include "app/options_dialog.h"
@@ -30,6 +31,7 @@ MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidge
       operations_(*this, ui_, presenter, linkedFields_, *options_) {
   ui_.cmdBronZoeken->setFocus();  // the first thing to do is choose a subtitle
   setAcceptDrops(true);           // a dropped file becomes the input
+  InstallMainWindowShortcuts(*this, ui_);
   connect(ui_.cmdAfsluiten, &QPushButton::clicked, this, &MainWindow::onExitClicked);
   connect(ui_.cmdBronZoeken, &QPushButton::clicked, this, &MainWindow::onBrowseClicked);
   connect(ui_.cmdOptions, &QPushButton::clicked, this, &MainWindow::onOptionsClicked);

@@ -55,7 +55,7 @@ QWidget* BuildFileArea(MainWindowControls& ui) {
   QPalette grey = ui.txtBron->palette();
   grey.setColor(QPalette::Base, grey.color(QPalette::Window));
   ui.txtBron->setPalette(grey);
-  ui.cmdBronZoeken = MakeButton("cmdBronZoeken", QStringLiteral("..."));
+  ui.cmdBronZoeken = MakeButton("cmdBronZoeken", QStringLiteral("&..."));
   ui.cmdBronZoeken->setFixedWidth(
       ui.cmdBronZoeken->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
   fileRow->addWidget(MakeLabel("lblBron", QStringLiteral("Subtitle :")));
@@ -77,8 +77,8 @@ QWidget* BuildFileArea(MainWindowControls& ui) {
   grid->addWidget(information, 1, 1);
 
   auto* format = MakeFrame("Frame14", QStringLiteral("Output Format"));
-  ui.optMicroDVD = MakeOptionButton("optMicroDVD", QStringLiteral("MicroDVD"), true);
-  ui.optSubRip = MakeOptionButton("optSubRip", QStringLiteral("SubRip"), false);
+  ui.optMicroDVD = MakeOptionButton("optMicroDVD", QStringLiteral("&MicroDVD"), true);
+  ui.optSubRip = MakeOptionButton("optSubRip", QStringLiteral("Sub&Rip"), false);
   auto* formatColumn = new QVBoxLayout(format);
   formatColumn->addStretch(1);
   formatColumn->addWidget(ui.optMicroDVD);
@@ -100,21 +100,21 @@ MainWindowControls BuildMainWindowLayout(QMainWindow& window) {
 
   ui.TabAction = new QTabWidget;
   ui.TabAction->setObjectName(QStringLiteral("TabAction"));
-  ui.TabAction->addTab(BuildSplitTab(ui), QStringLiteral("Split"));
-  ui.TabAction->addTab(BuildCorrectTab(ui), QStringLiteral("Correct"));
-  ui.TabAction->addTab(BuildChangeFrameRateTab(ui), QStringLiteral("Change FrameRate"));
-  ui.TabAction->addTab(BuildSynchronizeTab(ui), QStringLiteral("Synchronize"));
-  ui.TabAction->addTab(BuildDeleteCommentsTab(ui), QStringLiteral("Delete comments"));
-  ui.TabAction->addTab(BuildConvertTab(ui), QStringLiteral("Convert"));
-  ui.TabAction->addTab(BuildGuessFrameRateTab(ui), QStringLiteral("Guess framerate"));
+  ui.TabAction->addTab(BuildSplitTab(ui), QStringLiteral("&Split"));
+  ui.TabAction->addTab(BuildCorrectTab(ui), QStringLiteral("&Correct"));
+  ui.TabAction->addTab(BuildChangeFrameRateTab(ui), QStringLiteral("C&hange FrameRate"));
+  ui.TabAction->addTab(BuildSynchronizeTab(ui), QStringLiteral("S&ynchronize"));
+  ui.TabAction->addTab(BuildDeleteCommentsTab(ui), QStringLiteral("&Delete comments"));
+  ui.TabAction->addTab(BuildConvertTab(ui), QStringLiteral("Co&nvert"));
+  ui.TabAction->addTab(BuildGuessFrameRateTab(ui), QStringLiteral("&Guess framerate"));
   // All seven tabs in one row, as the design has them.
   ui.TabAction->setUsesScrollButtons(false);
   ui.TabAction->setDocumentMode(false);
   layout->addWidget(ui.TabAction, 1);
 
-  ui.cmdOptions = MakeButton("cmdOptions", QStringLiteral("Options"));
-  ui.cmdOver = MakeButton("cmdOver", QStringLiteral("About"));
-  ui.cmdAfsluiten = MakeButton("cmdAfsluiten", QStringLiteral("Exit"));
+  ui.cmdOptions = MakeButton("cmdOptions", QStringLiteral("&Options"));
+  ui.cmdOver = MakeButton("cmdOver", QStringLiteral("&About"));
+  ui.cmdAfsluiten = MakeButton("cmdAfsluiten", QStringLiteral("E&xit"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(ui.cmdOptions);

@@ -14,6 +14,7 @@
 #include "app/comment_kinds_fields.h"
 #include "app/frame_rate_list.h"
 #include "app/locale_numbers.h"
+#include "app/main_window_shortcuts.h"
 #include "app/main_window_tabs.h"
 #include "app/position_list.h"
 #include "app/widget_factory.h"
@@ -28,6 +29,7 @@ namespace {
 // note to its left.
 QWidget* MakeTab(std::initializer_list<QWidget*> frames, QPushButton* button,
                  QWidget* note = nullptr) {
+  MarkOperationButton(button);  // Ctrl+Enter presses it
   auto* tab = new QWidget;
   auto* column = new QVBoxLayout(tab);
   auto* row = new QHBoxLayout;
@@ -84,21 +86,21 @@ QWidget* BuildSplitTab(MainWindowControls& ui) {
   countRow->addWidget(MakeLabel("Label6", QStringLiteral("Maximum number of segments :")));
   countRow->addWidget(ui.txtNumberOfSegments);
 
-  ui.cmdSplitsen = MakeButton("cmdSplitsen", QStringLiteral("Split"));
+  ui.cmdSplitsen = MakeButton("cmdSplitsen", QStringLiteral("S&plit"));
   return MakeTab({size, count}, ui.cmdSplitsen);
 }
 
 QWidget* BuildCorrectTab(MainWindowControls& ui) {
   auto* settings = MakeFrame("Frame2", QStringLiteral("Settings"));
   auto* corrections = MakeFrame("Frame11", QStringLiteral("Corrections"));
-  ui.chkLeesteken = MakeCheckBox("chkLeesteken", QStringLiteral("?. --> ? / !. --> !"),
+  ui.chkLeesteken = MakeCheckBox("chkLeesteken", QStringLiteral("?. --> ? &/ !. --> !"),
                                  FactoryOn(keys::kCorrectFullStops));
   ui.chkGetallen =
-      MakeCheckBox("chkGetallen", QStringLiteral("1 2 --> 12 (remove spaces between numbers)"),
+      MakeCheckBox("chkGetallen", QStringLiteral("&1 2 --> 12 (remove spaces between numbers)"),
                    FactoryOn(keys::kCorrectNumbers));
   ui.chkQuotes =
-      MakeCheckBox("chkQuotes", QStringLiteral("'' --> \""), FactoryOn(keys::kCorrectQuotes));
-  ui.chkIl = MakeCheckBox("chkIl", QStringLiteral("I/l"), FactoryOn(keys::kCorrectIl));
+      MakeCheckBox("chkQuotes", QStringLiteral("&'' --> \""), FactoryOn(keys::kCorrectQuotes));
+  ui.chkIl = MakeCheckBox("chkIl", QStringLiteral("&I/l"), FactoryOn(keys::kCorrectIl));
   UseFixedPitch(ui.chkLeesteken);
   UseFixedPitch(ui.chkQuotes);
   UseFixedPitch(ui.chkIl);
@@ -109,8 +111,8 @@ QWidget* BuildCorrectTab(MainWindowControls& ui) {
   correctionColumn->addWidget(ui.chkIl);
 
   auto* language = MakeFrame("Frame5", QStringLiteral("Language"));
-  ui.optFrans = MakeOptionButton("optFrans", QStringLiteral("French"), false);
-  ui.optEngels = MakeOptionButton("optEngels", QStringLiteral("English (&& Other)"), true);
+  ui.optFrans = MakeOptionButton("optFrans", QStringLiteral("&French"), false);
+  ui.optEngels = MakeOptionButton("optEngels", QStringLiteral("Eng&lish (&& Other)"), true);
   auto* languageColumn = new QVBoxLayout(language);
   languageColumn->addWidget(ui.optFrans);
   languageColumn->addWidget(ui.optEngels);
@@ -119,7 +121,7 @@ QWidget* BuildCorrectTab(MainWindowControls& ui) {
   auto* settingsRow = new QHBoxLayout(settings);
   settingsRow->addWidget(corrections);
   settingsRow->addWidget(language);
-  ui.cmdCorrect = MakeButton("cmdCorrect", QStringLiteral("Correct"));
+  ui.cmdCorrect = MakeButton("cmdCorrect", QStringLiteral("Corr&ect"));
   return MakeTab({settings}, ui.cmdCorrect);
 }
 
@@ -127,7 +129,7 @@ QWidget* BuildChangeFrameRateTab(MainWindowControls& ui) {
   auto* output = MakeFrame("frame7", QStringLiteral("Output framerate"));
   ui.lstNewFrameRate = MakeFrameRateList("lstNewFrameRate");
   (new QVBoxLayout(output))->addWidget(ui.lstNewFrameRate, 0, Qt::AlignHCenter);
-  ui.cmdChangeFrameRate = MakeButton("cmdChangeFrameRate", QStringLiteral("Change framerate"));
+  ui.cmdChangeFrameRate = MakeButton("cmdChangeFrameRate", QStringLiteral("Chang&e framerate"));
   return MakeTab({output}, ui.cmdChangeFrameRate);
 }
 
@@ -136,8 +138,8 @@ QWidget* BuildSynchronizeTab(MainWindowControls& ui) {
   settings->setMinimumWidth(TextWidth(settings, 56));
   ui.txtSynchronize =
       MakeTextBox("txtSynchronize", QStringLiteral("0 sec"), 32767, Qt::AlignCenter);
-  ui.txtSynchronize->setReadOnly(true);
   FitTextBoxWidth(ui.txtSynchronize, 10);
+  ui.txtSynchronize->setAccessibleName(QStringLiteral("Shift in seconds"));  // it has no label
   ui.HScroll1 = new QScrollBar(Qt::Horizontal);
   ui.HScroll1->setObjectName(QStringLiteral("HScroll1"));
   ui.HScroll1->setRange(-lumetra::kMaxShiftMs, lumetra::kMaxShiftMs);
@@ -159,7 +161,7 @@ QWidget* BuildSynchronizeTab(MainWindowControls& ui) {
   for (int column = 0; column < 3; ++column)
     grid->setColumnStretch(column, 1);
 
-  ui.cmdSynchronize = MakeButton("cmdSynchronize", QStringLiteral("Synchronize"));
+  ui.cmdSynchronize = MakeButton("cmdSynchronize", QStringLiteral("Synchroni&ze"));
   return MakeTab({settings}, ui.cmdSynchronize);
 }
 
@@ -196,7 +198,7 @@ QWidget* BuildDeleteCommentsTab(MainWindowControls& ui) {
 
   characterColumn->addWidget(BuildMoreCommentKinds(ui));
 
-  ui.cmdDeleteComments = MakeButton("cmdDeleteComments", QStringLiteral("Delete comments"));
+  ui.cmdDeleteComments = MakeButton("cmdDeleteComments", QStringLiteral("De&lete comments"));
   return MakeTab({help, character}, ui.cmdDeleteComments);
 }
 
@@ -212,7 +214,7 @@ QWidget* BuildConvertTab(MainWindowControls& ui) {
   helpColumn->addStretch(1);
   ui.lblConvertShift = MakeLabel("lblConvertShift", QString());
   ui.lblConvertShift->hide();  // shown while the Synchronize tab sets a shift
-  ui.cmdConvert = MakeButton("cmdConvert", QStringLiteral("Convert"));
+  ui.cmdConvert = MakeButton("cmdConvert", QStringLiteral("Conv&ert"));
   return MakeTab({rate, help}, ui.cmdConvert, ui.lblConvertShift);
 }
 
@@ -252,6 +254,6 @@ QWidget* BuildGuessFrameRateTab(MainWindowControls& ui) {
   grid->addWidget(help, 0, 1);
   grid->addWidget(correction, 1, 0, 1, 2);
   settings->setMaximumWidth(TextWidth(settings, 80));
-  ui.cmdGuessFrameRate = MakeButton("cmdGuessFrameRate", QStringLiteral("Guess framerate"));
+  ui.cmdGuessFrameRate = MakeButton("cmdGuessFrameRate", QStringLiteral("G&uess framerate"));
   return MakeTab({settings}, ui.cmdGuessFrameRate);
 }

@@ -33,14 +33,25 @@ void FitTitle(QMessageBox& box) {
                 grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+QString WithLineFeeds(QString text) {
+  return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 }  // namespace
 
 void MessageBoxPresenter::show(QWidget* parent, const QString& title, const QString& text,
                                lumetra::MessageIcon icon) {
-  QString shown = text;
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  QMessageBox box(BoxIcon(icon), title, shown, QMessageBox::Ok, parent);
+  QMessageBox box(BoxIcon(icon), title, WithLineFeeds(text), QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);  // file names and error texts are shown as they are
   FitTitle(box);
   box.exec();
+}
+
+bool MessageBoxPresenter::ask(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, WithLineFeeds(text),
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  box.setTextFormat(Qt::PlainText);
+  FitTitle(box);
+  return box.exec() == QMessageBox::Yes;
 }

@@ -8,4 +8,6 @@ class MessageBoxPresenter : public MessagePresenter {
  public:
   void show(QWidget* parent, const QString& title, const QString& text,
             lumetra::MessageIcon icon) override;
+  // No is the default button: Enter alone never replaces a file.
+  bool ask(QWidget* parent, const QString& title, const QString& text) override;
 };

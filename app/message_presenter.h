@@ -14,4 +14,6 @@ class MessagePresenter {
   // Shows a modal box with a single OK button and returns when it is dismissed.
   virtual void show(QWidget* parent, const QString& title, const QString& text,
                     lumetra::MessageIcon icon) = 0;
+  // Asks a question with the buttons Yes and No; true for Yes.
+  virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
 };

@@ -67,8 +67,8 @@ void OpenSubtitleDialog::buildControls() {
   QPalette grey = fileName_->palette();
   grey.setColor(QPalette::Base, grey.color(QPalette::Window));
   fileName_->setPalette(grey);
-  ok_ = Named<QPushButton>(QStringLiteral("cmdOk"), QStringLiteral("Open"));
-  cancel_ = Named<QPushButton>(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+  ok_ = Named<QPushButton>(QStringLiteral("cmdOk"), QStringLiteral("&Open"));
+  cancel_ = Named<QPushButton>(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
 
   auto* directory = Named<QGroupBox>(QStringLiteral("Frame2"), QStringLiteral("Directory:"));
   auto* driveRow = new QHBoxLayout;

@@ -17,16 +17,16 @@ QWidget* MakeOptions(QCheckBox*& outputAsInput, QCheckBox*& deleteSource) {
   auto* options = MakeFrame("FrameOptions", QStringLiteral("Options"));
   outputAsInput = MakeCheckBox(
       "chkOutputAsInput",
-      QStringLiteral("Use the output file as new input file (not when splitting a subtitle!)."),
+      QStringLiteral("&Use the output file as new input file (not when splitting a subtitle!)."),
       false);
   deleteSource = MakeCheckBox("chkDeleteBronBestand",
-                              QStringLiteral("Delete the sourcefile after using it."), false);
+                              QStringLiteral("&Delete the sourcefile after using it."), false);
   auto* column = new QVBoxLayout(options);
   column->addWidget(outputAsInput);
   column->addWidget(deleteSource);
-  column->addWidget(
-      MakeCheckBox("chkOutputFormatIsInputFormat", QStringLiteral("Auto set outputformat"), false));
-  column->addWidget(MakeCheckBox("chkSaveSettings", QStringLiteral("Save settings."), false));
+  column->addWidget(MakeCheckBox("chkOutputFormatIsInputFormat",
+                                 QStringLiteral("&Auto set outputformat"), false));
+  column->addWidget(MakeCheckBox("chkSaveSettings", QStringLiteral("&Save settings."), false));
   return options;
 }
 
@@ -38,9 +38,9 @@ OptionsDialog::OptionsDialog(QWidget* mainWindow, SettingsStore& store, MessageP
   setModal(false);
 
   auto* buttons = MakeFrame("FrameButtons", QString());
-  QPushButton* ok = MakeButton("cmdOk", QStringLiteral("OK"));
-  QPushButton* reset = MakeButton("cmdResetOptions", QStringLiteral("Reset"));
-  QPushButton* cancel = MakeButton("cmdCancel", QStringLiteral("Cancel"));
+  QPushButton* ok = MakeButton("cmdOk", QStringLiteral("&OK"));
+  QPushButton* reset = MakeButton("cmdResetOptions", QStringLiteral("&Reset"));
+  QPushButton* cancel = MakeButton("cmdCancel", QStringLiteral("&Cancel"));
   ok->setDefault(true);
   auto* buttonRow = new QHBoxLayout(buttons);
   buttonRow->addWidget(ok);

@@ -7,20 +7,23 @@
 #include "app/locale_numbers.h"
 #include "app/main_window_controls.h"
 
+QString ShiftText(int milliseconds) {
+  if (milliseconds > 0)
+    return QStringLiteral("+ ") + ShortestLocaleDecimal(milliseconds / 1000.0) +
+           QStringLiteral(" sec");
+  if (milliseconds < 0)
+    return QStringLiteral("- ") + ShortestLocaleDecimal(-milliseconds / 1000.0) +
+           QStringLiteral(" sec");
+  return QStringLiteral("0 sec");
+}
+
 ShiftDisplay::ShiftDisplay(const MainWindowControls& ui) : ui_(ui) {
   connect(ui.HScroll1, &QScrollBar::valueChanged, this, &ShiftDisplay::onShiftChanged);
 }
 
 void ShiftDisplay::onShiftChanged() {
   const int milliseconds = ui_.HScroll1->value();
-  QString text = QStringLiteral("0 sec");
-  if (milliseconds > 0) {
-    text = QStringLiteral("+ ") + ShortestLocaleDecimal(milliseconds / 1000.0) +
-           QStringLiteral(" sec");
-  } else if (milliseconds < 0) {
-    text = QStringLiteral("- ") + ShortestLocaleDecimal(-milliseconds / 1000.0) +
-           QStringLiteral(" sec");
-  }
+  const QString text = ShiftText(milliseconds);
   ui_.txtSynchronize->setText(text);
   ui_.lblConvertShift->setText(
       milliseconds == 0 ? QString() : QStringLiteral("Shift from the Synchronize tab: ") + text);

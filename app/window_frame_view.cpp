@@ -9,10 +9,15 @@
 #include "app/main_window_controls.h"
 #include "app/message_presenter.h"
 #include "app/native_path.h"
+#include "app/output_messages.h"
 
 WindowFrameView::WindowFrameView(QWidget& window, const MainWindowControls& controls,
                                  MessagePresenter& presenter, QList<QPushButton*> buttons)
-    : window_(window), controls_(controls), presenter_(presenter), buttons_(std::move(buttons)) {}
+    : window_(window),
+      controls_(controls),
+      presenter_(presenter),
+      buttons_(std::move(buttons)),
+      inputPath_(controls.txtBron->text()) {}
 
 void WindowFrameView::enterBusy(const std::string& busyCaption) {
   window_.setWindowTitle(QString::fromStdString(busyCaption));
@@ -46,6 +51,19 @@ void WindowFrameView::selectCurrentFrameRate(double rate) {
 }
 
 void WindowFrameView::showMessage(const lumetra::Message& message) {
-  presenter_.show(&window_, QString::fromStdString(message.title),
-                  QString::fromStdString(message.text), message.icon);
+  QString text = QString::fromStdString(message.text);
+  if (message.kind == lumetra::MessageKind::Failure && message.inputLine > 0)
+    text += StoppedAt(inputPath_, message.inputLine);
+  else if (message.kind == lumetra::MessageKind::Completion)
+    text += WrittenOutputs(written_);
+  presenter_.show(&window_, QString::fromStdString(message.title), text, message.icon);
+}
+
+bool WindowFrameView::replaceExisting(const std::vector<std::string>& existing) {
+  return presenter_.ask(&window_, QString::fromStdString(lumetra::TitleText()),
+                        ReplaceQuestion(existing));
+}
+
+void WindowFrameView::outputsWritten(const std::vector<std::string>& paths) {
+  written_ = paths;
 }

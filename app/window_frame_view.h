@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 #include "operations/frame_view.h"
 
@@ -23,7 +24,11 @@ class WindowFrameView : public lumetra::FrameView {
   void setInputInformation(const std::string& caption) override;
   void resetShift() override;
   void selectCurrentFrameRate(double rate) override;
+  // A failure adds the input and its line; a completion adds what was written.
   void showMessage(const lumetra::Message& message) override;
+  // Asks the user through the presenter.
+  bool replaceExisting(const std::vector<std::string>& existing) override;
+  void outputsWritten(const std::vector<std::string>& paths) override;
 
   bool busy() const { return busy_; }
 
@@ -33,4 +38,6 @@ class WindowFrameView : public lumetra::FrameView {
   MessagePresenter& presenter_;
   QList<QPushButton*> buttons_;
   bool busy_ = false;
+  QString inputPath_;                 // txtBron as the run began
+  std::vector<std::string> written_;  // named in the completion message
 };

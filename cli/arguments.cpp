@@ -41,7 +41,7 @@ std::string FrameRateChoices() {
 Arguments::Arguments(const std::vector<std::string>& args, std::set<std::string> valued,
                      std::set<std::string> flags) {
   valued.insert({"jobs", "output-dir"});
-  flags.insert({"recursive", "delete-source"});
+  flags.insert({"recursive", "delete-source", "no-clobber"});
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];

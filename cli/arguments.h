@@ -21,13 +21,14 @@ class UsageError : public std::runtime_error {
 // Options of one command: "--name value" pairs ("--name=value" too), "--flag" switches and
 // one input path or more. A word "--" ends the options, so a file named "--x.sub" can follow.
 // The rates --fps and --new-fps take, as the help and usage errors list them:
-// "23.976, 24, 25, 29.97 or 30".
+// "23.976, 24, 25, 29.97, 30, 50, 59.94 or 60".
 std::string FrameRateChoices();
 
 class Arguments {
  public:
   // `valued` and `flags` list the option names (without "--") the command accepts besides
-  // the ones every command takes: --jobs, --output-dir, --recursive and --delete-source.
+  // the ones every command takes: --jobs, --output-dir, --recursive, --delete-source and
+  // --no-clobber.
   Arguments(const std::vector<std::string>& args, std::set<std::string> valued,
             std::set<std::string> flags);
 
@@ -38,7 +39,7 @@ class Arguments {
   const std::vector<std::string>& inputs() const { return inputs_; }
 
   // Typed readers; each throws UsageError for a bad value.
-  double frameRate(const std::string& name, double fallback) const;     // 23.976 … 30
+  double frameRate(const std::string& name, double fallback) const;     // a listed rate
   std::optional<SubtitleFormat> format(const std::string& name) const;  // microdvd | subrip
   // One character (UTF-8 or one byte), or empty.
   std::string character(const std::string& name, const std::string& fallback) const;

@@ -68,6 +68,8 @@ std::string HelpText() {
       "  --dry-run           write nothing; print each change (entry, start, text before, text\n"
       "                      after, tab-separated, | for line breaks) and the count\n"
       "  --delete-source     delete each input after a successful run\n"
+      "  --no-clobber        refuse an input whose output file is already there (default:\n"
+      "                      replace it)\n"
       "  --recursive         a folder stands for every .sub and .srt file below it\n"
       "  --output-dir DIR    write the outputs into DIR, which must exist, instead of beside\n"
       "                      their inputs\n"

@@ -13,6 +13,7 @@ PreparedCommand ChangeFrameRateCommand(const Arguments& arguments) {
   arguments.frameRate("new-fps", 0);
   arguments.frameRate("fps", 0);
   params.deleteSource = arguments.has("delete-source");
+  params.keepExistingOutputs = arguments.has("no-clobber");
   return {[=](const InputTask& task, InputReport& report) {
     ChangeFrameRateParams own = params;
     own.inputPath = task.path;

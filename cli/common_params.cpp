@@ -9,6 +9,7 @@ CommonParams CommonParamsFrom(const Arguments& arguments) {
   }
   params.outputFormat = arguments.format("to");
   params.deleteSource = arguments.has("delete-source");
+  params.keepExistingOutputs = arguments.has("no-clobber");
   return params;
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "operations/existing_outputs.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/frame_rates.h"
 #include "subtitle/number_text.h"
@@ -99,7 +100,11 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
     RescaleFrames(input, file, LeadingNumber(currentRateText), newRate);
     view.leaveBusy();
     busy = false;
+    if (!MayTakeNames({outputPath}, params.keepExistingOutputs, view)) {
+      return;  // the finished file goes with `file`
+    }
     file.commit();
+    view.outputsWritten({outputPath});
   } catch (...) {
     Fail(view, std::current_exception(), params.inputPath, busy);
     return;

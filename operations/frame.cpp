@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <new>
 
+#include "operations/existing_outputs.h"
 #include "subtitle/frame_rates.h"
 #include "subtitle/output_file.h"
 #include "subtitle/paths.h"
@@ -171,7 +172,11 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     CopyEntries(entries, output, bases, transform, operation.numberWrittenEntries);
     view.leaveBusy();
     busy = false;
+    if (!MayTakeNames({outputPath}, params.keepExistingOutputs, view)) {
+      return false;  // the finished file goes with `file`
+    }
     file.commit();
+    view.outputsWritten({outputPath});
   } catch (...) {
     // Every file of the run is closed and the unfinished output removed by now.
     Fail(view, std::current_exception(), params.inputPath, busy);

@@ -23,6 +23,7 @@ struct CommonParams {
   bool deleteSource = false;                   // chkDeleteBronBestand
   bool outputAsInput = false;                  // chkOutputAsInput
   std::string outputFolder;                    // where outputs go; empty: beside the input
+  bool keepExistingOutputs = false;            // an existing output refuses the run
 };
 
 // The frame rate of a run: the one chosen, else the listed rate the input declares, else 25.

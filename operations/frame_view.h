@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "operations/message.h"
 
@@ -23,6 +24,14 @@ class FrameView {
   // Change frame rate with "output as input": the input rate list takes the new rate.
   virtual void selectCurrentFrameRate(double rate) { (void)rate; }
   virtual void showMessage(const Message& message) { (void)message; }
+  // Files already under the names a finished run is about to give its outputs: true
+  // replaces them, false ends the run with nothing written.
+  virtual bool replaceExisting(const std::vector<std::string>& existing) {
+    (void)existing;
+    return true;
+  }
+  // The files a run has just written, told before its completion message.
+  virtual void outputsWritten(const std::vector<std::string>& paths) { (void)paths; }
 };
 
 }  // namespace lumetra

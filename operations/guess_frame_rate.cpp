@@ -64,13 +64,19 @@ void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
     return;
   }
   double divisor = std::floor(*params.lengthSeconds);
-  if (params.correctionMinutes) {
-    divisor += 60.0 * *params.correctionMinutes;
-  }
   // Only reachable without the window, e.g. a length of "00" or "0.5".
   if (!(divisor > 0) || !std::isfinite(divisor)) {
     Refuse(view, "The length of the movie can't be 0!");
     return;
+  }
+  // The last subtitle ends the correction's minutes before the movie does, so those minutes
+  // are not part of the time the frames were counted over.
+  if (params.correctionMinutes) {
+    divisor -= 60.0 * *params.correctionMinutes;
+    if (!(divisor > 0)) {
+      Refuse(view, "The correction is longer than the movie!");
+      return;
+    }
   }
 
   bool busy = false;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "operations/existing_outputs.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/output_group.h"
 #include "subtitle/paths.h"
@@ -31,10 +32,8 @@ class SegmentFiles {
 
   void next() { open(); }
 
-  std::vector<std::string> commitAll() {
-    files_.commit();
-    return files_.targets();
-  }
+  std::vector<std::string> targets() const { return files_.targets(); }
+  void commitAll() { files_.commit(); }
 
  private:
   void open() {
@@ -167,7 +166,12 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
     SplitEntries(entries, segments, run);
     view.leaveBusy();
     busy = false;
-    written = segments.commitAll();
+    written = segments.targets();
+    if (!MayTakeNames(written, params.keepExistingOutputs, view)) {
+      return;  // no part has its name; the finished ones go with `segments`
+    }
+    segments.commitAll();
+    view.outputsWritten(written);
   } catch (...) {
     // No segment of this run has its name yet; every temporary file is gone with it.
     Fail(view, std::current_exception(), params.inputPath, busy);

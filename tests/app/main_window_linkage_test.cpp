@@ -12,6 +12,9 @@ const QString kNotNumeric = QStringLiteral(
 const QString kNegative = QStringLiteral(
     "Lumetra 2.6 - Written by Taviel|2|This field must contain a positive number!\rPlease enter "
     "a positive number.");
+const QString kShiftTooLong = QStringLiteral(
+    "Lumetra 2.6 - Written by Taviel|2|The shift must lie between - 30 and + 30 sec!\rPlease "
+    "enter a shift of at most 30 seconds.");
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 
 }  // namespace
@@ -51,6 +54,10 @@ class MainWindowLinkageTest : public QObject {
     row("shift 1500, comma locale", kGerman, "HScroll1=1500",
         "txtSynchronize=+ 1,5 sec;lblConvertShift=Shift from the Synchronize tab: + 1,5 sec");
     row("shift back to 0", c, "HScroll1=250;HScroll1=0", "txtSynchronize=0 sec;lblConvertShift=");
+    row("typed shift, comma locale", kGerman, "txtSynchronize=-12,3",
+        "HScroll1=-12300;txtSynchronize=- 12,3 sec");
+    row("typed shift emptied", c,
+        "HScroll1=250;txtSynchronize=", "HScroll1=0;txtSynchronize=0 sec");
     // The input rate carries the Convert rate and the frames; the Convert rate carries the
     // input rate only, and the next edit links through it.
     row("input rate", c, "lstCurrentFrameRate=4",
@@ -90,6 +97,17 @@ class MainWindowLinkageTest : public QObject {
     row("-7 read by Split", "txtNumberOfSegments", "-7", "cmdSplitsen", "txtNumberOfSegments=7",
         {kNegative, "Lumetra 2.6 - Written by Taviel|2|Select a subtitle!"});
     row("12.5 read by Exit", "txtLengteFilm", "12.5", "cmdAfsluiten", "txtLengteFilm=12");
+    // A typed shift moves the scroll bar, which shows it back in its own words.
+    row("shift -12.3", "txtSynchronize", "-12.3\r", "",
+        "HScroll1=-12300;txtSynchronize=- 12.3 sec");
+    row("shift +4", "txtSynchronize", "+4\t", "", "HScroll1=4000;txtSynchronize=+ 4 sec");
+    row("shift with a comma", "txtSynchronize", "12,3\r", "", "HScroll1=12300");
+    row("shift as shown", "txtSynchronize", "- 0.25 sec\r", "", "HScroll1=-250");
+    row("shift past 30 s", "txtSynchronize", "30.1\r", "", "HScroll1=0;txtSynchronize=0 sec",
+        {kShiftTooLong});
+    row("shift not a number", "txtSynchronize", "1.2.3\r", "", "HScroll1=0", {kNotNumeric});
+    row("shift read by Synchronize", "txtSynchronize", "-1.5", "cmdSynchronize", "HScroll1=-1500",
+        {"Lumetra 2.6 - Written by Taviel|2|Select a subtitle!"});
   }
   void typing() {
     QFETCH(QString, field);

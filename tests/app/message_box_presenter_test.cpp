@@ -1,6 +1,7 @@
 // The message boxes the user sees: a short message still gets a box wide enough for the whole
 // of its title.
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -26,6 +27,21 @@ class MessageBoxPresenterTest : public QObject {
     bold.setBold(true);
     QVERIFY2(width >= QFontMetrics(bold).horizontalAdvance(title) + 100,
              qPrintable(QString::number(width)));
+  }
+
+  // The question before a file is replaced: Yes and No, and Enter alone answers No.
+  void theReplaceQuestionDefaultsToNo() {
+    for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
+      QTimer::singleShot(0, this, [button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        QVERIFY(box->defaultButton() == box->button(QMessageBox::No));
+        box->button(button)->click();
+      });
+      QCOMPARE(MessageBoxPresenter().ask(nullptr, QStringLiteral("Lumetra"),
+                                         QStringLiteral("m.srt already exists.")),
+               button == QMessageBox::Yes);
+    }
   }
 };
 

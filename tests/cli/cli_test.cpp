@@ -50,6 +50,9 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
        "The subtitle is converted.\n", {{"m - MicroDVD.sub", "{36}{72}x\r\n"}}},
       {{"change-framerate", "--fps", "23.976", "--new-fps=25", "--delete-source"}, "m.txt",
        "{959}{1055}x\r\n", "The framerate is changed.\n", {{"m - 25fps.txt", "{1000}{1100}x\r\n"}}},
+      {{"change-framerate", "--fps", "25", "--new-fps=59.94"}, "m.sub", "{1000}{1100}x\r\n",
+       "The framerate is changed.\n",
+       {{"m - 59.94fps.sub", "{2398}{2637}x\r\n"}, {"m.sub", "{1000}{1100}x\r\n"}}},
       {{"correct", "--language", "french", "--to", "subrip", "--fps", "24"}, "m.sub", kCorrect,
        "The subtitle is corrected.\n\nNumber of corrections: 7\n",
        {{"m - corrected.srt",
@@ -77,7 +80,7 @@ TEST(Cli, RunsEveryCommandWithItsOptions) {
        {{"m - 1.sub", "{179990}{180010}X\r\n"},
         {"m - 2.sub", "{0}{10}X\r\n{220000}{220001}Y\r\n"}}},
       {{"guess-framerate", "--length", "7200", "--correction", "4", "--delete-source"}, "m.sub",
-       "{171000}{172800}Bye\r\n", "Calculated framerate: 23.226 fps\n", {}},
+       "{171000}{172800}Bye\r\n", "Calculated framerate: 24.828 fps\n", {}},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -109,6 +112,33 @@ struct ExitCase {
   const char* err;
 };
 
+// An output already there is replaced, unless --no-clobber refuses the input instead; a split
+// then writes none of its parts.
+TEST(Cli, NoClobberKeepsAnExistingOutput) {
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"synchronize", "--shift", "40"}, "m - synchronized.sub"},
+      {{"change-framerate", "--new-fps", "24"}, "m - 24fps.sub"},
+      {{"split"}, "m - 2.sub"}};
+  for (const auto& [command, existing] : cases) {
+    for (const bool keep : {true, false}) {
+      SCOPED_TRACE(command[0] + (keep ? " --no-clobber" : ""));
+      TempDir dir;
+      std::vector<std::string> args = command;
+      if (keep) {
+        args.push_back("--no-clobber");
+      }
+      args.push_back(dir.write("m.sub", "{1}{2}a\r\n{200000}{200001}b\r\n"));
+      const std::string path = dir.write(existing, "mine");
+      const auto run = RunCliProcess(args);
+      EXPECT_EQ(run.exitCode, keep ? 1 : 0) << run.err;
+      EXPECT_EQ(dir.read(existing) == "mine", keep);
+      EXPECT_EQ(run.err,
+                keep ? "The file " + path + " already exists; nothing was written.\n" : "");
+      EXPECT_EQ(dir.names().size(), keep ? 2u : command[0] == "split" ? 3u : 2u);
+    }
+  }
+}
+
 // Refusals exit 1, failures 2, usage errors 64; each prints on stderr only and writes nothing.
 TEST(Cli, ExitCodesAndMessages) {
   const char* bad = "{1}{2}a\r\n{x}{2}b\r\n";
@@ -132,7 +162,7 @@ TEST(Cli, ExitCodesAndMessages) {
        "lumetra-cli synchronize: --shift takes a whole number from -30000 to 30000, not '30001' "
        "(see lumetra-cli --help)\n"},
       {{"convert", "--fps", "25.0", "IN"}, sub, 64,
-       "lumetra-cli convert: --fps takes 23.976, 24, 25, 29.97 or 30, not '25.0' "
+       "lumetra-cli convert: --fps takes 23.976, 24, 25, 29.97, 30, 50, 59.94 or 60, not '25.0' "
        "(see lumetra-cli --help)\n"},
       {{"convert", "--to", "ass", "IN"}, sub, 64,
        "lumetra-cli convert: --to takes microdvd or subrip, not 'ass' (see lumetra-cli --help)\n"},

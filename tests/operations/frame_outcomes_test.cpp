@@ -115,6 +115,9 @@ TEST(Refusals, ShowOneMessageAndWriteNothing) {
        "The length of the movie must numeric!"},
       // A divisor of 0 can only come from outside the window.
       {kMicroDvd, Guess("00", 0, std::nullopt), "The length of the movie can't be 0!"},
+      {kMicroDvd, Guess("240", 240, 4), "The correction is longer than the movie!"},
+      {kMicroDvd, Guess("239", 239, 4), "The correction is longer than the movie!"},
+      {kMicroDvd, Guess("0.5", 0.5, 1), "The length of the movie can't be 0!"},
       {kSubRip, Guess("7200", 7200, std::nullopt),
        "You can not guess the framerate of a SubRip subtitle", MessageIcon::Information},
       {"Hello\r\n", Guess("7200", 7200, std::nullopt),

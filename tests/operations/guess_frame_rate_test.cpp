@@ -61,8 +61,11 @@ TEST(GuessFrameRateTest, ShowsTheRoundedResult) {
   // clang-format off
   const GuessCase cases[] = {
       {kFilm, 7200, none, '.', "24"}, {kFilm, 7200, 0, '.', "24"},
-      {kFilm, 7200, 4, '.', "23.226"},  // 172800 / 7440
-      {kFilm, 7200, 4, ',', "23,226"},
+      {kFilm, 7200, 4, '.', "24.828"},  // 172800 / 6960: the minutes without subtitles
+      {kFilm, 7200, 4, ',', "24,828"},
+      // A 23.976 fps film of 7200 s whose subtitles end 4 minutes early.
+      {"{0}{166873}x\r\n", 7200, 4, '.', "23.976"},
+      {kFilm, 241, 4, '.', "172800"},  // one second left
       {kFilm, 7200.9, none, '.', "24"},  // the length is rounded down
       {"{0}{49}x\r\n", 2, none, '.', "24.5"},
       // Exact halves go to the even neighbour.

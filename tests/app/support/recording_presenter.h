@@ -18,6 +18,7 @@ class RecordingPresenter : public MessagePresenter {
     QString text;
     lumetra::MessageIcon icon;
     QString windowCaption;
+    bool question = false;
   };
 
   void show(QWidget* parent, const QString& title, const QString& text,
@@ -27,13 +28,28 @@ class RecordingPresenter : public MessagePresenter {
       onShow(messages.back());
   }
 
-  // Each message as "title|icon|text": icon 0 none, 1 information, 2 critical.
+  // Recorded like a message; answered from `answers` in turn, Yes once they are used up.
+  bool ask(QWidget* parent, const QString& title, const QString& text) override {
+    show(parent, title, text, lumetra::MessageIcon::None);
+    messages.back().question = true;
+    if (answers.empty())
+      return true;
+    const bool answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
+
+  // Each message as "title|icon|text": icon 0 none, 1 information, 2 critical, ? a question.
   QStringList shown() const {
     QStringList all;
-    for (const Shown& message : messages)
-      all << QStringLiteral("%1|%2|%3").arg(message.title).arg(int(message.icon)).arg(message.text);
+    for (const Shown& message : messages) {
+      const QString icon =
+          message.question ? QStringLiteral("?") : QString::number(int(message.icon));
+      all << QStringLiteral("%1|%2|%3").arg(message.title, icon, message.text);
+    }
     return all;
   }
   std::vector<Shown> messages;
+  std::vector<bool> answers;  // true: Yes
   std::function<void(const Shown&)> onShow;
 };
