@@ -61,7 +61,9 @@ class MainWindowOperationsTest : public QObject {
     row("delete comments, more pairs and music lines", c,
         "{1}{2}(door) Hi\r\n{3}{4}\xE2\x99\xAA la\r\n", "txtCommentPairs=();chkMusicLines=1",
         "cmdDeleteComments", "movie - without comments.sub", "{1}{2}Hi\r\n",
-        done + "The comments are deleted.\rNumber of deleted comments: 2",
+        done +
+            "The comments are deleted.\rNumber of deleted comments: 2\r\rOutput file: "
+            "%1/movie - without comments.sub",
         "txtCommentPairs=();chkMusicLines=1");
     row("delete comments, a pair of one character", c, "{1}{2}Hi\r\n", "txtCommentPairs=() (",
         "cmdDeleteComments", "", "",
