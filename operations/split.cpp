@@ -74,7 +74,49 @@ void WriteShifted(SubtitleOutput& output, SubtitleEntry& entry, bool hasEnd, lon
   entry.end = end;
 }
 
+// Places the entries read, already shifted into the segment being written. An entry that
+// spans the cut is written up to the cut here, and its rest waits for the next segment: the
+// entries read after it may still start before the cut (two speakers overlap), and they
+// belong in this segment too.
+class SegmentPlacer {
+ public:
+  SegmentPlacer(SegmentFiles& segments, const SplitRun& run) : segments_(segments), run_(run) {}
+
+  void place(SubtitleEntry& entry, bool hasEnd, long long number, bool last) {
+    if (segments_.number() < run_.maxSegments && hasEnd && entry.end > run_.segmentLength &&
+        entry.start < run_.segmentLength) {
+      WriteShifted(segments_.current(), entry, true, number, run_, last,
+                   run_.subRipOutput ? std::optional<double>(run_.segmentEndMs) : std::nullopt);
+      rests_.push_back({0, entry.end - run_.segmentLength, entry.text});
+      return;
+    }
+    WriteShifted(segments_.current(), entry, hasEnd, number, run_, last);
+  }
+
+  // Begins the next segment with the rests of the entries that ran across the cut; returns
+  // the number of the next block there. `last`: no entry of the input follows the rests.
+  long long advance(bool last) {
+    segments_.next();
+    long long number = 1;
+    std::vector<SubtitleEntry> rests = std::move(rests_);
+    rests_.clear();
+    for (SubtitleEntry& rest : rests) {
+      // A rest may reach past the next cut as well.
+      place(rest, true, number++, last && &rest == &rests.back());
+    }
+    return number;
+  }
+
+  bool restsWaiting() const { return !rests_.empty(); }
+
+ private:
+  SegmentFiles& segments_;
+  const SplitRun& run_;
+  std::vector<SubtitleEntry> rests_;
+};
+
 void SplitEntries(EntryReader& entries, SegmentFiles& segments, const SplitRun& run) {
+  SegmentPlacer placer(segments, run);
   long long entryNumber = 0;
   SubtitleEntry entry;
   for (EntryReader::Step step; (step = entries.next(entry)) != EntryReader::Step::End;) {
@@ -95,20 +137,12 @@ void SplitEntries(EntryReader& entries, SegmentFiles& segments, const SplitRun& 
     // passed over is still written, empty, so part k always holds part k of the movie.
     while (segments.number() < run.maxSegments && entry.start >= run.segmentLength) {
       moveBy(run.segmentLength);
-      segments.next();
-      entryNumber = 1;
+      entryNumber = placer.advance(false);
     }
-    while (segments.number() < run.maxSegments && hasEnd && entry.end > run.segmentLength) {
-      // Spans the cut: written up to the cut here, and from 0 in the next segment, and so on
-      // through every segment it reaches.
-      WriteShifted(segments.current(), entry, true, entryNumber, run, entries.atEnd(),
-                   run.subRipOutput ? std::optional<double>(run.segmentEndMs) : std::nullopt);
-      entry.start = 0;
-      entry.end -= run.segmentLength;
-      segments.next();
-      entryNumber = 1;
-    }
-    WriteShifted(segments.current(), entry, hasEnd, entryNumber, run, entries.atEnd());
+    placer.place(entry, hasEnd, entryNumber, entries.atEnd());
+  }
+  while (placer.restsWaiting()) {
+    placer.advance(true);
   }
 }
 

@@ -66,6 +66,21 @@ TEST(SplitTest, WritesEachSegment) {
        {"1\r\n00:00:36,000 --> 00:00:40,000\r\nLong\r\n",
         "1\r\n00:00:00,000 --> 00:00:40,000\r\nLong\r\n",
         "1\r\n00:00:00,000 --> 00:00:04,000\r\nLong\r\n"}},
+      // Two speakers: the second entry starts before the cut but is read after the first one
+      // ran across it.
+      {"overlapping entries across the cut are in both parts",
+       "{900}{1020}A\r\n{950}{1100}B\r\n{1200}{1300}C\r\n", kSub, 1000, 2, 25,
+       {"{900}{1020}A\r\n{950}{1100}B\r\n", "{0}{20}A\r\n{0}{100}B\r\n{200}{300}C\r\n"}},
+      {"SubRip numbers the rests of overlapping entries first",
+       "{900}{1020}A\r\n{950}{1100}B\r\n{1200}{1300}C\r\n", kSrt, 1000, 2, 25,
+       {"1\r\n00:00:36,000 --> 00:00:40,000\r\nA\r\n\r\n"
+        "2\r\n00:00:38,000 --> 00:00:40,000\r\nB\r\n\r\n",
+        "1\r\n00:00:00,000 --> 00:00:00,800\r\nA\r\n\r\n"
+        "2\r\n00:00:00,000 --> 00:00:04,000\r\nB\r\n\r\n"
+        "3\r\n00:00:08,000 --> 00:00:12,000\r\nC\r\n"}},
+      {"the rests of the last entries begin the next part",
+       "{900}{1020}A\r\n{950}{2100}B\r\n", kSub, 1000, 3, 25,
+       {"{900}{1020}A\r\n{950}{2100}B\r\n", "{0}{20}A\r\n{0}{1100}B\r\n", "{0}{100}B\r\n"}},
       {"the last part keeps the rest of a long entry", "{900}{3200}Long\r\n", kSub, 1000, 2, 25,
        {"{900}{3200}Long\r\n", "{0}{2200}Long\r\n"}},
       // An entry ending exactly at the cut stays in its segment only.
