@@ -113,7 +113,7 @@ bool OutputIsRight(const Options& options, const Case& c, const std::vector<std:
                    const CheckFiles& files) {
   const int status = RunChild(options.cli, args).status;
   const std::string failure = status == 0
-                                  ? CheckOutput(c.args[0], files)
+                                  ? CheckOutputApart(c.args[0], files)
                                   : "lumetra-cli ended with status " + std::to_string(status);
   ClearFolder(files.outputs);
   if (!failure.empty()) {

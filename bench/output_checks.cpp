@@ -1,5 +1,8 @@
 #include "bench/output_checks.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -166,27 +169,46 @@ std::string CheckChangeFrameRate(const CheckFiles& files) {
                          : failure;
 }
 
-// The parts put together again: times moved back by their part's offset, and an entry that
-// runs across a cut taken once.
+// The parts put together again: times moved back by their part's offset. An entry that runs
+// across a cut is in the part before it whole, and its rest begins the next part from 0, the
+// rests in the order of their entries.
 std::string CheckSplit(const CheckFiles& files) {
+  struct Crossing {
+    long long end;  // in the whole
+    std::string text;
+  };
   std::vector<Entry> whole;
-  long long lastEnd = -1;
+  std::vector<Crossing> crossing;  // entries that ran across the last cut
   for (int part = 1; part <= kSplitParts; ++part) {
     const long long offset = kSplitFrames * (part - 1);
+    const long long cut = offset + kSplitFrames;
+    std::vector<Crossing> rests = std::move(crossing);
+    crossing.clear();
+    std::size_t restsSeen = 0;
+    const std::string name = "part " + std::to_string(part);
     for (const Entry& entry :
          EntriesOf(OutputNamed(files.outputs, " - " + std::to_string(part) + ".sub"))) {
       long long start = 0;
       long long end = 0;
       if (std::sscanf(entry.timing.c_str(), "{%lld}{%lld}", &start, &end) != 2) {
-        return Differs("part " + std::to_string(part) + ": time", static_cast<long>(whole.size()));
+        return Differs(name + ": time", static_cast<long>(whole.size()));
       }
-      if (start == 0 && end + offset == lastEnd && !whole.empty() &&
-          whole.back().text == entry.text) {
-        continue;  // the rest of the entry before, which crossed the cut
+      if (restsSeen < rests.size()) {
+        const Crossing& rest = rests[restsSeen++];
+        if (start != 0 || end + offset != rest.end || entry.text != rest.text) {
+          return Differs(name + ": the rest of the entry", static_cast<long>(restsSeen - 1));
+        }
+      } else {
+        whole.push_back(
+            {"{" + std::to_string(start + offset) + "}{" + std::to_string(end + offset) + "}",
+             entry.text});
       }
-      lastEnd = end + offset;
-      whole.push_back({"{" + std::to_string(start + offset) + "}{" + std::to_string(lastEnd) + "}",
-                       entry.text});
+      if (part < kSplitParts && end + offset > cut) {
+        crossing.push_back({end + offset, entry.text});
+      }
+    }
+    if (restsSeen != rests.size()) {
+      return name + " lacks the rests of entries that ran across its cut";
     }
   }
   const std::vector<Entry> input = EntriesOf(files.input);
@@ -254,6 +276,40 @@ std::string CheckOutput(const std::string& command, const CheckFiles& files) {
     return CheckGuessFrameRate(files);
   }
   return "no check for \"" + command + "\"";
+}
+
+std::string CheckOutputApart(const std::string& command, const CheckFiles& files) {
+  int channel[2];
+  if (pipe(channel) != 0) {
+    return "no pipe for the check";
+  }
+  std::fflush(nullptr);
+  const pid_t checker = fork();
+  if (checker == 0) {
+    close(channel[0]);
+    const std::string failure = CheckOutput(command, files);
+    for (std::size_t sent = 0; sent < failure.size();) {
+      const ssize_t n = write(channel[1], failure.data() + sent, failure.size() - sent);
+      if (n <= 0) {
+        break;
+      }
+      sent += static_cast<std::size_t>(n);
+    }
+    _exit(0);
+  }
+  close(channel[1]);
+  std::string failure;
+  char buffer[4096];
+  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) {
+    failure.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(channel[0]);
+  int status = 0;
+  if (checker < 0 || waitpid(checker, &status, 0) != checker || !WIFEXITED(status) ||
+      WEXITSTATUS(status) != 0) {
+    return "the check did not finish";
+  }
+  return failure;
 }
 
 }  // namespace lumetra::bench

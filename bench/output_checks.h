@@ -20,4 +20,8 @@ struct CheckFiles {
 // well. May run lumetra-cli again and leaves its outputs in the folder.
 std::string CheckOutput(const std::string& command, const CheckFiles& files);
 
+// CheckOutput in a child process: the entries a check holds never swell the bench's own
+// memory, which every measured child would otherwise inherit as its peak resident set.
+std::string CheckOutputApart(const std::string& command, const CheckFiles& files);
+
 }  // namespace lumetra::bench
