@@ -30,12 +30,14 @@ class ChangesDialogTest : public QObject {
         << "cmdCorrect"
         << "cmdApply" << -1 << corrections << "movie - corrected.sub"
         << QByteArray("{25}{50}It is [x]|<i>I gave</i>\r\n{75}{100}Why? [y]\r\n")
-        << QStringList{kDone + "The subtitle is corrected.\r\rNumber of corrections: 2" + kCorrected};
+        << QStringList{kDone + "The subtitle is corrected.\r\rNumber of corrections: 2" +
+                       kCorrected};
     QTest::newRow("correct, first unticked")
         << "cmdCorrect"
         << "cmdApply" << 0 << corrections << "movie - corrected.sub"
         << QByteArray("{25}{50}lt is [x]|<i>I gave</i>\r\n{75}{100}Why? [y]\r\n")
-        << QStringList{kDone + "The subtitle is corrected.\r\rNumber of corrections: 1" + kCorrected};
+        << QStringList{kDone + "The subtitle is corrected.\r\rNumber of corrections: 1" +
+                       kCorrected};
     QTest::newRow("correct, cancelled") << "cmdCorrect"
                                         << "cmdCancel" << -1 << corrections
                                         << "movie - corrected.sub" << QByteArray() << QStringList{};
@@ -43,7 +45,8 @@ class ChangesDialogTest : public QObject {
         << "cmdDeleteComments"
         << "cmdApply" << 1 << corrections << "movie - without comments.sub"
         << QByteArray("{25}{50}lt is |<i>I gave</i>\r\n{75}{100}Why?. [y]\r\n")
-        << QStringList{kDone + "The comments are deleted.\rNumber of deleted comments: 1" + kWithout};
+        << QStringList{kDone + "The comments are deleted.\rNumber of deleted comments: 1" +
+                       kWithout};
   }
   void appliesTheTickedChanges() {
     QFETCH(QString, button);
