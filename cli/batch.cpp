@@ -15,10 +15,11 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/input_report.h"
+#include "files/folder_sync.h"
+#include "files/output_error.h"
+#include "files/sync_round.h"
 #include "operations/frame.h"
-#include "subtitle/folder_sync.h"
 #include "subtitle/subtitle_error.h"
-#include "subtitle/sync_round.h"
 
 namespace lumetra::cli {
 namespace {
@@ -199,7 +200,7 @@ int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::o
   int exitCode = RunEach(command, inputs, several, outputFolder, jobs, shareSyncs, out, err);
   try {
     folderSyncs.finish();
-  } catch (const SubtitleError&) {
+  } catch (const OutputError&) {
     // Told like an input's failure, on a line of the program's own.
     InputReport report;
     Fail(report, std::current_exception(), {}, false);

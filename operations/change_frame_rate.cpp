@@ -3,10 +3,10 @@
 #include <charconv>
 #include <cmath>
 
+#include "files/output_file.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/frame_rates.h"
 #include "subtitle/number_text.h"
-#include "subtitle/output_file.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_input.h"
 #include "subtitle/subtitle_output.h"

@@ -5,8 +5,9 @@
 #include <cerrno>
 #include <new>
 
+#include "files/output_error.h"
+#include "files/output_file.h"
 #include "subtitle/frame_rates.h"
-#include "subtitle/output_file.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_error.h"
 #include "subtitle/subtitle_input.h"
@@ -83,6 +84,9 @@ void Fail(FrameView& view, const std::exception_ptr& failure, const std::string&
   } catch (const SubtitleError& error) {
     message.text = FailureText(error);
     message.inputLine = error.line();
+  } catch (const OutputError& error) {
+    message.text = FailureText(
+        SubtitleError::FromErrno(error.errorNumber(), error.target(), FileAction::Writing));
   } catch (const std::bad_alloc&) {
     message.text = FailureText(SubtitleError::OutOfMemory(inputPath));
   } catch (const std::exception& error) {

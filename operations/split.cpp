@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "files/output_group.h"
 #include "subtitle/entry_io.h"
-#include "subtitle/output_group.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_input.h"
 #include "subtitle/subtitle_output.h"

@@ -1,4 +1,4 @@
-#include "subtitle/folder_sync.h"
+#include "files/folder_sync.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <mutex>
 #include <optional>
 
-#include "subtitle/subtitle_error.h"
+#include "files/output_error.h"
 
 namespace lumetra {
 namespace {
@@ -41,7 +41,7 @@ void SyncFolder(const std::string& folder, const std::string& target) {
     }
   }
   if (const int error = SyncNow(folder)) {
-    throw SubtitleError::FromErrno(error, target, FileAction::Writing);
+    throw OutputError(error, target);
   }
 }
 
@@ -53,7 +53,7 @@ FolderSyncBatch::FolderSyncBatch() {
 FolderSyncBatch::~FolderSyncBatch() {
   try {
     finish();
-  } catch (const SubtitleError&) {
+  } catch (const OutputError&) {
   }
 }
 
@@ -67,11 +67,11 @@ void FolderSyncBatch::finish() {
     noted = std::move(*gNoted);
     gNoted.reset();
   }
-  std::optional<SubtitleError> failure;
+  std::optional<OutputError> failure;
   for (const auto& [folder, target] : noted) {
     const int error = SyncNow(folder);
     if (error != 0 && !failure) {
-      failure = SubtitleError::FromErrno(error, target, FileAction::Writing);
+      failure = OutputError(error, target);
     }
   }
   if (failure) {

@@ -1,4 +1,4 @@
-#include "subtitle/sync_round.h"
+#include "files/sync_round.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,8 +6,8 @@
 #include <atomic>
 #include <cerrno>
 
-#include "subtitle/output_file.h"
-#include "subtitle/subtitle_error.h"
+#include "files/output_error.h"
+#include "files/output_file.h"
 
 namespace lumetra {
 namespace {
@@ -64,14 +64,14 @@ void SyncRound::settle() {
     try {
       struct stat status {};
       if (::fstat(file.fd_, &status) != 0) {
-        throw SubtitleError::FromErrno(errno, file.target(), FileAction::Writing);
+        throw OutputError(errno, file.target());
       }
       const auto [sync, first] = syncs.emplace(status.st_dev, 0);
       if (first && ::syncfs(file.fd_) != 0) {
         sync->second = errno;
       }
       if (sync->second != 0) {
-        throw SubtitleError::FromErrno(sync->second, file.target(), FileAction::Writing);
+        throw OutputError(sync->second, file.target());
       }
       file.name();
     } catch (...) {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "subtitle/entry_io.h"
+#include "files/byte_sink.h"
 
 namespace lumetra {
 
@@ -23,7 +23,7 @@ class TemporaryPath;
 //
 // A new target gets the mode 0666 less the umask; a replaced one keeps its mode. commit()
 // syncs the file before it gets its name and the folder after. Every failure throws
-// SubtitleError naming the target ("Disk full (writing /films/movie - SubRip.srt)").
+// OutputError naming the target ("Disk full (writing /films/movie - SubRip.srt)").
 // Several files that must appear together are written through an OutputGroup.
 class OutputFile final : public ByteSink {
  public:

@@ -1,4 +1,4 @@
-#include "subtitle/output_group.h"
+#include "files/output_group.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <set>
 
-#include "subtitle/folder_sync.h"
-#include "subtitle/hidden_name.h"
-#include "subtitle/temporary_files.h"
+#include "files/folder_sync.h"
+#include "files/hidden_name.h"
+#include "files/temporary_files.h"
 
 namespace lumetra {
 namespace {

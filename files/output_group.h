@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "subtitle/output_file.h"
+#include "files/output_file.h"
 
 namespace lumetra {
 

@@ -1,4 +1,4 @@
-#include "subtitle/temporary_files.h"
+#include "files/temporary_files.h"
 
 #include <signal.h>
 #include <unistd.h>

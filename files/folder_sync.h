@@ -5,7 +5,7 @@
 namespace lumetra {
 
 // Makes the renames done in `folder` survive a power cut, where the folder can be opened.
-// Throws SubtitleError for `target`, the file whose commit this completes. While a
+// Throws OutputError for `target`, the file whose commit this completes. While a
 // FolderSyncBatch lives, the folder is only noted, to be synced once when the batch ends.
 void SyncFolder(const std::string& folder, const std::string& target);
 
@@ -22,7 +22,7 @@ class FolderSyncBatch {
   FolderSyncBatch(const FolderSyncBatch&) = delete;
   FolderSyncBatch& operator=(const FolderSyncBatch&) = delete;
 
-  // Syncs every folder noted, each once. Throws SubtitleError, for the first output committed
+  // Syncs every folder noted, each once. Throws OutputError, for the first output committed
   // into it, when a folder could not be synced; the other folders are synced all the same.
   void finish();
 };

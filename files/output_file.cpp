@@ -1,4 +1,4 @@
-#include "subtitle/output_file.h"
+#include "files/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +10,11 @@
 #include <cstring>
 #include <utility>
 
-#include "subtitle/folder_sync.h"
-#include "subtitle/hidden_name.h"
-#include "subtitle/subtitle_error.h"
-#include "subtitle/sync_round.h"
-#include "subtitle/temporary_files.h"
+#include "files/folder_sync.h"
+#include "files/hidden_name.h"
+#include "files/output_error.h"
+#include "files/sync_round.h"
+#include "files/temporary_files.h"
 
 namespace lumetra {
 namespace {
@@ -85,7 +85,7 @@ OutputFile::OutputFile(const std::string& target, const std::function<void()>& f
     error = create();
   }
   if (error != 0) {
-    throw SubtitleError::FromErrno(error, target_, FileAction::Writing);
+    throw OutputError(error, target_);
   }
   TakeModeOfReplaced(fd_, target_);
   buffer_.reset(new char[kBufferSize]);  // not cleared: every byte is written before it is read
@@ -160,7 +160,7 @@ void OutputFile::flush(Writeback writeback) {
       if (errno == EINTR) {
         continue;
       }
-      throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+      throw OutputError(errno, target_);
     }
     done += static_cast<std::size_t>(wrote);
   }
@@ -186,7 +186,7 @@ void OutputFile::finish() {
   }
   flush(Writeback::LeaveToSync);
   if (::fsync(fd_) != 0) {
-    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+    throw OutputError(errno, target_);
   }
   seal();
   if (temporary_) {
@@ -201,7 +201,7 @@ void OutputFile::closeDescriptor() {
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0 && errno != EINTR) {
-    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+    throw OutputError(errno, target_);
   }
 }
 
@@ -217,7 +217,7 @@ void OutputFile::nameTemporarily() {
     return LinkDescriptor(fd_, name) == 0;
   });
   if (error != 0) {
-    throw SubtitleError::FromErrno(error, target_, FileAction::Writing);
+    throw OutputError(error, target_);
   }
 }
 
@@ -228,7 +228,7 @@ void OutputFile::park() {
 
 void OutputFile::replaceTarget() {
   if (std::rename(temporary_->path().c_str(), target_.c_str()) != 0) {
-    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+    throw OutputError(errno, target_);
   }
   temporary_->release();
   temporary_.reset();
