@@ -21,8 +21,9 @@ PreparedCommand DeleteCommentsCommand(const Arguments& arguments) {
             true};
   }
   return {[=](const InputTask& task, InputReport& report) {
-    DeleteComments(ForTask(params, task), begin, end, report);
-  }};
+            DeleteComments(ForTask(params, task), begin, end, report);
+          },
+          false, WrittenFormatOf(params)};
 }
 
 }  // namespace lumetra::cli

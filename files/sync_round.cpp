@@ -1,91 +1,179 @@
 #include "files/sync_round.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
+#include <map>
+#include <utility>
 
+#include "files/hidden_name.h"
 #include "files/output_error.h"
 #include "files/output_file.h"
+#include "files/output_group.h"
 
 namespace lumetra {
+
+struct SyncRound::HandedOver {
+  OutputFile* file = nullptr;  // one of the two
+  OutputGroup* group = nullptr;
+  std::vector<std::string> targets;
+  std::exception_ptr failure;
+  bool settled = false;
+};
+
 namespace {
 
-// Far below the usual limit of 1,024 descriptors, and enough to share a sync widely.
-constexpr std::size_t kMostWaiting = 256;
-
-std::atomic<SyncRound*> gCurrent{nullptr};
-thread_local std::size_t tTicket = 0;
+// Syncs the file system `folder` lies on, once for all folders on it. Returns 0, the errno
+// of the failure, or -1 when the folder cannot be opened to find its file system.
+int SyncFileSystemOf(const std::string& folder, std::map<dev_t, int>& synced) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    return -1;
+  }
+  struct stat status {};
+  int error = 0;
+  if (::fstat(fd, &status) != 0) {
+    error = errno;
+  } else {
+    const auto [sync, first] = synced.emplace(status.st_dev, 0);
+    if (first && ::syncfs(fd) != 0) {
+      sync->second = errno;
+    }
+    error = sync->second;
+  }
+  ::close(fd);
+  return error;
+}
 
 }  // namespace
 
-SyncRound::SyncRound() {
-  gCurrent = this;
-}
+SyncRound::SyncRound(std::function<void()> handedOver,
+                     std::function<int(const std::string&)> syncFolder)
+    : handedOver_(std::move(handedOver)), syncFolder_(std::move(syncFolder)) {}
 
 SyncRound::~SyncRound() {
-  gCurrent = nullptr;
-  const std::lock_guard<std::mutex> lock(mutex_);
-  waiting_.clear();
+  close();
 }
 
-SyncRound* SyncRound::Current() {
-  return gCurrent;
+void SyncRound::commit(OutputFile& file) {
+  file.finishUnsynced();
+  HandedOver output{&file, nullptr, {file.target()}, nullptr, false};
+  handOver(output);
 }
 
-void SyncRound::Tag(std::size_t ticket) {
-  tTicket = ticket;
+void SyncRound::commit(OutputGroup& group) {
+  group.finish();  // each file of a group is synced as it is finished
+  HandedOver output{nullptr, &group, group.targets(), nullptr, false};
+  handOver(output);
 }
 
-void SyncRound::adopt(std::unique_ptr<OutputFile> file) {
-  std::size_t waiting = 0;
+void SyncRound::handOver(HandedOver& output) {
   {
     const std::lock_guard<std::mutex> lock(mutex_);
-    waiting_.push_back({std::move(file), tTicket});
-    waiting = waiting_.size();
+    if (closed_) {
+      throw OutputError(ECANCELED, output.targets.front());
+    }
+    waiting_.push_back(&output);
   }
-  if (waiting >= kMostWaiting) {
-    settle();
+  handedOver_();
+  std::unique_lock<std::mutex> lock(mutex_);
+  settled_.wait(lock, [&] { return output.settled; });
+  if (output.failure) {
+    std::rethrow_exception(output.failure);
   }
+}
+
+std::size_t SyncRound::waiting() const {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return waiting_.size();
 }
 
 void SyncRound::settle() {
-  const std::lock_guard<std::mutex> one(settling_);
-  std::vector<Waiting> files;
+  std::vector<HandedOver*> outputs;
   {
     const std::lock_guard<std::mutex> lock(mutex_);
-    files.swap(waiting_);
+    outputs.swap(waiting_);
   }
-  // One sync for each file system the files lie on; its error, or 0.
-  std::map<dev_t, int> syncs;
-  for (Waiting& waiting : files) {
-    OutputFile& file = *waiting.file;
-    try {
-      struct stat status {};
-      if (::fstat(file.fd_, &status) != 0) {
-        throw OutputError(errno, file.target());
-      }
-      const auto [sync, first] = syncs.emplace(status.st_dev, 0);
-      if (first && ::syncfs(file.fd_) != 0) {
-        sync->second = errno;
-      }
-      if (sync->second != 0) {
-        throw OutputError(sync->second, file.target());
-      }
-      file.name();
-    } catch (...) {
-      const std::lock_guard<std::mutex> lock(mutex_);
-      failures_.emplace(waiting.ticket, std::current_exception());
+  if (outputs.empty()) {
+    return;
+  }
+  std::map<dev_t, int> synced;
+  for (HandedOver* output : outputs) {
+    if (output->file == nullptr) {
+      continue;
     }
-    waiting.file.reset();  // a file that failed is removed here
+    const int error = SyncFileSystemOf(FolderOf(output->targets.front()), synced);
+    try {
+      if (error > 0) {
+        throw OutputError(error, output->targets.front());
+      }
+      if (error < 0) {
+        output->file->syncData();
+      }
+    } catch (...) {
+      output->failure = std::current_exception();
+    }
+  }
+  name(outputs);
+  syncFolders(outputs);
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    for (HandedOver* output : outputs) {
+      output->settled = true;
+    }
+  }
+  settled_.notify_all();
+}
+
+void SyncRound::name(std::vector<HandedOver*>& outputs) {
+  for (HandedOver* output : outputs) {
+    if (output->failure) {
+      continue;
+    }
+    try {
+      if (output->file != nullptr) {
+        output->file->link();
+      } else {
+        output->group->link();
+      }
+    } catch (...) {
+      output->failure = std::current_exception();
+    }
   }
 }
 
-std::exception_ptr SyncRound::failureOf(std::size_t ticket) {
-  const std::lock_guard<std::mutex> lock(mutex_);
-  const auto found = failures_.find(ticket);
-  return found == failures_.end() ? nullptr : found->second;
+void SyncRound::syncFolders(std::vector<HandedOver*>& outputs) {
+  std::map<std::string, int> errors;  // each folder synced once
+  for (HandedOver* output : outputs) {
+    if (output->failure) {
+      continue;
+    }
+    for (const std::string& target : output->targets) {
+      const std::string folder = FolderOf(target);
+      auto found = errors.find(folder);
+      if (found == errors.end()) {
+        found = errors.emplace(folder, syncFolder_(folder)).first;
+      }
+      if (found->second != 0 && !output->failure) {
+        output->failure = std::make_exception_ptr(OutputError(found->second, target));
+      }
+    }
+  }
+}
+
+void SyncRound::close() {
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    closed_ = true;
+    for (HandedOver* output : waiting_) {
+      output->failure = std::make_exception_ptr(OutputError(ECANCELED, output->targets.front()));
+      output->settled = true;
+    }
+    waiting_.clear();
+  }
+  settled_.notify_all();
 }
 
 }  // namespace lumetra

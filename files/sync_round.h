@@ -1,53 +1,61 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstddef>
 #include <exception>
-#include <map>
-#include <memory>
+#include <functional>
 #include <mutex>
+#include <string>
 #include <vector>
+
+#include "files/committer.h"
+#include "files/folder_sync.h"
 
 namespace lumetra {
 
-class OutputFile;
-
-// Outputs of a batch that wait together for one sync of their file system before they get
-// their names. A sync of each output waits for the disk once per file, and a batch of small
-// files spends most of its time in those waits, one after the other. While a round is open
-// (one at a time in a process), OutputFile::commit() hands the written file over and returns
-// at once; settle() syncs the file systems of all files handed over, once each, and then
-// names the files. No file gets its name before its data is on the disk.
-class SyncRound {
+// Outputs of a batch that share their syncs. A sync costs about as much for one file as for
+// many, and a batch of small files would spend most of its time waiting for them one after
+// the other. A worker's commit() hands its output over and waits; the thread that owns the
+// round settles it: one sync of each file system for all the outputs handed over, then
+// their names, then one sync of each folder they lie in, and only then does each worker
+// learn its outcome. Workers never settle; no output gets its name before its data is on
+// the disk, and no commit() returns before its folder is synced too.
+class SyncRound final : public Committer {
  public:
-  SyncRound();
-  // Removes every file not yet settled: none of them gets a name, none is left behind.
-  ~SyncRound();
+  // `handedOver` is called, under no lock, each time an output has been handed over, so
+  // that the owner can look at waiting(). `syncFolder` syncs a folder and returns 0 or the
+  // errno of the failure.
+  explicit SyncRound(std::function<void()> handedOver,
+                     std::function<int(const std::string&)> syncFolder = SyncFolderNow);
+  // As close().
+  ~SyncRound() override;
   SyncRound(const SyncRound&) = delete;
   SyncRound& operator=(const SyncRound&) = delete;
 
-  // The round open now, or nullptr.
-  static SyncRound* Current();
-  // Marks what the calling thread commits from now on as the outputs of input `ticket`.
-  static void Tag(std::size_t ticket);
+  void commit(OutputFile& file) override;
+  void commit(OutputGroup& group) override;
 
-  // Takes a written file over; settles at once when many are waiting, so that their
-  // descriptors never run out.
-  void adopt(std::unique_ptr<OutputFile> file);
-  // Syncs and names every file handed over so far; one settle runs at a time.
+  // How many outputs wait for settle().
+  std::size_t waiting() const;
+  // Syncs and names every output handed over so far and tells their workers how it went.
+  // For the owner's thread only.
   void settle();
-  // The failure of an output of `ticket` in a settle, if there was one.
-  std::exception_ptr failureOf(std::size_t ticket);
+  // For an owner that gives up: every output still waiting fails, unnamed, and so does
+  // every later commit().
+  void close();
 
  private:
-  struct Waiting {
-    std::unique_ptr<OutputFile> file;
-    std::size_t ticket;
-  };
+  struct HandedOver;
+  void handOver(HandedOver& output);
+  void name(std::vector<HandedOver*>& outputs);
+  void syncFolders(std::vector<HandedOver*>& outputs);
 
-  std::mutex settling_;
-  std::mutex mutex_;  // guards waiting_ and failures_
-  std::vector<Waiting> waiting_;
-  std::map<std::size_t, std::exception_ptr> failures_;
+  std::function<void()> handedOver_;
+  std::function<int(const std::string&)> syncFolder_;
+  mutable std::mutex mutex_;  // guards what follows
+  std::condition_variable settled_;
+  std::vector<HandedOver*> waiting_;
+  bool closed_ = false;
 };
 
 }  // namespace lumetra

@@ -99,7 +99,7 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
     RescaleFrames(input, file, LeadingNumber(currentRateText), newRate);
     view.leaveBusy();
     busy = false;
-    file.commit();
+    params.committer->commit(file);
   } catch (...) {
     Fail(view, std::current_exception(), params.inputPath, busy);
     return;

@@ -16,7 +16,8 @@ struct ChangeFrameRateParams {
   char decimalSeparator = '.';  // of the user's locale, for the output file name
   bool deleteSource = false;
   bool outputAsInput = false;
-  std::string outputFolder;  // where the output goes; empty: beside the input
+  std::string outputFolder;                    // where the output goes; empty: beside the input
+  Committer* committer = &CommitEachAtOnce();  // names the output
 };
 
 // Rescales every frame number of a MicroDVD file from the current to the new rate.

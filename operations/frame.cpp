@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <new>
 
+#include "files/name_change.h"
 #include "files/output_error.h"
 #include "files/output_file.h"
 #include "subtitle/frame_rates.h"
@@ -100,6 +101,7 @@ void Fail(FrameView& view, const std::exception_ptr& failure, const std::string&
 
 bool DeleteSourceFile(const std::string& path, const std::vector<std::string>& outputs,
                       FrameView& view) {
+  const NameChange change;  // an interrupt never comes between the unlink and its report
   if (::unlink(path.c_str()) == 0) {
     view.setSource("");
     return true;
@@ -175,7 +177,7 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     CopyEntries(entries, output, bases, transform, operation.numberWrittenEntries);
     view.leaveBusy();
     busy = false;
-    file.commit();
+    params.committer->commit(file);
   } catch (...) {
     // Every file of the run is closed and the unfinished output removed by now.
     Fail(view, std::current_exception(), params.inputPath, busy);

@@ -31,8 +31,8 @@ class SegmentFiles {
 
   void next() { open(); }
 
-  std::vector<std::string> commitAll() {
-    files_.commit();
+  std::vector<std::string> commitAll(Committer& committer) {
+    committer.commit(files_);
     return files_.targets();
   }
 
@@ -166,7 +166,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
     SplitEntries(entries, segments, run);
     view.leaveBusy();
     busy = false;
-    written = segments.commitAll();
+    written = segments.commitAll(*params.committer);
   } catch (...) {
     // No segment of this run has its name yet; every temporary file is gone with it.
     Fail(view, std::current_exception(), params.inputPath, busy);

@@ -126,7 +126,10 @@ TEST(TemporaryFiles, ASignalRemovesThemAndStillEndsTheProcess) {
       OutputGroup group;
       BeginTwelve(group, dir);
       if (!dir.names().empty()) {
-        ::raise(signal);
+        ::kill(::getpid(), signal);  // to the process, as a terminal or `kill` sends it
+        for (;;) {
+          OutputFile(dir.file("later.sub")).commit();  // waits once the cleanup has begun
+        }
       }
       ::_exit(3);
     }
