@@ -19,21 +19,24 @@ std::string Folded(std::string text) {
   return text;
 }
 
-// Where the task's outputs go, spelled the same way for every path to that folder.
-std::string OutputFolderOf(const InputTask& task) {
-  const fs::path folder =
-      task.outputFolder.empty() ? fs::path(task.path).parent_path() : fs::path(task.outputFolder);
-  std::error_code error;
-  const fs::path canonical = fs::weakly_canonical(folder.empty() ? "." : folder, error);
-  return (error ? folder : canonical).string();
-}
-
 // The part of the outputs' names that follows from the input alone; one key for all
 // inputs whose outputs may share names.
 class StemKeys {
  public:
+  // Where the task's outputs go, spelled the same way for every path to that folder.
+  std::string outputFolderOf(const InputTask& task) {
+    const std::string folder =
+        task.outputFolder.empty() ? fs::path(task.path).parent_path().string() : task.outputFolder;
+    auto found = canonical_.find(folder);
+    if (found == canonical_.end()) {
+      std::error_code error;
+      const fs::path canonical = fs::weakly_canonical(folder.empty() ? "." : folder, error);
+      found = canonical_.emplace(folder, error ? folder : canonical.string()).first;
+    }
+    return found->second;
+  }
   std::string keyOf(const InputTask& task) {
-    const std::string folder = OutputFolderOf(task);
+    const std::string folder = outputFolderOf(task);
     const std::string stem = fs::path(BaseName(task.path)).filename().string();
     return folder + '/' + (foldsCase(folder) ? Folded(stem) : stem);
   }
@@ -44,6 +47,7 @@ class StemKeys {
   }
 
  private:
+  std::map<std::string, std::string> canonical_;
   std::map<std::string, bool> folds_;
 };
 
@@ -63,7 +67,7 @@ std::vector<std::string> CollidingInputs(
       continue;
     }
     // Rare: only these inputs are read before their runs, to learn the rest of the names.
-    const bool folds = keys.foldsCase(OutputFolderOf(tasks[sharing.front()]));
+    const bool folds = keys.foldsCase(keys.outputFolderOf(tasks[sharing.front()]));
     std::map<std::string, std::vector<std::size_t>> byName;
     for (const std::size_t i : sharing) {
       const std::string kind = outputKind(tasks[i]);

@@ -22,7 +22,7 @@ class Progress {
   // The next input to run, once fewer than `jobs` runs make outputs; false when all are taken.
   bool take(std::size_t& input) {
     std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [&] { return making_ < jobs_ || next_ >= done_.size(); });
+    jobFree_.wait(lock, [&] { return making_ < jobs_ || next_ >= done_.size(); });
     if (next_ >= done_.size()) {
       return false;
     }
@@ -32,46 +32,54 @@ class Progress {
   }
   // A run's outputs wait for a settle: its job goes to the next input.
   void outputsWait() {
-    update([&] { --making_; });
+    update(true, [&] { --making_; });
   }
   void finish(std::size_t input, bool waited) {
-    update([&] {
+    update(!waited, [&] {
       done_[input] = 1;
       making_ -= waited ? 0 : 1;
     });
   }
   // Takes no new input any more.
   void stop() {
-    update([&] { next_ = done_.size(); });
+    update(false, [&] { next_ = done_.size(); });
+    jobFree_.notify_all();
   }
   void poke() {
-    update([] {});
+    update(false, [] {});
   }
 
   // Waits until input `i` is done or a settle is due; true when input i is done.
   bool waitFor(std::size_t i, const SyncRound& round) {
     std::unique_lock<std::mutex> lock(mutex_);
-    const bool due = changed_.wait_for(lock, kLongestSettleDelay,
-                                       [&] { return done_[i] != 0 || settleDue(round.waiting()); });
+    const bool due = mainWakes_.wait_for(
+        lock, kLongestSettleDelay, [&] { return done_[i] != 0 || settleDue(round.waiting()); });
     return due && done_[i] != 0;
   }
 
  private:
-  // Many outputs wait, or no run under way could still join them.
+  // Many outputs wait, or no run could still join them: every input is taken, and every
+  // run under way waits.
   bool settleDue(std::size_t waiting) const {
-    return waiting >= kInputsPerSync || (waiting > 0 && making_ == 0);
+    return waiting >= kInputsPerSync || (waiting > 0 && making_ == 0 && next_ >= done_.size());
   }
+  // Only the owner's thread waits for mainWakes_, and one worker is enough to take a job
+  // that became free: no change wakes every thread.
   template <typename Change>
-  void update(Change change) {
+  void update(bool jobFreed, Change change) {
     {
       const std::lock_guard<std::mutex> lock(mutex_);
       change();
     }
-    changed_.notify_all();
+    mainWakes_.notify_one();
+    if (jobFreed) {
+      jobFree_.notify_one();
+    }
   }
 
   std::mutex mutex_;
-  std::condition_variable changed_;
+  std::condition_variable mainWakes_;
+  std::condition_variable jobFree_;
   std::vector<char> done_;
   std::size_t next_ = 0;
   std::size_t making_ = 0;  // runs under way whose outputs do not wait in the round

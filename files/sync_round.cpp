@@ -100,11 +100,17 @@ void SyncRound::settle() {
     return;
   }
   std::map<dev_t, int> synced;
+  std::map<std::string, int> folders;  // what each folder's file system's sync gave
   for (HandedOver* output : outputs) {
     if (output->file == nullptr) {
       continue;
     }
-    const int error = SyncFileSystemOf(FolderOf(output->targets.front()), synced);
+    const std::string folder = FolderOf(output->targets.front());
+    auto found = folders.find(folder);
+    if (found == folders.end()) {
+      found = folders.emplace(folder, SyncFileSystemOf(folder, synced)).first;
+    }
+    const int error = found->second;
     try {
       if (error > 0) {
         throw OutputError(error, output->targets.front());
