@@ -89,6 +89,46 @@ void RefuseColliding(InputReport& report, const std::string& other) {
   Refuse(report, "another input of this run writes the same outputs too: " + other);
 }
 
+// Several inputs: the colliding ones refused, the others run; reports in input order.
+int RunSeveral(const PreparedCommand& command, const std::vector<InputTask>& tasks,
+               std::size_t jobs, std::ostream& out, std::ostream& err) {
+  // Refused before any input runs, so that no output of this run replaces another.
+  const std::vector<std::string> colliding = command.outputKind
+                                                 ? CollidingInputs(tasks, command.outputKind)
+                                                 : std::vector<std::string>(tasks.size());
+  std::vector<InputReport> reports(tasks.size());
+  std::vector<std::size_t> runs;  // the inputs that run, by their place among all
+  std::vector<InputTask> running;
+  for (std::size_t i = 0; i < tasks.size(); ++i) {
+    if (colliding[i].empty()) {
+      runs.push_back(i);
+      running.push_back(tasks[i]);
+    } else {
+      RefuseColliding(reports[i], colliding[i]);
+    }
+  }
+  int exitCode = kExitOk;
+  std::size_t printed = 0;
+  const auto printUpTo = [&](std::size_t end) {
+    for (; printed < end; ++printed) {
+      reports[printed].print(out, err, tasks[printed].path);
+      exitCode = std::max(exitCode, reports[printed].exitCode());
+    }
+  };
+  std::vector<InputReport> runReports(runs.size());
+  const auto finished = [&](std::size_t r) {
+    reports[runs[r]] = std::move(runReports[r]);
+    printUpTo(runs[r] + 1);
+  };
+  if (command.previews) {
+    RunOneByOne(command, running, runReports, out, finished);
+  } else {
+    RunSideBySide(command, std::move(running), runReports, jobs, finished);
+  }
+  printUpTo(tasks.size());
+  return exitCode;
+}
+
 }  // namespace
 
 int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::ostream& out,
@@ -102,50 +142,14 @@ int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::o
   for (const std::string& input : inputs) {
     tasks.push_back({input, outputFolder});
   }
-  std::vector<InputReport> reports(inputs.size());
-  int exitCode = kExitOk;
-  const auto print = [&](std::size_t i) {
-    reports[i].print(out, err, several ? inputs[i] : std::string());
-    exitCode = std::max(exitCode, reports[i].exitCode());
-  };
-  if (!several) {
-    reports.front().change = [&](const std::string& line) { out << line << '\n'; };
-    command.run(tasks.front(), reports.front());
-    print(0);
-    return exitCode;
+  if (several) {
+    return RunSeveral(command, tasks, jobs, out, err);
   }
-  // Refused before any input runs, so that no output of this run replaces another.
-  std::vector<std::string> colliding(inputs.size());
-  if (command.outputKind) {
-    colliding = CollidingInputs(tasks, command.outputKind);
-  }
-  std::vector<std::size_t> runs;  // the inputs that run, by their place among all
-  std::vector<InputTask> running;
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    if (colliding[i].empty()) {
-      runs.push_back(i);
-      running.push_back(tasks[i]);
-    } else {
-      RefuseColliding(reports[i], colliding[i]);
-    }
-  }
-  std::vector<InputReport> runReports(runs.size());
-  std::size_t printed = 0;
-  const auto finished = [&](std::size_t r) {
-    reports[runs[r]] = std::move(runReports[r]);
-    for (; printed <= runs[r]; ++printed) {
-      print(printed);
-    }
-  };
-  if (command.previews) {
-    RunOneByOne(command, running, runReports, out, finished);
-  } else {
-    RunSideBySide(command, std::move(running), runReports, jobs, finished);
-  }
-  for (; printed < inputs.size(); ++printed) {
-    print(printed);
-  }
-  return exitCode;
+  InputReport report;
+  report.change = [&](const std::string& line) { out << line << '\n'; };
+  command.run(tasks.front(), report);
+  report.print(out, err);
+  return report.exitCode();
 }
 
 }  // namespace lumetra::cli
