@@ -40,6 +40,13 @@ void CopyEntries(EntryReader& entries, SubtitleOutput& output, const TimeBases& 
   }
 }
 
+// Returns 0, or the errno of the failure. The signal cleanup never comes in the middle, nor
+// waits for longer than the unlink (not for a message shown after it).
+int RemoveFile(const std::string& path) {
+  const NameChange change;
+  return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
 }  // namespace
 
 std::string FailureText(const SubtitleError& error) {
@@ -101,12 +108,12 @@ void Fail(FrameView& view, const std::exception_ptr& failure, const std::string&
 
 bool DeleteSourceFile(const std::string& path, const std::vector<std::string>& outputs,
                       FrameView& view) {
-  const NameChange change;  // an interrupt never comes between the unlink and its report
-  if (::unlink(path.c_str()) == 0) {
+  const int error = RemoveFile(path);
+  if (error == 0) {
     view.setSource("");
     return true;
   }
-  std::string text = FailureText(SubtitleError::FromErrno(errno, path, FileAction::Deleting));
+  std::string text = FailureText(SubtitleError::FromErrno(error, path, FileAction::Deleting));
   text += kCR;
   text += kCR;
   if (outputs.size() == 1) {
