@@ -14,17 +14,17 @@ namespace lumetra {
 
 class TemporaryPath;
 
-// A new text file that appears under its target's name only at commit(); a file already
-// there stays untouched until then. Without commit() (a failure, an exception) nothing is
-// left: where the file system allows it the file is created without a name (O_TMPFILE) in
+// A new text file that appears under its target's name only at commit() or link(); a file
+// already there stays untouched until then. Without them (a failure, an exception) nothing
+// is left: where the file system allows it the file is created without a name (O_TMPFILE) in
 // the target's folder, so even SIGKILL leaves no trace; elsewhere it is a hidden file beside
 // the target, removed by discard() or by the signals of InstallTemporaryFileCleanup().
 //
 // A new target gets the mode 0666 less the umask; a replaced one keeps its mode. commit()
 // syncs the file before it gets its name and the folder after; a Committer chooses between
-// that and a sync shared with other outputs. Every failure throws
-// OutputError naming the target ("Disk full (writing /films/movie - SubRip.srt)").
-// Several files that must appear together are written through an OutputGroup.
+// that and a sync shared with other outputs. Every failure throws OutputError with the
+// errno and the target. Several files that must appear together are written through an
+// OutputGroup.
 class OutputFile final : public ByteSink {
  public:
   explicit OutputFile(const std::string& target);
