@@ -4,8 +4,8 @@
 
 #include "app/main_window.h"
 #include "app/message_box_presenter.h"
+#include "files/temporary_files.h"
 #include "settings/ini_settings_store.h"
-#include "subtitle/temporary_files.h"
 
 int main(int argc, char** argv) {
   lumetra::InstallTemporaryFileCleanup();

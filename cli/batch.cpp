@@ -1,13 +1,8 @@
 #include "cli/batch.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
-#include <chrono>
-#include <condition_variable>
 #include <filesystem>
-#include <mutex>
-#include <optional>
 #include <ostream>
 #include <thread>
 #include <vector>
@@ -15,20 +10,14 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/input_report.h"
+#include "cli/output_collisions.h"
+#include "cli/side_by_side.h"
 #include "operations/frame.h"
-#include "subtitle/folder_sync.h"
-#include "subtitle/subtitle_error.h"
-#include "subtitle/sync_round.h"
 
 namespace lumetra::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A sync costs about as much for one file as for many: the outputs of this many inputs share
-// one, or of fewer when the first of them has waited this long.
-constexpr std::size_t kInputsPerSync = 64;
-constexpr std::chrono::milliseconds kLongestSettleDelay{50};
 
 bool IsSubtitleName(const fs::path& path) {
   std::string extension = path.extension().string();
@@ -82,101 +71,61 @@ std::vector<std::string> InputsOf(const Arguments& arguments, bool& several) {
   return inputs;
 }
 
-// Runs every input and prints its report in input order; returns the worst exit status.
-// `shareSyncs`: the outputs wait for shared syncs of their file system before they get
-// their names, and an input's report for its outputs' names.
-int RunEach(const PreparedCommand& command, const std::vector<std::string>& inputs, bool several,
-            const std::string& outputFolder, std::size_t jobs, bool shareSyncs, std::ostream& out,
-            std::ostream& err) {
-  std::vector<InputReport> reports(inputs.size());
-  const auto print = [&](std::size_t i) {
-    reports[i].print(out, err, several ? inputs[i] : std::string());
-  };
+// --dry-run: one input after the other, each change printed as soon as it is found.
+void RunOneByOne(const PreparedCommand& command, const std::vector<InputTask>& tasks,
+                 std::vector<InputReport>& reports, std::ostream& out,
+                 const std::function<void(std::size_t)>& finished) {
+  for (std::size_t r = 0; r < tasks.size(); ++r) {
+    reports[r].change = [&, r](const std::string& line) {
+      out << tasks[r].path << ": " << line << '\n';
+    };
+    command.run(tasks[r], reports[r]);
+    finished(r);
+  }
+}
+
+// The line that refuses an input whose outputs would take another input's names.
+void RefuseColliding(InputReport& report, const std::string& other) {
+  Refuse(report, "another input of this run writes the same outputs too: " + other);
+}
+
+// Several inputs: the colliding ones refused, the others run; reports in input order.
+int RunSeveral(const PreparedCommand& command, const std::vector<InputTask>& tasks,
+               std::size_t jobs, std::ostream& out, std::ostream& err) {
+  // Refused before any input runs, so that no output of this run replaces another.
+  const std::vector<std::string> colliding = command.outputKind
+                                                 ? CollidingInputs(tasks, command.outputKind)
+                                                 : std::vector<std::string>(tasks.size());
+  std::vector<InputReport> reports(tasks.size());
+  std::vector<std::size_t> runs;  // the inputs that run, by their place among all
+  std::vector<InputTask> running;
+  for (std::size_t i = 0; i < tasks.size(); ++i) {
+    if (colliding[i].empty()) {
+      runs.push_back(i);
+      running.push_back(tasks[i]);
+    } else {
+      RefuseColliding(reports[i], colliding[i]);
+    }
+  }
   int exitCode = kExitOk;
-
-  if (command.previews || inputs.size() == 1) {
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-      reports[i].change = [&, i](const std::string& line) {
-        out << (several ? inputs[i] + ": " : std::string()) << line << '\n';
-      };
-      command.run({inputs[i], outputFolder}, reports[i]);
-      print(i);
-      exitCode = std::max(exitCode, reports[i].exitCode());
-    }
-    return exitCode;
-  }
-
-  // Workers take the next input and go on; this thread settles the shared syncs, so that
-  // their waits never hold up a worker, and prints the reports in input order as soon as
-  // each one and all before it are done, their outputs named.
-  std::optional<SyncRound> round;
-  if (shareSyncs) {
-    round.emplace();
-  }
-  std::atomic<std::size_t> next{0};
-  std::mutex mutex;  // guards what follows
-  std::condition_variable finished;
-  std::vector<char> done(inputs.size(), 0);
-  std::vector<char> ready(inputs.size(), 0);  // done, and the outputs named
-  std::size_t doneCount = 0;
-  std::size_t readyCount = 0;
-  // Once every input is taken, the outputs are settled as they come, so that the last
-  // sync has only the last few to wait for.
-  const auto manyWaiting = [&] {
-    return doneCount - readyCount >= kInputsPerSync || next >= inputs.size();
-  };
-  const auto work = [&] {
-    for (std::size_t i; (i = next++) < inputs.size();) {
-      SyncRound::Tag(i);
-      command.run({inputs[i], outputFolder}, reports[i]);
-      {
-        const std::lock_guard<std::mutex> lock(mutex);
-        done[i] = 1;
-        ++doneCount;
-        if (!round) {
-          ready[i] = 1;
-        } else if (!manyWaiting()) {
-          continue;  // the printing thread looks again when its wait is over
-        }
-      }
-      finished.notify_one();
+  std::size_t printed = 0;
+  const auto printUpTo = [&](std::size_t end) {
+    for (; printed < end; ++printed) {
+      reports[printed].print(out, err, tasks[printed].path);
+      exitCode = std::max(exitCode, reports[printed].exitCode());
     }
   };
-  std::vector<std::jthread> workers;
-  for (std::size_t w = 0; w < std::min(jobs, inputs.size()); ++w) {
-    workers.emplace_back(work);
+  std::vector<InputReport> runReports(runs.size());
+  const auto finished = [&](std::size_t r) {
+    reports[runs[r]] = std::move(runReports[r]);
+    printUpTo(runs[r] + 1);
+  };
+  if (command.previews) {
+    RunOneByOne(command, running, runReports, out, finished);
+  } else {
+    RunSideBySide(command, std::move(running), runReports, jobs, finished);
   }
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    std::unique_lock<std::mutex> lock(mutex);
-    while (ready[i] == 0) {
-      if (!round) {
-        finished.wait(lock);
-        continue;
-      }
-      // Settles the round once input i is done and either enough inputs wait or the wait
-      // has lasted long enough; the workers go on meanwhile.
-      finished.wait_for(lock, kLongestSettleDelay, [&] { return done[i] != 0 && manyWaiting(); });
-      if (done[i] == 0) {
-        continue;
-      }
-      const std::vector<char> handedOver = done;
-      const std::size_t count = doneCount;
-      lock.unlock();
-      round->settle();
-      lock.lock();
-      for (std::size_t j = 0; j < inputs.size(); ++j) {
-        ready[j] = ready[j] | handedOver[j];
-      }
-      readyCount = count;
-    }
-    lock.unlock();
-    if (const std::exception_ptr failure = round ? round->failureOf(i) : nullptr) {
-      reports[i] = InputReport();
-      Fail(reports[i], failure, inputs[i], false);
-    }
-    print(i);
-    exitCode = std::max(exitCode, reports[i].exitCode());
-  }
+  printUpTo(tasks.size());
   return exitCode;
 }
 
@@ -189,24 +138,18 @@ int RunInputs(const PreparedCommand& command, const Arguments& arguments, std::o
   const std::vector<std::string> inputs = InputsOf(arguments, several);
   const long long cores = std::max(1u, std::thread::hardware_concurrency());
   const auto jobs = static_cast<std::size_t>(arguments.integer("jobs", cores, 1, 256));
-  // An input is deleted only after its output is on the disk, so a run that deletes its
-  // inputs syncs each output by itself.
-  const bool shareSyncs = !arguments.has("delete-source");
-  if (!several) {
-    return RunEach(command, inputs, several, outputFolder, jobs, shareSyncs, out, err);
+  std::vector<InputTask> tasks;
+  for (const std::string& input : inputs) {
+    tasks.push_back({input, outputFolder});
   }
-  FolderSyncBatch folderSyncs;
-  int exitCode = RunEach(command, inputs, several, outputFolder, jobs, shareSyncs, out, err);
-  try {
-    folderSyncs.finish();
-  } catch (const SubtitleError&) {
-    // Told like an input's failure, on a line of the program's own.
-    InputReport report;
-    Fail(report, std::current_exception(), {}, false);
-    report.print(out, err, "lumetra-cli");
-    exitCode = std::max(exitCode, report.exitCode());
+  if (several) {
+    return RunSeveral(command, tasks, jobs, out, err);
   }
-  return exitCode;
+  InputReport report;
+  report.change = [&](const std::string& line) { out << line << '\n'; };
+  command.run(tasks.front(), report);
+  report.print(out, err);
+  return report.exitCode();
 }
 
 }  // namespace lumetra::cli

@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/input_report.h"
 #include "operations/change_frame_rate.h"
+#include "subtitle/paths.h"
 
 namespace lumetra::cli {
 
@@ -15,11 +16,13 @@ PreparedCommand ChangeFrameRateCommand(const Arguments& arguments) {
   params.deleteSource = arguments.has("delete-source");
   params.keepExistingOutputs = arguments.has("no-clobber");
   return {[=](const InputTask& task, InputReport& report) {
-    ChangeFrameRateParams own = params;
-    own.inputPath = task.path;
-    own.outputFolder = task.outputFolder;
-    ChangeFrameRate(own, report);
-  }};
+            ChangeFrameRateParams own = params;
+            own.inputPath = task.path;
+            own.outputFolder = task.outputFolder;
+            own.committer = task.committer;
+            ChangeFrameRate(own, report);
+          },
+          false, [](const InputTask& task) { return FileExtension(task.path); }};
 }
 
 }  // namespace lumetra::cli

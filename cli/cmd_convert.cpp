@@ -8,8 +8,9 @@ PreparedCommand ConvertCommand(const Arguments& arguments) {
   const auto shift = static_cast<int>(arguments.integer("shift", 0, -kMaxShiftMs, kMaxShiftMs));
   const CommonParams params = CommonParamsFrom(arguments);
   return {[=](const InputTask& task, InputReport& report) {
-    Convert(ForTask(params, task), shift, report);
-  }};
+            Convert(ForTask(params, task), shift, report);
+          },
+          false, WrittenFormatOf(params, true)};
 }
 
 }  // namespace lumetra::cli

@@ -37,8 +37,9 @@ PreparedCommand CorrectCommand(const Arguments& arguments) {
             true};
   }
   return {[=](const InputTask& task, InputReport& report) {
-    Correct(ForTask(params, task), settings, report);
-  }};
+            Correct(ForTask(params, task), settings, report);
+          },
+          false, WrittenFormatOf(params)};
 }
 
 }  // namespace lumetra::cli

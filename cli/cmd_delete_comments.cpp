@@ -26,8 +26,9 @@ PreparedCommand DeleteCommentsCommand(const Arguments& arguments) {
             true};
   }
   return {[=](const InputTask& task, InputReport& report) {
-    DeleteComments(ForTask(params, task), comments, report);
-  }};
+             DeleteComments(ForTask(params, task), comments, report);
+           },
+           false, WrittenFormatOf(params)};
 }
 
 }  // namespace lumetra::cli

@@ -17,8 +17,9 @@ PreparedCommand SplitCommand(const Arguments& arguments) {
       arguments.integer("segments", std::stoll(setting_keys::kNumberOfSegments.factory), 0, 999));
   const CommonParams params = CommonParamsFrom(arguments);
   return {[=](const InputTask& task, InputReport& report) {
-    Split(ForTask(params, task), split, report);
-  }};
+            Split(ForTask(params, task), split, report);
+          },
+          false, WrittenFormatOf(params)};
 }
 
 }  // namespace lumetra::cli

@@ -9,8 +9,9 @@ PreparedCommand SynchronizeCommand(const Arguments& arguments) {
   const auto shift = static_cast<int>(arguments.integer("shift", 0, -kMaxShiftMs, kMaxShiftMs));
   const CommonParams params = CommonParamsFrom(arguments);
   return {[=](const InputTask& task, InputReport& report) {
-    Synchronize(ForTask(params, task), shift, report);
-  }};
+            Synchronize(ForTask(params, task), shift, report);
+          },
+          false, WrittenFormatOf(params)};
 }
 
 }  // namespace lumetra::cli

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "files/committer.h"
+
 namespace lumetra::cli {
 
 class Arguments;
@@ -15,10 +17,11 @@ inline constexpr int kExitRefused = 1;
 inline constexpr int kExitFailed = 2;
 inline constexpr int kExitUsage = 64;
 
-// One input of a run, and where its outputs go ("" beside it).
+// One input of a run, where its outputs go ("" beside it) and what names them.
 struct InputTask {
   std::string path;
   std::string outputFolder;
+  Committer* committer = &CommitEachAtOnce();
 };
 
 // A command made ready from its options, once for all inputs: runs it on one input and
@@ -28,6 +31,9 @@ struct PreparedCommand {
   // --dry-run: the run writes nothing and reports every change as it goes, so the inputs
   // are taken one after the other.
   bool previews = false;
+  // What, besides the input's name stem and the output folder, names the outputs of an
+  // input (see CollidingInputs); empty for a command that writes nothing.
+  std::function<std::string(const InputTask& task)> outputKind = {};
 };
 
 // Each command reads its options; a bad one throws UsageError (exit 64).

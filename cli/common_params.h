@@ -11,5 +11,9 @@ namespace lumetra::cli {
 // own choice. The input and the output folder are the task's.
 CommonParams CommonParamsFrom(const Arguments& arguments);
 CommonParams ForTask(CommonParams params, const InputTask& task);
+// An outputKind for the commands whose outputs are named by the format they write: the
+// format's name, read from the input when --to leaves it open.
+std::function<std::string(const InputTask&)> WrittenFormatOf(const CommonParams& params,
+                                                             bool convertsFormat = false);
 
 }  // namespace lumetra::cli

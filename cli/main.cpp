@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "subtitle/temporary_files.h"
+#include "files/temporary_files.h"
 
 int main(int argc, char** argv) {
   lumetra::InstallTemporaryFileCleanup();

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "operations/existing_outputs.h"
+#include "files/output_file.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/frame_rates.h"
 #include "subtitle/number_text.h"
-#include "subtitle/output_file.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_input.h"
 #include "subtitle/subtitle_output.h"
@@ -103,7 +103,7 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
     if (!MayTakeNames({outputPath}, params.keepExistingOutputs, view)) {
       return;  // the finished file goes with `file`
     }
-    file.commit();
+    params.committer->commit(file);
     view.outputsWritten({outputPath});
   } catch (...) {
     Fail(view, std::current_exception(), params.inputPath, busy);

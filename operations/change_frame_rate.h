@@ -16,8 +16,9 @@ struct ChangeFrameRateParams {
   char decimalSeparator = '.';  // of the user's locale, for the output file name
   bool deleteSource = false;
   bool outputAsInput = false;
-  std::string outputFolder;          // where the output goes; empty: beside the input
-  bool keepExistingOutputs = false;  // an existing output refuses the run
+  std::string outputFolder;                    // where the output goes; empty: beside the input
+  bool keepExistingOutputs = false;            // an existing output refuses the run
+  Committer* committer = &CommitEachAtOnce();  // names the output
 };
 
 // Rescales every frame number of a MicroDVD file from the current to the new rate.

@@ -6,8 +6,10 @@
 #include <new>
 
 #include "operations/existing_outputs.h"
+#include "files/name_change.h"
+#include "files/output_error.h"
+#include "files/output_file.h"
 #include "subtitle/frame_rates.h"
-#include "subtitle/output_file.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_error.h"
 #include "subtitle/subtitle_input.h"
@@ -37,6 +39,13 @@ void CopyEntries(EntryReader& entries, SubtitleOutput& output, const TimeBases& 
     const bool hasEnd = ConvertEntryTimes(entry, toOutput);
     output.write(entry, hasEnd, numberWrittenEntries ? written : entryNumber, entries.atEnd());
   }
+}
+
+// Returns 0, or the errno of the failure. The signal cleanup never comes in the middle, nor
+// waits for longer than the unlink (not for a message shown after it).
+int RemoveFile(const std::string& path) {
+  const NameChange change;
+  return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
 }  // namespace
@@ -84,6 +93,9 @@ void Fail(FrameView& view, const std::exception_ptr& failure, const std::string&
   } catch (const SubtitleError& error) {
     message.text = FailureText(error);
     message.inputLine = error.line();
+  } catch (const OutputError& error) {
+    message.text = FailureText(
+        SubtitleError::FromErrno(error.errorNumber(), error.target(), FileAction::Writing));
   } catch (const std::bad_alloc&) {
     message.text = FailureText(SubtitleError::OutOfMemory(inputPath));
   } catch (const std::exception& error) {
@@ -97,11 +109,12 @@ void Fail(FrameView& view, const std::exception_ptr& failure, const std::string&
 
 bool DeleteSourceFile(const std::string& path, const std::vector<std::string>& outputs,
                       FrameView& view) {
-  if (::unlink(path.c_str()) == 0) {
+  const int error = RemoveFile(path);
+  if (error == 0) {
     view.setSource("");
     return true;
   }
-  std::string text = FailureText(SubtitleError::FromErrno(errno, path, FileAction::Deleting));
+  std::string text = FailureText(SubtitleError::FromErrno(error, path, FileAction::Deleting));
   text += kCR;
   text += kCR;
   if (outputs.size() == 1) {
@@ -175,7 +188,7 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     if (!MayTakeNames({outputPath}, params.keepExistingOutputs, view)) {
       return false;  // the finished file goes with `file`
     }
-    file.commit();
+    params.committer->commit(file);
     view.outputsWritten({outputPath});
   } catch (...) {
     // Every file of the run is closed and the unfinished output removed by now.

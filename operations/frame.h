@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "files/committer.h"
 #include "operations/frame_view.h"
 #include "subtitle/format.h"
 #include "subtitle/subtitle_entry.h"
@@ -24,6 +25,8 @@ struct CommonParams {
   bool outputAsInput = false;                  // chkOutputAsInput
   std::string outputFolder;                    // where outputs go; empty: beside the input
   bool keepExistingOutputs = false;            // an existing output refuses the run
+  // Names the outputs: at once for one file, in a round shared by a batch's outputs.
+  Committer* committer = &CommitEachAtOnce();
 };
 
 // The frame rate of a run: the one chosen, else the listed rate the input declares, else 25.

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "operations/existing_outputs.h"
+#include "files/output_group.h"
 #include "subtitle/entry_io.h"
-#include "subtitle/output_group.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_input.h"
 #include "subtitle/subtitle_output.h"
@@ -33,7 +33,7 @@ class SegmentFiles {
   void next() { open(); }
 
   std::vector<std::string> targets() const { return files_.targets(); }
-  void commitAll() { files_.commit(); }
+  void commitAll(Committer& committer) { committer.commit(files_); }
 
  private:
   void open() {
@@ -204,7 +204,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
     if (!MayTakeNames(written, params.keepExistingOutputs, view)) {
       return;  // no part has its name; the finished ones go with `segments`
     }
-    segments.commitAll();
+    segments.commitAll(*params.committer);
     view.outputsWritten(written);
   } catch (...) {
     // No segment of this run has its name yet; every temporary file is gone with it.

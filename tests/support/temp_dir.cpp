@@ -55,8 +55,12 @@ bool TempDir::exists(const std::string& name) const {
 }
 
 std::vector<std::string> TempDir::names() const {
+  return NamesIn(path_);
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
   std::vector<std::string> result;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     result.push_back(entry.path().filename().string());
   }
   std::sort(result.begin(), result.end());

@@ -28,6 +28,9 @@ class TempDir {
   std::string path_;
 };
 
+// Names of the entries in a folder, hidden ones too, sorted.
+std::vector<std::string> NamesIn(const std::string& folder);
+
 // Reads a whole file by full path.
 std::string ReadFile(const std::string& path);
 

@@ -1,4 +1,4 @@
-#include "subtitle/output_group.h"
+#include "files/output_group.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,9 +8,10 @@
 #include <cstdio>
 #include <set>
 
-#include "subtitle/folder_sync.h"
-#include "subtitle/hidden_name.h"
-#include "subtitle/temporary_files.h"
+#include "files/folder_sync.h"
+#include "files/hidden_name.h"
+#include "files/name_change.h"
+#include "files/temporary_files.h"
 
 namespace lumetra {
 namespace {
@@ -58,13 +59,12 @@ OutputGroup::~OutputGroup() {
 }
 
 OutputFile& OutputGroup::begin(const std::string& target) {
-  finishLast();
-  files_.push_back(
-      std::unique_ptr<OutputFile>(new OutputFile(target, [this] { parkWaitingFiles(); })));
+  finish();
+  files_.push_back(std::make_unique<OutputFile>(target, [this] { parkWaitingFiles(); }));
   return *files_.back();
 }
 
-void OutputGroup::finishLast() {
+void OutputGroup::finish() {
   if (files_.empty()) {
     return;
   }
@@ -84,8 +84,9 @@ void OutputGroup::parkWaitingFiles() {
   }
 }
 
-void OutputGroup::commit() {
-  finishLast();
+void OutputGroup::link() {
+  finish();
+  const NameChange change;
   // Every file gets a hidden name first: what can fail for lack of room, a link or a
   // descriptor fails before any target has changed.
   for (const auto& file : files_) {
@@ -103,6 +104,10 @@ void OutputGroup::commit() {
     throw;
   }
   replaced.clear();  // removes the second links to the replaced files
+}
+
+void OutputGroup::commit() {
+  link();
   std::set<std::string> folders;
   for (const auto& file : files_) {
     if (folders.insert(FolderOf(file->target())).second) {

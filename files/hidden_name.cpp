@@ -1,4 +1,4 @@
-#include "subtitle/hidden_name.h"
+#include "files/hidden_name.h"
 
 #include <sys/random.h>
 #include <unistd.h>

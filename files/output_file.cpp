@@ -1,4 +1,4 @@
-#include "subtitle/output_file.h"
+#include "files/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +10,11 @@
 #include <cstring>
 #include <utility>
 
-#include "subtitle/folder_sync.h"
-#include "subtitle/hidden_name.h"
-#include "subtitle/subtitle_error.h"
-#include "subtitle/sync_round.h"
-#include "subtitle/temporary_files.h"
+#include "files/folder_sync.h"
+#include "files/hidden_name.h"
+#include "files/name_change.h"
+#include "files/output_error.h"
+#include "files/temporary_files.h"
 
 namespace lumetra {
 namespace {
@@ -50,6 +50,7 @@ int LinkDescriptor(int fd, const std::string& name) {
 template <typename Make>
 int ClaimHiddenName(const std::string& target, std::unique_ptr<TemporaryPath>& temporary,
                     Make make) {
+  const NameChange change;
   for (int attempt = 1;; ++attempt) {
     auto candidate = std::make_unique<TemporaryPath>(HiddenNameBeside(target));
     if (make(candidate->path())) {
@@ -85,23 +86,12 @@ OutputFile::OutputFile(const std::string& target, const std::function<void()>& f
     error = create();
   }
   if (error != 0) {
-    throw SubtitleError::FromErrno(error, target_, FileAction::Writing);
+    throw OutputError(error, target_);
   }
   TakeModeOfReplaced(fd_, target_);
   buffer_.reset(new char[kBufferSize]);  // not cleared: every byte is written before it is read
   roomStart_ = buffer_.get();
   roomEnd_ = roomStart_ + kBufferSize;
-}
-
-OutputFile::OutputFile(OutputFile&& other) noexcept
-    : target_(std::move(other.target_)),
-      temporary_(std::move(other.temporary_)),
-      fd_(std::exchange(other.fd_, -1)),
-      finished_(other.finished_),
-      buffer_(std::move(other.buffer_)),
-      flushed_(other.flushed_) {
-  roomStart_ = std::exchange(other.roomStart_, nullptr);
-  roomEnd_ = std::exchange(other.roomEnd_, nullptr);
 }
 
 OutputFile::~OutputFile() {
@@ -160,7 +150,7 @@ void OutputFile::flush(Writeback writeback) {
       if (errno == EINTR) {
         continue;
       }
-      throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+      throw OutputError(errno, target_);
     }
     done += static_cast<std::size_t>(wrote);
   }
@@ -186,7 +176,7 @@ void OutputFile::finish() {
   }
   flush(Writeback::LeaveToSync);
   if (::fsync(fd_) != 0) {
-    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+    throw OutputError(errno, target_);
   }
   seal();
   if (temporary_) {
@@ -201,7 +191,7 @@ void OutputFile::closeDescriptor() {
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0 && errno != EINTR) {
-    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+    throw OutputError(errno, target_);
   }
 }
 
@@ -217,7 +207,7 @@ void OutputFile::nameTemporarily() {
     return LinkDescriptor(fd_, name) == 0;
   });
   if (error != 0) {
-    throw SubtitleError::FromErrno(error, target_, FileAction::Writing);
+    throw OutputError(error, target_);
   }
 }
 
@@ -227,26 +217,47 @@ void OutputFile::park() {
 }
 
 void OutputFile::replaceTarget() {
+  const NameChange change;
   if (std::rename(temporary_->path().c_str(), target_.c_str()) != 0) {
-    throw SubtitleError::FromErrno(errno, target_, FileAction::Writing);
+    throw OutputError(errno, target_);
   }
   temporary_->release();
   temporary_.reset();
 }
 
-void OutputFile::commit() {
-  if (SyncRound* round = SyncRound::Current()) {
-    // The round's sync waits for these bytes: their writes start now.
-    flush(Writeback::Start);
-    seal();
-    round->adopt(std::unique_ptr<OutputFile>(new OutputFile(std::move(*this))));
+void OutputFile::finishUnsynced() {
+  if (finished_) {
     return;
   }
-  finish();
-  name();
+  // The shared sync waits for these bytes: their writes start now.
+  flush(Writeback::Start);
+  seal();
+  if (temporary_) {
+    closeDescriptor();
+  }
 }
 
-void OutputFile::name() {
+void OutputFile::syncData() {
+  assert(finished_);
+  const int fd = fd_ >= 0 ? fd_ : ::open(temporary_->path().c_str(), O_RDONLY | O_CLOEXEC);
+  const int error = fd >= 0 && ::fsync(fd) == 0 ? 0 : errno;
+  if (fd != fd_ && fd >= 0) {
+    ::close(fd);
+  }
+  if (error != 0) {
+    throw OutputError(error, target_);
+  }
+}
+
+void OutputFile::commit() {
+  finish();
+  link();
+  SyncFolder(FolderOf(target_), target_);
+}
+
+void OutputFile::link() {
+  assert(finished_);
+  const NameChange change;
   // Where no file has the target's name yet, a file without a name takes it at once: one
   // link instead of a link under a hidden name and a rename.
   if (!temporary_ && holdsDescriptor() && LinkDescriptor(fd_, target_) == 0) {
@@ -257,7 +268,6 @@ void OutputFile::name() {
     park();
     replaceTarget();
   }
-  SyncFolder(FolderOf(target_), target_);
 }
 
 void OutputFile::discard() noexcept {

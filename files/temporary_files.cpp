@@ -1,4 +1,4 @@
-#include "subtitle/temporary_files.h"
+#include "files/temporary_files.h"
 
 #include <signal.h>
 #include <unistd.h>
@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <thread>
+
+#include "files/name_change.h"
 
 namespace lumetra {
 
@@ -26,36 +29,53 @@ std::atomic<TemporarySlot*> registered{nullptr};
 
 constexpr int kCleanedSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// Only async-signal-safe calls here: lock-free atomics, unlink, sigaction, raise.
-void RemoveTemporariesAndEnd(int signal) {
+void RemoveRegistered() {
   for (auto* slot = registered.load(); slot != nullptr; slot = slot->next) {
     // Taking the path makes it ours: whoever unregisters it now finds null and frees nothing.
     if (char* path = slot->path.exchange(nullptr)) {
       ::unlink(path);
     }
   }
+}
+
+// The one thread that takes the cleanup signals; every other thread has them blocked.
+[[noreturn]] void TakeCleanupSignals(sigset_t signals) {
+  int signal = 0;
+  while (::sigwait(&signals, &signal) != 0) {
+  }
+  // No file gets a name or a hidden name from now on, and none is halfway through it.
+  StopNameChanges();
+  RemoveRegistered();
   struct sigaction standard {};
   standard.sa_handler = SIG_DFL;
   sigemptyset(&standard.sa_mask);
   ::sigaction(signal, &standard, nullptr);
-  // Still blocked while this handler runs; delivered, with its default action, on return.
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, signal);
+  // Sent to this thread, now unblocked here: ends the process as the signal does.
+  ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
   ::raise(signal);
+  ::_exit(128 + signal);
 }
 
 }  // namespace
 
 void InstallTemporaryFileCleanup() {
-  struct sigaction cleanup {};
-  cleanup.sa_handler = RemoveTemporariesAndEnd;
-  sigemptyset(&cleanup.sa_mask);
-  for (const int signal : kCleanedSignals) {
-    sigaddset(&cleanup.sa_mask, signal);
-  }
+  sigset_t signals;
+  sigemptyset(&signals);
+  bool any = false;
   for (const int signal : kCleanedSignals) {
     struct sigaction current {};
     if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler != SIG_IGN) {
-      ::sigaction(signal, &cleanup, nullptr);
+      sigaddset(&signals, signal);
+      any = true;
     }
+  }
+  if (any) {
+    // Blocked here, before any other thread exists, so every later thread has them blocked.
+    ::pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    std::thread(TakeCleanupSignals, signals).detach();
   }
   struct sigaction ignore {};
   ignore.sa_handler = SIG_IGN;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "subtitle/output_file.h"
+#include "files/output_file.h"
 
 namespace lumetra {
 
@@ -27,9 +27,14 @@ class OutputGroup {
   // Finishes the file begun before, if any, and begins the next one; write it through the
   // reference, which stays valid as long as the group.
   OutputFile& begin(const std::string& target);
-  // Finishes the last file and gives every file its name, in the order they were begun.
-  // Should one of them fail, the files already renamed are taken back and what they
-  // replaced is put back where the file system allows it (hard links); then it throws.
+  // Finishes (and syncs) the last file begun; nothing more can be written.
+  void finish();
+  // Finishes the last file and gives every file its name, in the order they were begun;
+  // the signal cleanup never comes between two of them. Should one of them fail, the files
+  // already renamed are taken back and what they replaced is put back where the file system
+  // allows it (hard links); then it throws. The folders are not synced.
+  void link();
+  // link(), then a sync of each folder the files lie in.
   void commit();
   // Removes every file of the group; nothing appears.
   void discard() noexcept;
@@ -37,7 +42,6 @@ class OutputGroup {
   std::vector<std::string> targets() const;
 
  private:
-  void finishLast();
   void parkWaitingFiles();
 
   std::vector<std::unique_ptr<OutputFile>> files_;

@@ -7,27 +7,29 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "subtitle/entry_io.h"
+#include "files/byte_sink.h"
 
 namespace lumetra {
 
 class TemporaryPath;
 
-// A new text file that appears under its target's name only at commit(); a file already
-// there stays untouched until then. Without commit() (a failure, an exception) nothing is
-// left: where the file system allows it the file is created without a name (O_TMPFILE) in
+// A new text file that appears under its target's name only at commit() or link(); a file
+// already there stays untouched until then. Without them (a failure, an exception) nothing
+// is left: where the file system allows it the file is created without a name (O_TMPFILE) in
 // the target's folder, so even SIGKILL leaves no trace; elsewhere it is a hidden file beside
 // the target, removed by discard() or by the signals of InstallTemporaryFileCleanup().
 //
 // A new target gets the mode 0666 less the umask; a replaced one keeps its mode. commit()
-// syncs the file before it gets its name and the folder after. Every failure throws
-// SubtitleError naming the target ("Disk full (writing /films/movie - SubRip.srt)").
-// Several files that must appear together are written through an OutputGroup.
+// syncs the file before it gets its name and the folder after; a Committer chooses between
+// that and a sync shared with other outputs. Every failure throws OutputError with the
+// errno and the target. Several files that must appear together are written through an
+// OutputGroup.
 class OutputFile final : public ByteSink {
  public:
   explicit OutputFile(const std::string& target);
+  // `freeDescriptors` is asked to close descriptors when the process has none left.
+  OutputFile(const std::string& target, const std::function<void()>& freeDescriptors);
   ~OutputFile() override;
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
@@ -36,24 +38,32 @@ class OutputFile final : public ByteSink {
   void writeLine(std::string_view text);
   void write(std::string_view bytes) override;
   // Writes out and syncs the last bytes and frees the buffer; nothing more can be written.
-  // The file still has no name of its own (commit() gives it). Called by commit() when
-  // not called before.
+  // The file still has no name of its own (link() gives it).
   void finish();
-  // Gives the finished file its target's name, replacing a file of that name. While a
-  // SyncRound is open, hands the written file over to it instead and returns at once: the
-  // round syncs it together with others and then names it.
+  // As finish(), but leaves the sync to one of the whole file system, shared with other
+  // files, that must come before link().
+  void finishUnsynced();
+  // Syncs the data of a file finished unsynced by itself, for one whose file system cannot
+  // be synced as a whole.
+  void syncData();
+  // Gives the finished file, its data on the disk, the target's name, replacing a file of
+  // that name. The folder is not synced: the caller does that, once for many files.
+  void link();
+  // finish(), link() and a sync of the target's folder: the whole commit of one file.
   void commit();
   // Removes the file; the target is left as it was.
   void discard() noexcept;
   const std::string& target() const { return target_; }
 
+  // For groups that keep many finished files waiting. A finished file that keeps a
+  // descriptor open for itself, having no name:
+  bool holdsDescriptor() const;
+  // Gives a finished file a hidden name and closes its descriptor.
+  void park();
+  // Renames a parked file over the target.
+  void replaceTarget();
+
  private:
-  friend class OutputGroup;
-  friend class SyncRound;
-  // Takes the file over; `other` holds nothing after it.
-  OutputFile(OutputFile&& other) noexcept;
-  // `freeDescriptors` is asked to close descriptors when the process has none left.
-  OutputFile(const std::string& target, const std::function<void()>& freeDescriptors);
   // Returns 0, or the errno of the failure.
   int create();
   // Whether a flush starts the disk writes of what it hands over, or leaves them to the
@@ -66,16 +76,8 @@ class OutputFile final : public ByteSink {
   // Bytes in the buffer not yet handed to the file.
   std::size_t used() const { return static_cast<std::size_t>(roomStart_ - buffer_.get()); }
   void closeDescriptor();
-  // A finished file without a name that keeps a descriptor open for it.
-  bool holdsDescriptor() const;
   // Links a file without a name under a hidden temporary name beside the target.
   void nameTemporarily();
-  // Gives a finished file a hidden name and closes its descriptor.
-  void park();
-  // Renames the temporary name over the target.
-  void replaceTarget();
-  // Gives the finished file, synced, the target's name and syncs the folder.
-  void name();
 
   std::string target_;
   std::unique_ptr<TemporaryPath> temporary_;  // null while the file has no name
