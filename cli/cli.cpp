@@ -51,6 +51,11 @@ std::string HelpText() {
       "      999).\n"
       "  guess-framerate --length SECONDS [--correction MINUTES] INPUT...\n"
       "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
+      "  probe [--input-encoding NAME] INPUT...\n"
+      "      Tell the format and the text encoding of each input.\n"
+      "  recode [--input-encoding NAME] INPUT...\n"
+      "      Write each input again in UTF-8, nothing else changed (\" - UTF-8\" added to its "
+      "name).\n"
       "\n"
       "Options:\n"
       "  --fps RATE          frame rate of the MicroDVD side: ";
@@ -61,6 +66,10 @@ std::string HelpText() {
   help += std::string(kFrameRates[kDefaultFrameRatePosition].text) + ")\n";
   help +=
       "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
+      "  --input-encoding NAME  the code page of the inputs, such as windows-1250 or Big5\n"
+      "                      (default: a byte-order mark, else detected from the text)\n"
+      "  --utf8, --encoding utf-8  write the outputs in UTF-8, decoded from the input's\n"
+      "                      code page\n"
       "  --dry-run           write nothing; print each change (entry, start, text before, text\n"
       "                      after, tab-separated, | for line breaks) and the count\n"
       "  --delete-source     delete each input after a successful run\n"
@@ -81,17 +90,26 @@ struct CommandEntry {
 };
 
 const std::map<std::string, CommandEntry>& CommandTable() {
+  // Every command that writes a subtitle takes the options of its text.
+  const std::set<std::string> text{"input-encoding", "encoding"};
+  const auto with = [&](std::set<std::string> own) {
+    own.insert(text.begin(), text.end());
+    return own;
+  };
   static const std::map<std::string, CommandEntry> table = {
-      {"synchronize", {SynchronizeCommand, {"shift", "fps", "to"}, {}}},
-      {"convert", {ConvertCommand, {"fps", "to", "shift"}, {}}},
-      {"change-framerate", {ChangeFrameRateCommand, {"new-fps", "fps"}, {}}},
+      {"synchronize", {SynchronizeCommand, with({"shift", "fps", "to"}), {"utf8"}}},
+      {"convert", {ConvertCommand, with({"fps", "to", "shift"}), {"utf8"}}},
+      {"change-framerate", {ChangeFrameRateCommand, with({"new-fps", "fps"}), {"utf8"}}},
       {"correct",
        {CorrectCommand,
-        {"language", "fps", "to"},
-        {"no-quotes", "no-il", "no-full-stops", "no-digit-spaces", "dry-run"}}},
-      {"delete-comments", {DeleteCommentsCommand, {"begin", "end", "fps", "to"}, {"dry-run"}}},
-      {"split", {SplitCommand, {"segment-frames", "segments", "fps", "to"}, {}}},
+        with({"language", "fps", "to"}),
+        {"no-quotes", "no-il", "no-full-stops", "no-digit-spaces", "dry-run", "utf8"}}},
+      {"delete-comments",
+       {DeleteCommentsCommand, with({"begin", "end", "fps", "to"}), {"dry-run", "utf8"}}},
+      {"split", {SplitCommand, with({"segment-frames", "segments", "fps", "to"}), {"utf8"}}},
       {"guess-framerate", {GuessFrameRateCommand, {"length", "correction"}, {}}},
+      {"probe", {ProbeCommand, {"input-encoding"}, {}}},
+      {"recode", {RecodeCommand, {"input-encoding"}, {}}},
   };
   return table;
 }

@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/common_params.h"
 #include "cli/input_report.h"
 #include "operations/change_frame_rate.h"
 
@@ -13,6 +14,7 @@ PreparedCommand ChangeFrameRateCommand(const Arguments& arguments) {
   arguments.frameRate("new-fps", 0);
   arguments.frameRate("fps", 0);
   params.deleteSource = arguments.has("delete-source");
+  params.text = TextChoiceFrom(arguments);
   return {[=](const InputTask& task, InputReport& report) {
     ChangeFrameRateParams own = params;
     own.inputPath = task.path;

@@ -79,7 +79,7 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
   std::string outputPath;
   double newRate = 0;
   try {
-    SubtitleInput input(params.inputPath);
+    SubtitleInput input(params.inputPath, params.text);
     const ListedFrameRate* declared = input.listedFrameRate();
     const ListedFrameRate& rate = declared ? *declared : kFrameRates[kDefaultFrameRatePosition];
     const std::string currentRateText = params.currentRateText.value_or(std::string(rate.text));

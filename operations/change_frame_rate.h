@@ -17,6 +17,7 @@ struct ChangeFrameRateParams {
   bool deleteSource = false;
   bool outputAsInput = false;
   std::string outputFolder;  // where the output goes; empty: beside the input
+  TextChoice text;           // the input's code page, UTF-8 output
 };
 
 // Rescales every frame number of a MicroDVD file from the current to the new rate.

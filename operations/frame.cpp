@@ -144,9 +144,10 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     if (!operation.convertsFormat) {
       enterBusy();
     }
-    SubtitleInput input(params.inputPath);
+    SubtitleInput input(params.inputPath, params.text);
     written.format = OutputFormatOf(params, input, operation.convertsFormat);
     written.encoding = input.encoding();
+    written.codePage = input.writtenCodePage();
     if (operation.convertsFormat) {
       if (input.format() == written.format) {
         Refuse(view, "The output format is the same as the input format!");

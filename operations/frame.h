@@ -8,6 +8,7 @@
 #include "operations/frame_view.h"
 #include "subtitle/format.h"
 #include "subtitle/subtitle_entry.h"
+#include "subtitle/text_choice.h"
 
 namespace lumetra {
 
@@ -23,6 +24,7 @@ struct CommonParams {
   bool deleteSource = false;                   // chkDeleteBronBestand
   bool outputAsInput = false;                  // chkOutputAsInput
   std::string outputFolder;                    // where outputs go; empty: beside the input
+  TextChoice text;                             // the input's code page, UTF-8 output
 };
 
 // The frame rate of a run: the one chosen, else the listed rate the input declares, else 25.

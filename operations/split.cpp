@@ -146,7 +146,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
   bool busy = true;
   std::vector<std::string> written;
   try {
-    SubtitleInput input(params.inputPath);
+    SubtitleInput input(params.inputPath, params.text);
     const double rate = FrameRateOf(params, input);
     const SubtitleFormat outputFormat = OutputFormatOf(params, input);
     EntryReader& entries = input.entries();

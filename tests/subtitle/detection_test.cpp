@@ -47,7 +47,7 @@ const DetectionCase kCases[] = {
     {"SubRip without numbers", "00:00:01,000 --> 00:00:02,000\nx\n", "SubRip subtitle"},
     {"a number alone", "1\n", "Unknown subtitle"},
     {"plain text", "Hello world\n", "Unknown subtitle"},
-    {"UTF-8 mark", "\xEF\xBB\xBF" + kSubRip, "SubRip subtitle"},
+    {"UTF-8 mark", "\xEF\xBB\xBF" + kSubRip, "SubRip subtitle (UTF-8)"},
     {"half a mark", "\xEF\xBB{1}{2}a\n{3}{4}b\n", "Unknown subtitle"},
     {"UTF-16 LE", Utf16(kSubRip, false), "SubRip subtitle (UTF-16)"},
     {"UTF-16 BE", Utf16(kMicroDvd, true), "MicroDVD subtitle (UTF-16)"},

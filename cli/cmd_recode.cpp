@@ -1,0 +1,13 @@
+#include "cli/common_params.h"
+#include "cli/input_report.h"
+#include "operations/recode.h"
+
+namespace lumetra::cli {
+
+PreparedCommand RecodeCommand(const Arguments& arguments) {
+  const CommonParams params = CommonParamsFrom(arguments);
+  return {
+      [=](const InputTask& task, InputReport& report) { Recode(ForTask(params, task), report); }};
+}
+
+}  // namespace lumetra::cli
