@@ -21,10 +21,10 @@ std::string HelpText() {
   std::string help =
       "Usage: lumetra-cli COMMAND [OPTIONS] INPUT...\n"
       "\n"
-      "Runs one operation of Lumetra on MicroDVD (.sub) and SubRip (.srt) files and writes each\n"
-      "result beside its input; an input is never changed. Several inputs run side by side, each\n"
-      "reported on a line of its own (\"path: message\") in the order given. Exit status, the\n"
-      "worst of all inputs: 0 done, 1 refused, 2 failed, 64 bad usage.\n"
+      "Runs one operation of Lumetra on MicroDVD (.sub), SubRip (.srt) and WebVTT (.vtt) files\n"
+      "and writes each result beside its input; an input is never changed. Several inputs run\n"
+      "side by side, each reported on a line of its own (\"path: message\") in the order given.\n"
+      "Exit status, the worst of all inputs: 0 done, 1 refused, 2 failed, 64 bad usage.\n"
       "\n"
       "Commands:\n"
       "  synchronize --shift MS [--fps RATE] [--to FORMAT] INPUT...\n"
@@ -32,7 +32,7 @@ std::string HelpText() {
   help += maxShift + " to " + maxShift + ").\n";
   help +=
       "  convert [--fps RATE] [--to FORMAT] [--shift MS] INPUT...\n"
-      "      Turn MicroDVD into SubRip and back (--to defaults to the other format).\n"
+      "      Turn one format into another (--to defaults to SubRip for MicroDVD, else MicroDVD).\n"
       "  change-framerate --new-fps RATE [--fps RATE] INPUT...\n"
       "      Rescale the frame numbers of a MicroDVD file to another frame rate.\n"
       "  correct [--language english|french] [--no-quotes] [--no-il] [--no-full-stops]\n"
@@ -65,7 +65,8 @@ std::string HelpText() {
           "else ";
   help += std::string(kFrameRates[kDefaultFrameRatePosition].text) + ")\n";
   help +=
-      "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
+      "  --to FORMAT         output format: microdvd, subrip or webvtt (default: the input's "
+      "format)\n"
       "  --input-encoding NAME  the code page of the inputs, such as windows-1250 or Big5\n"
       "                      (default: a byte-order mark, else detected from the text)\n"
       "  --utf8, --encoding utf-8  write the outputs in UTF-8, decoded from the input's\n"
@@ -73,7 +74,7 @@ std::string HelpText() {
       "  --dry-run           write nothing; print each change (entry, start, text before, text\n"
       "                      after, tab-separated, | for line breaks) and the count\n"
       "  --delete-source     delete each input after a successful run\n"
-      "  --recursive         a folder stands for every .sub and .srt file below it\n"
+      "  --recursive         a folder stands for every .sub, .srt and .vtt file below it\n"
       "  --output-dir DIR    write the outputs into DIR, which must exist, instead of beside\n"
       "                      their inputs\n"
       "  --jobs N            run N inputs at a time (default: one per core)\n"

@@ -35,7 +35,9 @@ bool IsUsableRate(double rate) {
 std::string RefusalOf(const SubtitleInput& input, const std::string& currentRateText,
                       const std::string& newRateText, MessageIcon& icon) {
   icon = MessageIcon::Critical;
-  if (input.format() == SubtitleFormat::SubRip) {
+  // Formats timed in milliseconds have no frames to rescale.
+  if (const FormatDescription* description = Describe(input.format());
+      description && !description->timedInFrames) {
     icon = MessageIcon::Information;
     return std::string("You can not change the framerate of a ") + FormatName(input.format()) +
            "-file";

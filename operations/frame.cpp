@@ -60,6 +60,13 @@ double FrameRateOf(const CommonParams& params, const SubtitleInput& input) {
   return declared ? declared->value : kFrameRates[kDefaultFrameRatePosition].value;
 }
 
+TextChoice TextChoiceOf(const CommonParams& params) {
+  TextChoice text = params.text;
+  // WebVTT is UTF-8 whatever the input is in.
+  text.writeUtf8 = text.writeUtf8 || params.outputFormat == SubtitleFormat::WebVtt;
+  return text;
+}
+
 SubtitleFormat OutputFormatOf(const CommonParams& params, const SubtitleInput& input,
                               bool convertsFormat) {
   const SubtitleFormat own =
@@ -144,7 +151,7 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     if (!operation.convertsFormat) {
       enterBusy();
     }
-    SubtitleInput input(params.inputPath, params.text);
+    SubtitleInput input(params.inputPath, TextChoiceOf(params));
     written.format = OutputFormatOf(params, input, operation.convertsFormat);
     written.encoding = input.encoding();
     written.codePage = input.writtenCodePage();

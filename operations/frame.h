@@ -29,6 +29,8 @@ struct CommonParams {
 
 // The frame rate of a run: the one chosen, else the listed rate the input declares, else 25.
 double FrameRateOf(const CommonParams& params, const SubtitleInput& input);
+// How a run reads its input's text: as chosen, and decoded to UTF-8 for a WebVTT output.
+TextChoice TextChoiceOf(const CommonParams& params);
 // The format a run writes: the one chosen, else the input's own (MicroDVD for an unknown one),
 // or the other format when the run converts.
 SubtitleFormat OutputFormatOf(const CommonParams& params, const SubtitleInput& input,

@@ -146,7 +146,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
   bool busy = true;
   std::vector<std::string> written;
   try {
-    SubtitleInput input(params.inputPath, params.text);
+    SubtitleInput input(params.inputPath, TextChoiceOf(params));
     const double rate = FrameRateOf(params, input);
     const SubtitleFormat outputFormat = OutputFormatOf(params, input);
     EntryReader& entries = input.entries();

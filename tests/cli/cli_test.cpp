@@ -131,7 +131,7 @@ TEST(Cli, ExitCodesAndMessages) {
        "lumetra-cli convert: --fps takes 23.976, 24, 25, 29.97 or 30, not '25.0' "
        "(see lumetra-cli --help)\n"},
       {{"convert", "--to", "ass", "IN"}, sub, 64,
-       "lumetra-cli convert: --to takes microdvd or subrip, not 'ass' (see lumetra-cli --help)\n"},
+       "lumetra-cli convert: --to takes microdvd, subrip or webvtt, not 'ass' (see lumetra-cli --help)\n"},
       {{"convert"}, sub, 64, "lumetra-cli convert: missing INPUT file (see lumetra-cli --help)\n"},
       {{"shuffle", "IN"}, sub, 64,
        "lumetra-cli: unknown command 'shuffle' (see lumetra-cli --help)\n"},
