@@ -210,7 +210,10 @@ class SubRipReader final : public EntryReader {
         take(held, heldIsBlank, text);
       }
       heldFollowsBlank = holding && heldIsBlank;
-      held = line;
+      // Copied: reading the next line may move the buffer the view points into, and at the
+      // end of the input it always does.
+      heldLine_.assign(line);
+      held = heldLine_;
       heldIsBlank = IsBlank(line);
       holding = true;
     }
@@ -242,6 +245,7 @@ class SubRipReader final : public EntryReader {
   LineReader& lines_;
   std::optional<TimeLine> nextTimes_;
   std::string blanks_;
+  std::string heldLine_;
   bool started_ = false;  // the text has a line already
 };
 
