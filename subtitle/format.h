@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "subtitle/styling.h"
+
 namespace lumetra {
 
 class ByteSink;
@@ -32,6 +34,8 @@ struct FormatDescription {
   // Reads entries from `lines`, standing at the start; `frameRateLine` (0: none) holds no entry.
   std::unique_ptr<EntryReader> (*reader)(LineReader& lines, long frameRateLine);
   std::unique_ptr<EntryWriter> (*writer)(ByteSink& sink);
+  // How its texts mark italic, bold and underline.
+  Styling styling = Styling::Tags;
 };
 
 // nullptr for Unknown.

@@ -274,6 +274,7 @@ const FormatDescription& MicroDvdFormat() {
       [](ByteSink& sink) -> std::unique_ptr<EntryWriter> {
         return std::make_unique<MicroDvdWriter>(sink);
       },
+      Styling::Codes,
   };
   return description;
 }

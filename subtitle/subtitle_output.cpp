@@ -20,6 +20,10 @@ SubtitleOutput::SubtitleOutput(ByteSink& sink, SubtitleFormat format, const Subt
                   : ByteOrderMark(input.encoding()));
   // Text that stays as it was read goes straight to the file.
   writer_ = description->writer(!utf8 && IsTranscoded(input.encoding()) ? encoded_ : sink);
+  if (const FormatDescription* from = Describe(input.format());
+      from && from->styling != description->styling) {
+    restyle_ = description->styling == Styling::Tags ? TagsFromCodes : CodesFromTags;
+  }
   const std::optional<FrameRateLine>& frameRateLine = input.frameRateLine();
   declaresFrameRate_ = description->declaresFrameRate && frameRateLine.has_value();
   if (declaresFrameRate_) {
