@@ -64,6 +64,7 @@ class Utf8Check {
     }
   }
   bool valid() const { return valid_ && pending_ == 0; }
+  bool validSoFar() const { return valid_; }
   bool nonAscii() const { return nonAscii_; }
 
  private:
@@ -212,7 +213,13 @@ std::string DetectCodePage(ByteSource& source) {
   Utf8Check utf8;
   BytesSeen seen{};
   std::array<char, 64 * 1024> chunk{};
-  for (std::size_t got; (got = source.read(chunk.data(), chunk.size())) != 0;) {
+  // Far more than any subtitle holds: a larger file is judged by its start, so that opening
+  // it does not cost a second reading of all of it.
+  constexpr std::size_t kEnoughToJudge = 16 * 1024 * 1024;
+  std::size_t looked = 0;
+  for (std::size_t got;
+       looked < kEnoughToJudge && (got = source.read(chunk.data(), chunk.size())) != 0;
+       looked += got) {
     const std::string_view bytes(chunk.data(), got);
     utf8.take(bytes);
     for (const char c : bytes) {
@@ -220,7 +227,8 @@ std::string DetectCodePage(ByteSource& source) {
     }
   }
   source.rewind();
-  if (utf8.valid()) {
+  // A character cut where the look stopped is no fault of the text.
+  if (utf8.valid() || (looked >= kEnoughToJudge && utf8.validSoFar())) {
     return utf8.nonAscii() ? "UTF-8" : "";
   }
   const std::unique_ptr<std::remove_pointer_t<uchardet_t>, UchardetDeleter> detector(
