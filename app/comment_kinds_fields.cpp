@@ -15,7 +15,7 @@ QWidget* BuildMoreCommentKinds(MainWindowControls& ui) {
   ui.txtCommentPairs->setAccessibleName(QStringLiteral("More pairs"));
   ui.txtCommentPairs->setPlaceholderText(QStringLiteral("() {}"));
   ui.chkMusicLines = MakeCheckBox(
-      "chkMusicLines", QStringLiteral("Lines &with \u266A or \u266B are comments"),
+      "chkMusicLines", QStringLiteral("Lines with \u266A or \u266B are commen&ts"),
       QString::fromLatin1(setting_keys::kCommentMusicLines.factory) == QLatin1String("1"));
   ui.chkMusicLines->setAccessibleName(QStringLiteral("Lines with \u266A or \u266B are comments"));
   auto* form = new QFormLayout(fields);

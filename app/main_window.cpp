@@ -1,5 +1,9 @@
 #include "app/main_window.h"
 
+#include <QComboBox>
+
+#include "app/encoding_choice.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -37,6 +41,8 @@ MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidge
   connect(ui_.cmdOptions, &QPushButton::clicked, this, &MainWindow::onOptionsClicked);
   connect(ui_.cmdOver, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
   connect(options_, &OptionsDialog::resetRequested, this, &MainWindow::onSettingsReset);
+  connect(ui_.cboInputEncoding, &QComboBox::currentIndexChanged, this,
+          &MainWindow::onEncodingChosen);
   connect(options_, &OptionsDialog::resetFinished, this,
           [this] { settings_.showFactory(keys::OnReset::Last); });
 }
@@ -63,6 +69,7 @@ void MainWindow::onSettingsReset() {
   settings_.showFactory(keys::OnReset::Factory);
   ui_.txtBron->clear();
   ui_.lblInputFileInformation->setText(QStringLiteral("No subtitle selected."));
+  ResetEncodingChoice(ui_.cboInputEncoding);
 }
 
 void MainWindow::onExitClicked() {

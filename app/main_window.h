@@ -58,6 +58,8 @@ class MainWindow : public QMainWindow {
   // Exit and close: the options and every field, when the stored "SaveSettings" says so.
   void saveAtShutDown();
   void refuseDrop(const char* text);
+  // cboInputEncoding changed: the input's information as read in the chosen code page.
+  void onEncodingChosen();
 
   SettingsStore& store_;
   MessagePresenter& presenter_;

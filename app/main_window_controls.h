@@ -1,6 +1,7 @@
 #pragma once
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -17,8 +18,10 @@ struct MainWindowControls {
   QPushButton* cmdBronZoeken = nullptr;
   QListWidget* lstCurrentFrameRate = nullptr;
   QLabel* lblInputFileInformation = nullptr;
+  QComboBox* cboInputEncoding = nullptr;  // the code page the input is read in
   QRadioButton* optMicroDVD = nullptr;
   QRadioButton* optSubRip = nullptr;
+  QRadioButton* optWebVTT = nullptr;
   QPushButton* cmdOptions = nullptr;
   QPushButton* cmdOver = nullptr;
   QPushButton* cmdAfsluiten = nullptr;

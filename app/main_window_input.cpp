@@ -2,6 +2,7 @@
 // end in acceptSubtitle, the one place that sets the input's controls.
 #include <algorithm>
 
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -10,11 +11,16 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/encoding_choice.h"
 #include "app/frame_rate_list.h"
 #include "app/main_window.h"
 #include "app/message_presenter.h"
+#include "app/native_path.h"
 #include "app/open_subtitle_dialog.h"
 #include "app/subtitle_recognition.h"
+#include "operations/frame.h"
+#include "operations/message.h"
+#include "subtitle/subtitle_error.h"
 
 namespace {
 
@@ -40,11 +46,28 @@ void MainWindow::acceptSubtitle(const QString& path, const lumetra::SubtitleFile
   if (facts.format == lumetra::SubtitleFormat::Unknown)
     return;
   ui_.txtBron->setText(path);
+  ResetEncodingChoice(ui_.cboInputEncoding);  // a new file is read as detected
   ui_.lblInputFileInformation->setText(QString::fromStdString(lumetra::DescribeSubtitle(facts)));
   // A listed rate the file declares becomes the input frame rate.
   if (facts.frameRate)
     SelectFrameRate(ui_.lstCurrentFrameRate, *facts.frameRate);
   formatFollow_.followInput(facts.format);
+}
+
+void MainWindow::onEncodingChosen() {
+  if (ui_.txtBron->text().isEmpty())
+    return;
+  try {
+    const lumetra::SubtitleFileFacts facts = lumetra::InspectSubtitleFile(
+        NativePath(ui_.txtBron->text()), {ChosenEncoding(ui_.cboInputEncoding), false});
+    if (facts.format != lumetra::SubtitleFormat::Unknown)
+      ui_.lblInputFileInformation->setText(
+          QString::fromStdString(lumetra::DescribeSubtitle(facts)));
+  } catch (const lumetra::SubtitleError& error) {
+    presenter_.show(this, QString::fromStdString(lumetra::NameAndVersion()),
+                    QString::fromStdString(lumetra::FailureText(error)),
+                    lumetra::MessageIcon::Critical);
+  }
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

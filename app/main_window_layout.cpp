@@ -1,6 +1,7 @@
 // The main window as a whole: the input file, its frame rate, its kind, the output format,
 // the tabs, the three buttons below them, and the order Tab walks them in.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,8 @@
 
 #include "app/frame_rate_list.h"
 #include "app/main_window_layout.h"
+
+#include "app/encoding_choice.h"
 #include "app/main_window_tabs.h"
 #include "app/widget_factory.h"
 
@@ -27,7 +30,8 @@ namespace {
 void SetKeyboardOrder(QWidget& window, const MainWindowControls& ui) {
   // clang-format off
   QWidget* const order[] = {
-      ui.txtBron, ui.cmdBronZoeken, ui.lstCurrentFrameRate, ui.optMicroDVD, ui.optSubRip,
+      ui.txtBron, ui.cmdBronZoeken, ui.lstCurrentFrameRate, ui.cboInputEncoding, ui.optMicroDVD,
+      ui.optSubRip, ui.optWebVTT,
       ui.TabAction,
       ui.txtSec, ui.txtFrames, ui.txtNumberOfSegments, ui.cmdSplitsen,
       ui.chkLeesteken, ui.chkGetallen, ui.chkQuotes, ui.chkIl, ui.optFrans, ui.optEngels,
@@ -73,16 +77,27 @@ QWidget* BuildFileArea(MainWindowControls& ui) {
       MakeLabel("lblInputFileInformation", QStringLiteral("No file selected."));
   ui.lblInputFileInformation->setAlignment(Qt::AlignCenter);
   ui.lblInputFileInformation->setWordWrap(true);
-  (new QVBoxLayout(information))->addWidget(ui.lblInputFileInformation);
+  auto* informationColumn = new QVBoxLayout(information);
+  informationColumn->addWidget(ui.lblInputFileInformation);
+  ui.cboInputEncoding = MakeEncodingChoice(information);
+  auto* encodingRow = new QHBoxLayout;
+  auto* encodingLabel = MakeLabel("lblInputEncoding", QStringLiteral("E&ncoding:"));
+  encodingLabel->setBuddy(ui.cboInputEncoding);
+  encodingRow->addWidget(encodingLabel);
+  encodingRow->addWidget(ui.cboInputEncoding, 1);
+  informationColumn->addLayout(encodingRow);
   grid->addWidget(information, 1, 1);
 
   auto* format = MakeFrame("Frame14", QStringLiteral("Output Format"));
   ui.optMicroDVD = MakeOptionButton("optMicroDVD", QStringLiteral("&MicroDVD"), true);
   ui.optSubRip = MakeOptionButton("optSubRip", QStringLiteral("Sub&Rip"), false);
+  ui.optWebVTT = MakeOptionButton("optWebVTT", QStringLiteral("&WebVTT"), false);
+  ui.optWebVTT->setAccessibleName(QStringLiteral("WebVTT"));
   auto* formatColumn = new QVBoxLayout(format);
   formatColumn->addStretch(1);
   formatColumn->addWidget(ui.optMicroDVD);
   formatColumn->addWidget(ui.optSubRip);
+  formatColumn->addWidget(ui.optWebVTT);
   formatColumn->addStretch(1);
   grid->addWidget(format, 1, 2);
   grid->setColumnStretch(1, 1);

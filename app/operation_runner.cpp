@@ -1,5 +1,7 @@
 #include "app/operation_runner.h"
 
+#include "app/encoding_choice.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,9 +53,12 @@ lumetra::CommonParams OperationRunner::commonParams() const {
     params.outputFormat = lumetra::SubtitleFormat::MicroDvd;
   else if (ui_.optSubRip->isChecked())
     params.outputFormat = lumetra::SubtitleFormat::SubRip;
+  else if (ui_.optWebVTT->isChecked())
+    params.outputFormat = lumetra::SubtitleFormat::WebVtt;
   // The two options that act after an operation are read from the dialog's check boxes.
   params.deleteSource = options_.deletesSource();
   params.outputAsInput = options_.handsOutputOn();
+  params.text = {ChosenEncoding(ui_.cboInputEncoding), options_.writesUtf8()};
   return params;
 }
 
@@ -146,6 +151,7 @@ void OperationRunner::onChangeFrameRateClicked() {
     params.decimalSeparator = LocaleDecimalSeparator();
     params.deleteSource = common.deleteSource;
     params.outputAsInput = common.outputAsInput;
+    params.text = common.text;
     lumetra::ChangeFrameRate(params, view);
   });
 }

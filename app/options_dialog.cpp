@@ -12,8 +12,8 @@
 
 namespace {
 
-// The four check boxes, left clear: the binding shows their factory state.
-QWidget* MakeOptions(QCheckBox*& outputAsInput, QCheckBox*& deleteSource) {
+// The five check boxes, left clear: the binding shows their factory state.
+QWidget* MakeOptions(QCheckBox*& outputAsInput, QCheckBox*& deleteSource, QCheckBox*& writeUtf8) {
   auto* options = MakeFrame("FrameOptions", QStringLiteral("Options"));
   outputAsInput = MakeCheckBox(
       "chkOutputAsInput",
@@ -27,6 +27,9 @@ QWidget* MakeOptions(QCheckBox*& outputAsInput, QCheckBox*& deleteSource) {
   column->addWidget(MakeCheckBox("chkOutputFormatIsInputFormat",
                                  QStringLiteral("&Auto set outputformat"), false));
   column->addWidget(MakeCheckBox("chkSaveSettings", QStringLiteral("&Save settings."), false));
+  writeUtf8 = MakeCheckBox("chkWriteUtf8", QStringLiteral("Write the output in UTF-&8"), false);
+  writeUtf8->setAccessibleName(QStringLiteral("Write the output in UTF-8"));
+  column->addWidget(writeUtf8);
   return options;
 }
 
@@ -49,7 +52,7 @@ OptionsDialog::OptionsDialog(QWidget* mainWindow, SettingsStore& store, MessageP
   buttonRow->addWidget(cancel);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(MakeOptions(chkOutputAsInput_, chkDeleteBronBestand_));
+  layout->addWidget(MakeOptions(chkOutputAsInput_, chkDeleteBronBestand_, chkWriteUtf8_));
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -81,6 +84,10 @@ void OptionsDialog::saveToStore() {
 
 bool OptionsDialog::deletesSource() const {
   return chkDeleteBronBestand_->isChecked();
+}
+
+bool OptionsDialog::writesUtf8() const {
+  return chkWriteUtf8_->isChecked();
 }
 
 bool OptionsDialog::handsOutputOn() const {

@@ -9,7 +9,7 @@ class MessagePresenter;
 class SettingsStore;
 class QCheckBox;
 
-// frmOptions: the four application options and the reset of every setting. Not modal: the
+// frmOptions: the five application options and the reset of every setting. Not modal: the
 // main window is disabled while the dialog is shown, and every way out enables it again.
 class OptionsDialog : public QDialog {
   Q_OBJECT
@@ -19,14 +19,16 @@ class OptionsDialog : public QDialog {
 
   // cmdOptions: disables the main window and shows the dialog with its current values.
   void showOverMainWindow();
-  // The four check boxes from the store; a value that is not 0 or 1 reads as the factory one.
+  // The five check boxes from the store; a value that is not 0 or 1 reads as the factory one.
   void reloadFromStore();
-  // The four check boxes into the store.
+  // The five check boxes into the store.
   void saveToStore();
 
   // The two options that act after an operation, as their check boxes show them.
   bool deletesSource() const;
   bool handsOutputOn() const;
+  // The option that has outputs written in UTF-8.
+  bool writesUtf8() const;
 
   // The close box and Escape do what Cancel does.
   void reject() override;
@@ -48,5 +50,6 @@ class OptionsDialog : public QDialog {
   MessagePresenter& presenter_;
   QCheckBox* chkOutputAsInput_ = nullptr;
   QCheckBox* chkDeleteBronBestand_ = nullptr;
+  QCheckBox* chkWriteUtf8_ = nullptr;
   std::optional<SettingsBinding> options_;  // bound once the check boxes exist
 };

@@ -31,7 +31,8 @@ std::optional<int> InRange(const QString& text, int low, int high) {
 SettingsBinding::SettingsBinding(const QWidget& window) {
   for (const keys::Setting& setting : keys::kUserSettings) {
     if (QWidget* control = ControlNamed(window, setting.control))
-      bound_.push_back({&setting, control, ControlNamed(window, setting.otherControl)});
+      bound_.push_back({&setting, control, ControlNamed(window, setting.otherControl),
+                        ControlNamed(window, setting.thirdControl)});
   }
 }
 
@@ -39,7 +40,11 @@ bool SettingsBinding::show(const Bound& bound, const QString& text) const {
   QWidget* control = bound.control;
   if (bound.other != nullptr) {
     const bool other = text == QLatin1String(bound.setting->otherWord);
-    qobject_cast<QAbstractButton*>(other ? bound.other : control)->setChecked(true);
+    const bool third = bound.third != nullptr && text == QLatin1String(bound.setting->thirdWord);
+    qobject_cast<QAbstractButton*>(third   ? bound.third
+                                   : other ? bound.other
+                                           : control)
+        ->setChecked(true);
     return true;
   }
   if (auto* box = qobject_cast<QLineEdit*>(control)) {
@@ -77,6 +82,8 @@ std::optional<QString> SettingsBinding::shown(const Bound& bound) const {
       return QString::fromUtf8(bound.setting->factory);
     if (qobject_cast<const QAbstractButton*>(bound.other)->isChecked())
       return QString::fromUtf8(bound.setting->otherWord);
+    if (bound.third != nullptr && qobject_cast<const QAbstractButton*>(bound.third)->isChecked())
+      return QString::fromUtf8(bound.setting->thirdWord);
     return std::nullopt;
   }
   if (const auto* box = qobject_cast<const QLineEdit*>(control))

@@ -32,6 +32,7 @@ class SettingsBinding {
     const setting_keys::Setting* setting;
     QWidget* control;
     QWidget* other;  // the second button of an option pair
+    QWidget* third;  // a third button, if the option has one
   };
   // False when the text does not fit the control, which then keeps what it shows.
   bool show(const Bound& bound, const QString& text) const;

@@ -142,7 +142,10 @@ std::optional<SubtitleFormat> Arguments::format(const std::string& name) const {
   if (*text == "subrip" || *text == "SubRip") {
     return SubtitleFormat::SubRip;
   }
-  throw UsageError("--" + name + " takes microdvd or subrip, not '" + *text + "'");
+  if (*text == "webvtt" || *text == "WebVTT") {
+    return SubtitleFormat::WebVtt;
+  }
+  throw UsageError("--" + name + " takes microdvd, subrip or webvtt, not '" + *text + "'");
 }
 
 std::string Arguments::character(const std::string& name, const std::string& fallback) const {

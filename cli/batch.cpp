@@ -23,10 +23,10 @@ bool IsSubtitleName(const fs::path& path) {
   std::string extension = path.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == ".sub" || extension == ".srt";
+  return extension == ".sub" || extension == ".srt" || extension == ".vtt";
 }
 
-// Every .sub and .srt file below `folder`, in name order; unreadable folders are passed by.
+// Every .sub, .srt and .vtt file below `folder`, in name order; unreadable folders are passed by.
 std::vector<std::string> SubtitlesBelow(const std::string& folder) {
   std::vector<std::string> found;
   std::error_code error;
@@ -66,7 +66,7 @@ std::vector<std::string> InputsOf(const Arguments& arguments, bool& several) {
     }
   }
   if (inputs.empty()) {
-    throw UsageError("no .sub or .srt file below the folders given");
+    throw UsageError("no .sub, .srt or .vtt file below the folders given");
   }
   return inputs;
 }

@@ -21,10 +21,10 @@ std::string HelpText() {
   std::string help =
       "Usage: lumetra-cli COMMAND [OPTIONS] INPUT...\n"
       "\n"
-      "Runs one operation of Lumetra on MicroDVD (.sub) and SubRip (.srt) files and writes each\n"
-      "result beside its input; an input is never changed. Several inputs run side by side, each\n"
-      "reported on a line of its own (\"path: message\") in the order given. Exit status, the\n"
-      "worst of all inputs: 0 done, 1 refused, 2 failed, 64 bad usage.\n"
+      "Runs one operation of Lumetra on MicroDVD (.sub), SubRip (.srt) and WebVTT (.vtt) files\n"
+      "and writes each result beside its input; an input is never changed. Several inputs run\n"
+      "side by side, each reported on a line of its own (\"path: message\") in the order given.\n"
+      "Exit status, the worst of all inputs: 0 done, 1 refused, 2 failed, 64 bad usage.\n"
       "\n"
       "Commands:\n"
       "  synchronize --shift MS [--fps RATE] [--to FORMAT] INPUT...\n"
@@ -32,7 +32,7 @@ std::string HelpText() {
   help += maxShift + " to " + maxShift + ").\n";
   help +=
       "  convert [--fps RATE] [--to FORMAT] [--shift MS] INPUT...\n"
-      "      Turn MicroDVD into SubRip and back (--to defaults to the other format).\n"
+      "      Turn one format into another (--to defaults to SubRip for MicroDVD, else MicroDVD).\n"
       "  change-framerate --new-fps RATE [--fps RATE] INPUT...\n"
       "      Rescale the frame numbers of a MicroDVD file to another frame rate.\n"
       "  correct [--language english|french] [--no-quotes] [--no-il] [--no-full-stops]\n"
@@ -55,6 +55,11 @@ std::string HelpText() {
       "      999).\n"
       "  guess-framerate --length SECONDS [--correction MINUTES] INPUT...\n"
       "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
+      "  probe [--input-encoding NAME] INPUT...\n"
+      "      Tell the format and the text encoding of each input.\n"
+      "  recode [--input-encoding NAME] INPUT...\n"
+      "      Write each input again in UTF-8, nothing else changed (\" - UTF-8\" added to its "
+      "name).\n"
       "\n"
       "Options:\n"
       "  --fps RATE          frame rate of the MicroDVD side: ";
@@ -64,13 +69,18 @@ std::string HelpText() {
           "else ";
   help += std::string(kFrameRates[kDefaultFrameRatePosition].text) + ")\n";
   help +=
-      "  --to FORMAT         output format: microdvd or subrip (default: the input's format)\n"
+      "  --to FORMAT         output format: microdvd, subrip or webvtt (default: the input's "
+      "format)\n"
+      "  --input-encoding NAME  the code page of the inputs, such as windows-1250 or Big5\n"
+      "                      (default: a byte-order mark, else detected from the text)\n"
+      "  --utf8, --encoding utf-8  write the outputs in UTF-8, decoded from the input's\n"
+      "                      code page\n"
       "  --dry-run           write nothing; print each change (entry, start, text before, text\n"
       "                      after, tab-separated, | for line breaks) and the count\n"
       "  --delete-source     delete each input after a successful run\n"
       "  --no-clobber        refuse an input whose output file is already there (default:\n"
       "                      replace it)\n"
-      "  --recursive         a folder stands for every .sub and .srt file below it\n"
+      "  --recursive         a folder stands for every .sub, .srt and .vtt file below it\n"
       "  --output-dir DIR    write the outputs into DIR, which must exist, instead of beside\n"
       "                      their inputs\n"
       "  --jobs N            run N inputs at a time (default: one per core)\n"
@@ -87,18 +97,28 @@ struct CommandEntry {
 };
 
 const std::map<std::string, CommandEntry>& CommandTable() {
+  // Every command that writes a subtitle takes the options of its text.
+  const std::set<std::string> text{"input-encoding", "encoding"};
+  const auto with = [&](std::set<std::string> own) {
+    own.insert(text.begin(), text.end());
+    return own;
+  };
   static const std::map<std::string, CommandEntry> table = {
-      {"synchronize", {SynchronizeCommand, {"shift", "fps", "to"}, {}}},
-      {"convert", {ConvertCommand, {"fps", "to", "shift"}, {}}},
-      {"change-framerate", {ChangeFrameRateCommand, {"new-fps", "fps"}, {}}},
+      {"synchronize", {SynchronizeCommand, with({"shift", "fps", "to"}), {"utf8"}}},
+      {"convert", {ConvertCommand, with({"fps", "to", "shift"}), {"utf8"}}},
+      {"change-framerate", {ChangeFrameRateCommand, with({"new-fps", "fps"}), {"utf8"}}},
       {"correct",
        {CorrectCommand,
-        {"language", "fps", "to"},
-        {"no-quotes", "no-il", "no-full-stops", "no-digit-spaces", "dry-run"}}},
+        with({"language", "fps", "to"}),
+        {"no-quotes", "no-il", "no-full-stops", "no-digit-spaces", "dry-run", "utf8"}}},
       {"delete-comments",
-       {DeleteCommentsCommand, {"begin", "end", "pair", "fps", "to"}, {"dry-run", "music"}}},
-      {"split", {SplitCommand, {"segment-frames", "segments", "fps", "to"}, {}}},
+       {DeleteCommentsCommand,
+        with({"begin", "end", "pair", "fps", "to"}),
+        {"dry-run", "music", "utf8"}}},
+      {"split", {SplitCommand, with({"segment-frames", "segments", "fps", "to"}), {"utf8"}}},
       {"guess-framerate", {GuessFrameRateCommand, {"length", "correction"}, {}}},
+      {"probe", {ProbeCommand, {"input-encoding"}, {}}},
+      {"recode", {RecodeCommand, {"input-encoding"}, {}}},
   };
   return table;
 }

@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/common_params.h"
 #include "cli/input_report.h"
 #include "operations/change_frame_rate.h"
 #include "subtitle/paths.h"
@@ -15,6 +16,7 @@ PreparedCommand ChangeFrameRateCommand(const Arguments& arguments) {
   arguments.frameRate("fps", 0);
   params.deleteSource = arguments.has("delete-source");
   params.keepExistingOutputs = arguments.has("no-clobber");
+  params.text = TextChoiceFrom(arguments);
   return {[=](const InputTask& task, InputReport& report) {
             ChangeFrameRateParams own = params;
             own.inputPath = task.path;

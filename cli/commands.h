@@ -46,6 +46,8 @@ PreparedCommand CorrectCommand(const Arguments& arguments);
 PreparedCommand DeleteCommentsCommand(const Arguments& arguments);
 PreparedCommand SplitCommand(const Arguments& arguments);
 PreparedCommand GuessFrameRateCommand(const Arguments& arguments);
+PreparedCommand ProbeCommand(const Arguments& arguments);
+PreparedCommand RecodeCommand(const Arguments& arguments);
 
 // The whole command line, for main() and the tests.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -2,8 +2,27 @@
 
 #include "subtitle/format.h"
 #include "subtitle/subtitle_input.h"
+#include "subtitle/code_page.h"
 
 namespace lumetra::cli {
+
+TextChoice TextChoiceFrom(const Arguments& arguments) {
+  TextChoice choice;
+  if (const auto name = arguments.value("input-encoding")) {
+    if (!IsKnownCodePage(*name)) {
+      throw UsageError("--input-encoding: unknown encoding '" + *name + "'");
+    }
+    choice.inputEncoding = *name;
+  }
+  choice.writeUtf8 = arguments.has("utf8");
+  if (const auto name = arguments.value("encoding")) {
+    if (CanonicalCodePage(*name) != "UTF-8") {
+      throw UsageError("--encoding takes utf-8 only, not '" + *name + "'");
+    }
+    choice.writeUtf8 = true;
+  }
+  return choice;
+}
 
 CommonParams CommonParamsFrom(const Arguments& arguments) {
   CommonParams params;
@@ -13,6 +32,7 @@ CommonParams CommonParamsFrom(const Arguments& arguments) {
   params.outputFormat = arguments.format("to");
   params.deleteSource = arguments.has("delete-source");
   params.keepExistingOutputs = arguments.has("no-clobber");
+  params.text = TextChoiceFrom(arguments);
   return params;
 }
 

@@ -36,7 +36,9 @@ bool IsUsableRate(double rate) {
 std::string RefusalOf(const SubtitleInput& input, const std::string& currentRateText,
                       const std::string& newRateText, MessageIcon& icon) {
   icon = MessageIcon::Critical;
-  if (input.format() == SubtitleFormat::SubRip) {
+  // Formats timed in milliseconds have no frames to rescale.
+  if (const FormatDescription* description = Describe(input.format());
+      description && !description->timedInFrames) {
     icon = MessageIcon::Information;
     return std::string("You can not change the framerate of a ") + FormatName(input.format()) +
            "-file";
@@ -80,7 +82,7 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
   std::string outputPath;
   double newRate = 0;
   try {
-    SubtitleInput input(params.inputPath);
+    SubtitleInput input(params.inputPath, params.text);
     const ListedFrameRate* declared = input.listedFrameRate();
     const ListedFrameRate& rate = declared ? *declared : kFrameRates[kDefaultFrameRatePosition];
     const std::string currentRateText = params.currentRateText.value_or(std::string(rate.text));

@@ -19,6 +19,7 @@ struct ChangeFrameRateParams {
   std::string outputFolder;                    // where the output goes; empty: beside the input
   bool keepExistingOutputs = false;            // an existing output refuses the run
   Committer* committer = &CommitEachAtOnce();  // names the output
+  TextChoice text{};                           // the input's code page, UTF-8 output
 };
 
 // Rescales every frame number of a MicroDVD file from the current to the new rate.

@@ -70,6 +70,13 @@ double FrameRateOf(const CommonParams& params, const SubtitleInput& input) {
   return declared ? declared->value : kFrameRates[kDefaultFrameRatePosition].value;
 }
 
+TextChoice TextChoiceOf(const CommonParams& params) {
+  TextChoice text = params.text;
+  // WebVTT is UTF-8 whatever the input is in.
+  text.writeUtf8 = text.writeUtf8 || params.outputFormat == SubtitleFormat::WebVtt;
+  return text;
+}
+
 SubtitleFormat OutputFormatOf(const CommonParams& params, const SubtitleInput& input,
                               bool convertsFormat) {
   const SubtitleFormat own =
@@ -158,9 +165,10 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     if (!operation.convertsFormat) {
       enterBusy();
     }
-    SubtitleInput input(params.inputPath);
+    SubtitleInput input(params.inputPath, TextChoiceOf(params));
     written.format = OutputFormatOf(params, input, operation.convertsFormat);
     written.encoding = input.encoding();
+    written.codePage = input.writtenCodePage();
     if (operation.convertsFormat) {
       if (input.format() == written.format) {
         Refuse(view, "The output format is the same as the input format!");

@@ -9,6 +9,7 @@
 #include "operations/frame_view.h"
 #include "subtitle/format.h"
 #include "subtitle/subtitle_entry.h"
+#include "subtitle/text_choice.h"
 
 namespace lumetra {
 
@@ -27,10 +28,13 @@ struct CommonParams {
   bool keepExistingOutputs = false;            // an existing output refuses the run
   // Names the outputs: at once for one file, in a round shared by a batch's outputs.
   Committer* committer = &CommitEachAtOnce();
+  TextChoice text{};  // the input's code page, UTF-8 output
 };
 
 // The frame rate of a run: the one chosen, else the listed rate the input declares, else 25.
 double FrameRateOf(const CommonParams& params, const SubtitleInput& input);
+// How a run reads its input's text: as chosen, and decoded to UTF-8 for a WebVTT output.
+TextChoice TextChoiceOf(const CommonParams& params);
 // The format a run writes: the one chosen, else the input's own (MicroDVD for an unknown one),
 // or the other format when the run converts.
 SubtitleFormat OutputFormatOf(const CommonParams& params, const SubtitleInput& input,

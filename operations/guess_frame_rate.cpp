@@ -83,8 +83,10 @@ void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
   double endFrame = 0;
   try {
     SubtitleInput input(params.inputPath);
-    if (input.format() == SubtitleFormat::SubRip) {
-      Refuse(view, "You can not guess the framerate of a SubRip subtitle",
+    if (const FormatDescription* description = Describe(input.format());
+        description && !description->timedInFrames) {
+      Refuse(view,
+             std::string("You can not guess the framerate of a ") + description->name + " subtitle",
              MessageIcon::Information);
       return;
     }

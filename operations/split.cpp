@@ -180,7 +180,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
   bool busy = true;
   std::vector<std::string> written;
   try {
-    SubtitleInput input(params.inputPath);
+    SubtitleInput input(params.inputPath, TextChoiceOf(params));
     const double rate = FrameRateOf(params, input);
     const SubtitleFormat outputFormat = OutputFormatOf(params, input);
     EntryReader& entries = input.entries();
@@ -194,7 +194,7 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
     run.segmentEndMs = ConvertUnits(frames, rate, 1000.0);
     // More segments than a run can ever fill are as good as no limit.
     run.maxSegments = static_cast<long long>(std::min(std::floor(*split.numberOfSegments), 1e15));
-    run.subRipOutput = outputFormat == SubtitleFormat::SubRip;
+    run.subRipOutput = !Describe(outputFormat)->timedInFrames;  // SubRip and WebVTT
 
     SegmentFiles segments(params, outputFormat, input);
     SplitEntries(entries, segments, run);

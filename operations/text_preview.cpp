@@ -16,7 +16,7 @@ bool PreviewEntries(const CommonParams& params, EntryTransform& transform,
     return false;
   }
   try {
-    SubtitleInput input(params.inputPath);
+    SubtitleInput input(params.inputPath, params.text);
     const double rate = FrameRateOf(params, input);
     const double unitsPerSecond = UnitsPerSecond(input.format(), rate);
     EntryReader& entries = input.entries();

@@ -29,15 +29,19 @@ struct Setting {
   // `otherWord`; any other stored word selects `control`.
   const char* otherControl = nullptr;
   const char* otherWord = nullptr;
+  // A third option button, for `thirdWord`.
+  const char* thirdControl = nullptr;
+  const char* thirdWord = nullptr;
   OnReset onReset = OnReset::Factory;
 };
 
-// Section "General": the four options and the first-run bookkeeping.
+// Section "General": the five options and the first-run bookkeeping.
 inline constexpr Setting kOutputAsInput{kGeneral, "OutputAsInput", "1", "chkOutputAsInput"};
 inline constexpr Setting kDeleteSource{kGeneral, "DeleteSource", "0", "chkDeleteBronBestand"};
 inline constexpr Setting kSaveSettings{kGeneral, "SaveSettings", "1", "chkSaveSettings"};
 inline constexpr Setting kOutputFormatIsInputFormat{kGeneral, "OutputFormatIsInputFormat", "1",
                                                     "chkOutputFormatIsInputFormat"};
+inline constexpr Setting kWriteUtf8{kGeneral, "WriteUtf8", "0", "chkWriteUtf8"};
 inline constexpr Setting kVersie{kGeneral, "Versie", lumetra::kVersion};
 inline constexpr Setting kEersteKeer{kGeneral, "EersteKeer", "0"};
 
@@ -76,6 +80,8 @@ inline constexpr Setting kOutputFormat{.section = kSettings,
                                        .control = "optMicroDVD",
                                        .otherControl = "optSubRip",
                                        .otherWord = "SubRip",
+                                       .thirdControl = "optWebVTT",
+                                       .thirdWord = "WebVTT",
                                        .onReset = OnReset::Last};
 inline constexpr Setting kLanguage{.section = kSettings,
                                    .key = "Language",
@@ -86,7 +92,7 @@ inline constexpr Setting kLanguage{.section = kSettings,
 // The factory folder is the user's home folder, not a fixed text (see FactoryValue).
 inline constexpr Setting kFolder{kSettings, "Folder", ""};
 
-// The user's 23 settings, apart from the first-run bookkeeping, in the order start-up reads and
+// The user's 24 settings, apart from the first-run bookkeeping, in the order start-up reads and
 // shut-down writes those a control shows. Reset stores the factory value of each.
 // clang-format off
 inline constexpr Setting kUserSettings[] = {
@@ -94,7 +100,7 @@ inline constexpr Setting kUserSettings[] = {
     kLastAction, kSourceFramerate, kDestinationFrameRate, kSegmentSize, kNumberOfSegments,
     kSynchronize, kCorrectIl, kCorrectQuotes, kCorrectFullStops, kCorrectNumbers,
     kGuessMovieLength, kGuessCorrection, kBeginCharacter, kEndCharacter, kOutputFormat,
-    kLanguage, kFolder, kCommentPairs, kCommentMusicLines};
+    kLanguage, kFolder, kCommentPairs, kCommentMusicLines, kWriteUtf8};
 // clang-format on
 
 }  // namespace setting_keys

@@ -3,6 +3,7 @@
 #include "subtitle/line_reader.h"
 #include "subtitle/microdvd.h"
 #include "subtitle/subrip.h"
+#include "subtitle/webvtt.h"
 
 namespace lumetra {
 
@@ -12,6 +13,8 @@ const FormatDescription* Describe(SubtitleFormat format) {
       return &MicroDvdFormat();
     case SubtitleFormat::SubRip:
       return &SubRipFormat();
+    case SubtitleFormat::WebVtt:
+      return &WebVttFormat();
     case SubtitleFormat::Unknown:
       break;
   }
@@ -68,7 +71,8 @@ SubtitleFormat DetectFormat(LineReader& lines) {
       opening.nextNonBlank = std::string(line);
     }
   }
-  for (const SubtitleFormat format : {SubtitleFormat::SubRip, SubtitleFormat::MicroDvd}) {
+  for (const SubtitleFormat format :
+       {SubtitleFormat::WebVtt, SubtitleFormat::SubRip, SubtitleFormat::MicroDvd}) {
     if (Describe(format)->recognises(opening)) {
       return format;
     }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "subtitle/styling.h"
+
 namespace lumetra {
 
 class ByteSink;
@@ -11,7 +13,7 @@ class EntryReader;
 class EntryWriter;
 class LineReader;
 
-enum class SubtitleFormat { MicroDvd, SubRip, Unknown };
+enum class SubtitleFormat { MicroDvd, SubRip, WebVtt, Unknown };
 
 // The start of a file as detection sees it, blank lines before it skipped.
 struct OpeningLines {
@@ -24,26 +26,29 @@ struct OpeningLines {
 // format than this.
 struct FormatDescription {
   SubtitleFormat format;
-  const char* name;        // "MicroDVD", "SubRip"
-  const char* extension;   // "sub", "srt"
+  const char* name;        // "MicroDVD", "SubRip", "WebVTT"
+  const char* extension;   // "sub", "srt", "vtt"
   bool timedInFrames;      // times in frames of the movie; otherwise in milliseconds
   bool declaresFrameRate;  // a file may start with a line that declares its frame rate
   bool (*recognises)(const OpeningLines& lines);
   // Reads entries from `lines`, standing at the start; `frameRateLine` (0: none) holds no entry.
   std::unique_ptr<EntryReader> (*reader)(LineReader& lines, long frameRateLine);
   std::unique_ptr<EntryWriter> (*writer)(ByteSink& sink);
+  // How its texts mark italic, bold and underline.
+  Styling styling = Styling::Tags;
 };
 
 // nullptr for Unknown.
 const FormatDescription* Describe(SubtitleFormat format);
 
-// "MicroDVD", "SubRip" or "Unknown".
+// "MicroDVD", "SubRip", "WebVTT" or "Unknown".
 const char* FormatName(SubtitleFormat format);
-// "sub", "srt", or "" for Unknown.
+// "sub", "srt", "vtt", or "" for Unknown.
 const char* FormatExtension(SubtitleFormat format);
 // The frame rate for a format timed in frames, 1000 for milliseconds, 0 for Unknown.
 double UnitsPerSecond(SubtitleFormat format, double frameRate);
-// The other one of MicroDVD and SubRip (MicroDVD for Unknown).
+// The other one of MicroDVD and SubRip: MicroDVD for WebVTT, timed in milliseconds like
+// SubRip, and for Unknown.
 SubtitleFormat OtherFormat(SubtitleFormat format);
 
 // Reads the opening lines from where `lines` stands and says whose they are.

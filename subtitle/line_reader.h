@@ -8,6 +8,7 @@
 
 #include "subtitle/byte_source.h"
 #include "subtitle/chunk_match.h"
+#include "subtitle/code_page.h"
 #include "subtitle/text_encoding.h"
 
 namespace lumetra {
@@ -72,6 +73,10 @@ class LineReader {
   void rewind();
 
   TextEncoding encoding() const { return encoding_; }
+  // The lead bytes of a double-byte code page whose bytes pass through: a reader must not
+  // take the byte after one for a character of its own.
+  LeadBytes leadBytes() const { return leadBytes_; }
+  void setLeadBytes(LeadBytes leads) { leadBytes_ = leads; }
   // True when the input holds no byte at all (not even a byte-order mark).
   bool holdsNoByte() const { return !anyByte_; }
   // The input's path, for the failures that name it.
@@ -86,6 +91,7 @@ class LineReader {
   std::size_t readSize_;  // bytes asked for at once
   std::size_t capacity_;
   TextEncoding encoding_ = TextEncoding::Bytes;
+  LeadBytes leadBytes_ = LeadBytes::None;
   Utf8Decoder decoder_{TextEncoding::Bytes};
   std::unique_ptr<char[]> buffer_;  // text not yet given out: [begin_, end_)
   std::string raw_;

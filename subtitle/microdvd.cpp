@@ -29,6 +29,23 @@ char* CopyReplacing(char* out, std::string_view text, char from, char to) {
   return out + size;
 }
 
+// The text of a line with its "|" turned into line breaks, at `out`. In a double-byte code
+// page the byte after a lead byte belongs to that character, whatever it is.
+void CopyText(std::string& out, std::string_view text, LeadBytes leads) {
+  out.resize(text.size());
+  if (leads == LeadBytes::None) {
+    CopyReplacing(out.data(), text, '|', kLineBreak);
+    return;
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    out[i] = text[i] == '|' ? kLineBreak : text[i];
+    if (IsLeadByte(static_cast<unsigned char>(text[i]), leads) && i + 1 < text.size()) {
+      ++i;
+      out[i] = text[i];
+    }
+  }
+}
+
 // The number of decimal digits `word` starts with, its first byte first (0 to 8). A byte is
 // a digit when it is 0x3? and stays so with 6 added; a carry out of a byte that is none
 // only touches bytes after it.
@@ -124,7 +141,7 @@ class MicroDvdReader final : public EntryReader {
         ((line[0] == ' ' || line[0] == '\t') && IsBlank(line))) {
       return Step::NoEntry;
     }
-    ParseMicroDvdLine(line, entry, lines_.lineNumber(), name_);
+    ParseMicroDvdLine(line, entry, lines_.lineNumber(), name_, lines_.leadBytes());
     return Step::Entry;
   }
 
@@ -193,7 +210,7 @@ std::optional<double> DeclaredRate(std::string_view text) {
 }  // namespace
 
 void ParseMicroDvdLine(std::string_view line, SubtitleEntry& entry, long lineNumber,
-                       const std::string& inputName) {
+                       const std::string& inputName, LeadBytes leads) {
   // The opening character is not looked at, nor is the one after the first '}'.
   const char* const end = line.data() + line.size();
   const char* const afterStart = ReadUsualFrameField(line.data() + 1, end, entry.start);
@@ -201,9 +218,8 @@ void ParseMicroDvdLine(std::string_view line, SubtitleEntry& entry, long lineNum
                                     ? ReadUsualFrameField(afterStart + 1, end, entry.end)
                                     : nullptr;
   if (usualText) {
-    entry.text.resize(static_cast<std::size_t>(end - usualText));
-    CopyReplacing(entry.text.data(), std::string_view(usualText, entry.text.size()), '|',
-                  kLineBreak);
+    CopyText(entry.text, std::string_view(usualText, static_cast<std::size_t>(end - usualText)),
+             leads);
     return;
   }
   std::size_t pos = 1;
@@ -215,9 +231,7 @@ void ParseMicroDvdLine(std::string_view line, SubtitleEntry& entry, long lineNum
     return;
   }
   entry.end = ReadFrameField(line, pos, lineNumber, inputName);
-  const std::string_view text = line.substr(std::min(pos, line.size()));
-  entry.text.resize(text.size());
-  CopyReplacing(entry.text.data(), text, '|', kLineBreak);
+  CopyText(entry.text, line.substr(std::min(pos, line.size())), leads);
 }
 
 std::optional<FrameRateLine> FindFrameRateLine(LineReader& lines) {
@@ -228,7 +242,7 @@ std::optional<FrameRateLine> FindFrameRateLine(LineReader& lines) {
     }
     SubtitleEntry entry;
     try {
-      ParseMicroDvdLine(line, entry, lines.lineNumber(), lines.name());
+      ParseMicroDvdLine(line, entry, lines.lineNumber(), lines.name(), lines.leadBytes());
     } catch (const SubtitleError&) {
       return std::nullopt;  // reading the entries will say what is wrong with it
     }
@@ -261,6 +275,7 @@ const FormatDescription& MicroDvdFormat() {
       [](ByteSink& sink) -> std::unique_ptr<EntryWriter> {
         return std::make_unique<MicroDvdWriter>(sink);
       },
+      Styling::Codes,
   };
   return description;
 }

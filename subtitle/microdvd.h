@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "subtitle/code_page.h"
 #include "subtitle/format.h"
 #include "subtitle/subtitle_entry.h"
 
@@ -19,8 +20,10 @@ const FormatDescription& MicroDvdFormat();
 // first "}" are not looked at; a "-" right after either makes its number negative. Throws a
 // format failure for any other character than a digit in a frame number, and a failure that
 // names the line for a number of 10^15 or more or a frame number the line ends in.
+// In a double-byte code page (`leads`), a "|" that is the second byte of a character stays
+// part of it.
 void ParseMicroDvdLine(std::string_view line, SubtitleEntry& entry, long lineNumber,
-                       const std::string& inputName);
+                       const std::string& inputName, LeadBytes leads = LeadBytes::None);
 
 // A first entry that only declares the frame rate of its file, such as "{1}{1}23.976": start
 // and end both 0 or both 1, and a decimal number ("." or ",") as its whole text.

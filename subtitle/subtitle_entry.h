@@ -14,6 +14,8 @@ struct SubtitleEntry {
   double start = 0;
   double end = 0;
   std::string text;
+  // The cue settings of a WebVTT cue ("align:start"), written again only in WebVTT.
+  std::string cueSettings = {};
 };
 
 }  // namespace lumetra

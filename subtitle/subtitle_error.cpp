@@ -15,6 +15,11 @@ SubtitleError SubtitleError::UnknownFormat() {
                        "The file is neither a MicroDVD nor a SubRip subtitle");
 }
 
+SubtitleError SubtitleError::UnknownCodePage(const std::string& name) {
+  return SubtitleError(Kind::Other, error_number::kInvalidFileFormat,
+                       "Unknown text encoding \"" + name + "\"");
+}
+
 SubtitleError SubtitleError::Empty(const std::string& path) {
   return SubtitleError(Kind::Other, error_number::kInputPastEnd,
                        "The file is empty (reading " + path + ")");

@@ -41,6 +41,7 @@ class SubtitleError : public std::runtime_error {
   static SubtitleError UnclosedFrameNumber(long line, const std::string& path);
   static SubtitleError TooLong(const char* what, long line, const std::string& path);
   static SubtitleError OutOfMemory(const std::string& path);
+  static SubtitleError UnknownCodePage(const std::string& name);
   // From an errno value of a failed open, read, write, rename or delete of `path`; the
   // description names the file and the action: "Permission denied (writing /films/a.srt)".
   static SubtitleError FromErrno(int error, const std::string& path, FileAction action);

@@ -1,14 +1,69 @@
 #include "subtitle/subtitle_input.h"
 
+#include "subtitle/code_page.h"
+#include "subtitle/decoding_source.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/subtitle_error.h"
 
 namespace lumetra {
 
-SubtitleInput::SubtitleInput(const std::string& path)
-    : SubtitleInput(LineReader(std::make_unique<FileSource>(path))) {}
+struct SubtitleInput::OpenedText {
+  LineReader lines;
+  std::string codePage;
+  bool writesUtf8;
+};
+
+SubtitleInput::OpenedText SubtitleInput::Open(std::unique_ptr<ByteSource> source,
+                                              const TextChoice& choice) {
+  char head[4];
+  std::size_t size = 0;
+  for (std::size_t got = 1; size < sizeof head && got != 0; size += got) {
+    got = source->read(head + size, sizeof head - size);
+  }
+  source->rewind();
+  std::size_t markLength = 0;
+  const TextEncoding marked = EncodingOfMark(std::string_view(head, size), markLength);
+  std::string codePage;
+  if (marked != TextEncoding::Bytes) {
+    codePage = IsTranscoded(marked) ? EncodingLabel(marked) : "UTF-8";
+  } else if (!choice.inputEncoding.empty()) {
+    if (!IsKnownCodePage(choice.inputEncoding)) {
+      throw SubtitleError::UnknownCodePage(choice.inputEncoding);
+    }
+    codePage = CanonicalCodePage(choice.inputEncoding);
+  } else {
+    codePage = DetectCodePage(*source);
+  }
+  const bool decodes =
+      choice.writeUtf8 && marked == TextEncoding::Bytes && !codePage.empty() && codePage != "UTF-8";
+  if (decodes) {
+    source = std::make_unique<DecodingSource>(std::move(source), codePage);
+  }
+  LineReader lines(std::move(source));
+  if (!decodes) {
+    lines.setLeadBytes(LeadBytesOf(codePage));
+  }
+  return {std::move(lines), codePage, choice.writeUtf8};
+}
+
+SubtitleInput::SubtitleInput(const std::string& path, const TextChoice& choice)
+    : SubtitleInput(std::make_unique<FileSource>(path), choice) {}
+
+SubtitleInput::SubtitleInput(std::unique_ptr<ByteSource> source, const TextChoice& choice)
+    : SubtitleInput(Open(std::move(source), choice)) {}
+
+SubtitleInput::SubtitleInput(OpenedText text)
+    : lines_(std::move(text.lines)),
+      codePage_(std::move(text.codePage)),
+      writesUtf8_(text.writesUtf8) {
+  recognise();
+}
 
 SubtitleInput::SubtitleInput(LineReader lines) : lines_(std::move(lines)) {
+  recognise();
+}
+
+void SubtitleInput::recognise() {
   if (lines_.holdsNoByte()) {
     throw SubtitleError::Empty(lines_.name());
   }
@@ -39,14 +94,19 @@ LineReader& SubtitleInput::lines() {
   return lines_;
 }
 
-SubtitleFileFacts InspectSubtitleFile(const std::string& path) {
-  LineReader lines(std::make_unique<FileSource>(path));
-  if (lines.holdsNoByte()) {
+SubtitleFileFacts InspectSubtitleFile(const std::string& path, const TextChoice& choice) {
+  auto source = std::make_unique<FileSource>(path);
+  char first;
+  if (source->read(&first, 1) == 0) {
     return {};
   }
+  source->rewind();
   try {
-    const SubtitleInput input(std::move(lines));
-    return {input.format(), input.encoding(), input.listedFrameRate()};
+    const SubtitleInput input(std::move(source), choice);
+    if (input.format() == SubtitleFormat::Unknown) {
+      return {};
+    }
+    return {input.format(), input.encoding(), input.codePage(), input.listedFrameRate()};
   } catch (const SubtitleError& error) {
     // A line too long for any subtitle: not a subtitle, rather than a failure.
     if (error.number() == error_number::kOutOfMemory) {
@@ -58,8 +118,8 @@ SubtitleFileFacts InspectSubtitleFile(const std::string& path) {
 
 std::string DescribeSubtitle(const SubtitleFileFacts& facts) {
   std::string text = std::string(FormatName(facts.format)) + " subtitle";
-  std::string details;
-  if (const char* label = EncodingLabel(facts.encoding)) {
+  std::string details = facts.codePage;
+  if (const char* label = EncodingLabel(facts.encoding); label && details.empty()) {
     details = label;
   }
   if (facts.frameRate) {

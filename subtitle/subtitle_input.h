@@ -9,6 +9,7 @@
 #include "subtitle/frame_rates.h"
 #include "subtitle/line_reader.h"
 #include "subtitle/microdvd.h"
+#include "subtitle/text_choice.h"
 #include "subtitle/text_encoding.h"
 
 namespace lumetra {
@@ -19,11 +20,21 @@ namespace lumetra {
 // of opening and reading, and "The file is empty" for a file without a single byte.
 class SubtitleInput {
  public:
-  explicit SubtitleInput(const std::string& path);
+  explicit SubtitleInput(const std::string& path, const TextChoice& choice = {});
+  // The code page of bytes without a byte-order mark is detected, or the one chosen is taken
+  // (a failure when iconv does not know it); a mark decides over both.
+  SubtitleInput(std::unique_ptr<ByteSource> source, const TextChoice& choice);
+  // Bytes as they are, their code page not looked at.
   explicit SubtitleInput(LineReader lines);
 
   SubtitleFormat format() const { return format_; }
   TextEncoding encoding() const { return lines_.encoding(); }
+  // "UTF-8", "UTF-16", "windows-1250"...; "" for plain ASCII or when not looked at.
+  const std::string& codePage() const { return codePage_; }
+  // True when the text is read as UTF-8 and written so, whatever the input's bytes were.
+  bool writesUtf8() const { return writesUtf8_; }
+  // The code page its outputs are written in.
+  std::string writtenCodePage() const { return writesUtf8_ ? "UTF-8" : codePage_; }
   const std::optional<FrameRateLine>& frameRateLine() const { return frameRateLine_; }
   // The number of that line, which a reader passes by; 0 when there is none.
   long frameRateLineNumber() const { return frameRateLine_ ? frameRateLine_->lineNumber : 0; }
@@ -35,7 +46,14 @@ class SubtitleInput {
   LineReader& lines();
 
  private:
+  struct OpenedText;
+  SubtitleInput(OpenedText text);
+  static OpenedText Open(std::unique_ptr<ByteSource> source, const TextChoice& choice);
+  void recognise();
+
   LineReader lines_;
+  std::string codePage_;
+  bool writesUtf8_ = false;
   SubtitleFormat format_ = SubtitleFormat::Unknown;
   std::optional<FrameRateLine> frameRateLine_;
   std::unique_ptr<EntryReader> entries_;
@@ -45,13 +63,14 @@ class SubtitleInput {
 struct SubtitleFileFacts {
   SubtitleFormat format = SubtitleFormat::Unknown;
   TextEncoding encoding = TextEncoding::Bytes;
+  std::string codePage;                        // as SubtitleInput::codePage()
   const ListedFrameRate* frameRate = nullptr;  // a listed rate its frame-rate line declares
 };
 // Unknown for an empty file or one of no known format. Throws SubtitleError when the file
 // cannot be opened or read.
-SubtitleFileFacts InspectSubtitleFile(const std::string& path);
-// "MicroDVD subtitle", with what else a user should know: "SubRip subtitle (UTF-16)",
-// "MicroDVD subtitle (23.976 fps)".
+SubtitleFileFacts InspectSubtitleFile(const std::string& path, const TextChoice& choice = {});
+// "MicroDVD subtitle", with what else a user should know: "SubRip subtitle (windows-1250)",
+// "MicroDVD subtitle (UTF-16, 23.976 fps)".
 std::string DescribeSubtitle(const SubtitleFileFacts& facts);
 
 }  // namespace lumetra

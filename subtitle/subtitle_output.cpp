@@ -13,9 +13,17 @@ SubtitleOutput::SubtitleOutput(ByteSink& sink, SubtitleFormat format, const Subt
   if (!description) {
     throw std::invalid_argument("no writer for an unknown format");
   }
-  sink.write(ByteOrderMark(input.encoding()));
+  // UTF-8 written on request has a mark only when the input had one.
+  const bool utf8 = input.writesUtf8();
+  const bool marked = input.encoding() != TextEncoding::Bytes;
+  sink.write(utf8 ? (marked ? ByteOrderMark(TextEncoding::Utf8) : "")
+                  : ByteOrderMark(input.encoding()));
   // Text that stays as it was read goes straight to the file.
-  writer_ = description->writer(IsTranscoded(input.encoding()) ? encoded_ : sink);
+  writer_ = description->writer(!utf8 && IsTranscoded(input.encoding()) ? encoded_ : sink);
+  if (const FormatDescription* from = Describe(input.format());
+      from && from->styling != description->styling) {
+    restyle_ = description->styling == Styling::Tags ? TagsFromCodes : CodesFromTags;
+  }
   const std::optional<FrameRateLine>& frameRateLine = input.frameRateLine();
   declaresFrameRate_ = description->declaresFrameRate && frameRateLine.has_value();
   if (declaresFrameRate_) {

@@ -23,8 +23,15 @@ class SubtitleOutput {
 
   // Whether the output declares the input's frame rate in its first line.
   bool declaresFrameRate() const { return declaresFrameRate_; }
-  // An entry whose times are in the output's units (see EntryWriter).
+  // An entry whose times are in the output's units (see EntryWriter); its styles are written
+  // the output format's way.
   void write(const SubtitleEntry& entry, bool hasEnd, long long number, bool last) {
+    if (restyle_) {
+      restyled_ = entry;
+      restyled_.text = restyle_(entry.text);
+      writer_->write(restyled_, hasEnd, number, last);
+      return;
+    }
     writer_->write(entry, hasEnd, number, last);
   }
 
@@ -44,6 +51,8 @@ class SubtitleOutput {
   EncodingSink encoded_;
   std::unique_ptr<EntryWriter> writer_;
   bool declaresFrameRate_ = false;
+  std::string (*restyle_)(std::string_view text) = nullptr;  // between codes and tags
+  SubtitleEntry restyled_;
 };
 
 }  // namespace lumetra

@@ -33,7 +33,7 @@ fuzz_readers() {
   CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=Release
   cmake --build build-fuzz -j"$jobs"
   local reader work
-  for reader in microdvd subrip reading_paths; do
+  for reader in microdvd subrip reading_paths webvtt; do
     work=build-fuzz/run-$reader
     rm -rf "$work"
     mkdir -p "$work/corpus" "$work/findings"

@@ -1,6 +1,8 @@
 // The output format follows the input on every change of tab while "Auto set outputformat" is
 // stored as on: the input's own format on every tab, the other one on "Convert". Tab walks the
 // window in reading order.
+#include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -29,6 +31,9 @@ class MainWindowTabsTest : public QObject {
     row("option off", "0", "{1}{2}x", 5, "optMicroDVD", "optMicroDVD");
     row("unknown first character", "1", "x", 5, "optMicroDVD", "optMicroDVD");
     row("missing file", "1", "missing", 5, "optSubRip", "optSubRip");
+    const char* vtt = "WEBVTT\r\n\r\n00:01.000 --> 00:02.000\r\nx\r\n";
+    row("WebVTT like SubRip to Convert", "1", vtt, 5, "optWebVTT", "optMicroDVD");
+    row("WebVTT like SubRip to Split", "1", vtt, 0, "optMicroDVD", "optSubRip");
   }
   void followsTheInput() {
     QFETCH(QString, option);
@@ -49,6 +54,16 @@ class MainWindowTabsTest : public QObject {
     QVERIFY(started.presenter.messages.empty());
   }
 
+  // The encoding chosen beside the input's information reads it again in that code page.
+  void encodingChoiceDescribesTheInputAgain() {
+    StartedWindow started(kWelcomed);
+    started.input("input.sub", "{1}{2}\xCF\xF0\xE8\r\n{3}{4}x\r\n");
+    auto* choice = started.find<QComboBox>("cboInputEncoding");
+    choice->setCurrentIndex(choice->findText("windows-1251"));
+    QCOMPARE(started.find<QLabel>("lblInputFileInformation")->text(),
+             QStringLiteral("MicroDVD subtitle (windows-1251)"));
+  }
+
   // Tab visits every control of the window and of the current tab once, in reading order.
   void tabWalksTheWindow() {
     StartedWindow started;
@@ -61,9 +76,10 @@ class MainWindowTabsTest : public QObject {
       const QWidget* focus = QApplication::focusWidget();  // the tab bar stands for TabAction
       visited << (focus->objectName().startsWith("qt_") ? focus->parent() : focus)->objectName();
     } while (visited.last() != "cmdBronZoeken" && visited.size() < 40);
-    QCOMPARE(visited, QStringList({"lstCurrentFrameRate", "optMicroDVD", "TabAction",
-                                   "txtSynchronize", "HScroll1", "cmdSynchronize", "cmdOptions",
-                                   "cmdOver", "cmdAfsluiten", "txtBron", "cmdBronZoeken"}));
+    QCOMPARE(visited,
+             QStringList({"lstCurrentFrameRate", "cboInputEncoding", "optMicroDVD", "TabAction",
+                          "txtSynchronize", "HScroll1", "cmdSynchronize", "cmdOptions", "cmdOver",
+                          "cmdAfsluiten", "txtBron", "cmdBronZoeken"}));
   }
 };
 

@@ -64,13 +64,14 @@ class OptionsDialogTest : public QObject {
     QVERIFY(f.dialog().isVisible());
   }
 
-  void okStoresTheFourOptionsEvenWithSaveSettingsClear() {
+  void okStoresTheFiveOptionsEvenWithSaveSettingsClear() {
     OptionsWindow f;
     f.press("cmdOptions");
     SetStates(f.dialog(), "chkOutputAsInput=0;chkSaveSettings=0");
     f.pressInDialog("cmdOk");
-    QCOMPARE(f.store.written.size(), 4);
+    QCOMPARE(f.store.written.size(), 5);
     QCOMPARE(f.store.storedValue("General", "OutputAsInput"), QStringLiteral("0"));
+    QCOMPARE(f.store.storedValue("General", "WriteUtf8"), QStringLiteral("0"));
     QCOMPARE(f.store.storedValue("General", "SaveSettings"), QStringLiteral("0"));
     QVERIFY(!f.dialog().isVisible() && f.window.isEnabled());
     // OK then Cancel keeps what OK stored.
@@ -97,7 +98,7 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(f.presenter.shown(), QStringList{"Lumetra|0|The settings are reset"});
     QCOMPARE(behindTheMessage, QStringLiteral("110"));  // SubRip until the message is gone
 
-    QCOMPARE(f.store.written.size(), 23);
+    QCOMPARE(f.store.written.size(), 24);
     QCOMPARE(f.store.storedValue("Settings", "Correct-?./!."), QStringLiteral("1"));
     QCOMPARE(f.store.storedValue("Settings", "Guess-correction"), QStringLiteral("4"));
     QCOMPARE(f.store.storedValue("Settings", "Begin-character"), QStringLiteral("["));

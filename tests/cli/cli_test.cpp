@@ -165,7 +165,7 @@ TEST(Cli, ExitCodesAndMessages) {
        "lumetra-cli convert: --fps takes 23.976, 24, 25, 29.97, 30, 50, 59.94 or 60, not '25.0' "
        "(see lumetra-cli --help)\n"},
       {{"convert", "--to", "ass", "IN"}, sub, 64,
-       "lumetra-cli convert: --to takes microdvd or subrip, not 'ass' (see lumetra-cli --help)\n"},
+       "lumetra-cli convert: --to takes microdvd, subrip or webvtt, not 'ass' (see lumetra-cli --help)\n"},
       {{"convert"}, sub, 64, "lumetra-cli convert: missing INPUT file (see lumetra-cli --help)\n"},
       {{"shuffle", "IN"}, sub, 64,
        "lumetra-cli: unknown command 'shuffle' (see lumetra-cli --help)\n"},
@@ -187,6 +187,10 @@ TEST(Cli, ExitCodesAndMessages) {
        "(see lumetra-cli --help)\n"},
       {{"guess-framerate", "IN"}, sub, 64,
        "lumetra-cli guess-framerate: option --length is required (see lumetra-cli --help)\n"},
+      {{"convert", "--input-encoding", "klingon", "IN"}, sub, 64,
+       "lumetra-cli convert: --input-encoding: unknown encoding 'klingon' (see lumetra-cli --help)\n"},
+      {{"convert", "--encoding", "latin1", "IN"}, sub, 64,
+       "lumetra-cli convert: --encoding takes utf-8 only, not 'latin1' (see lumetra-cli --help)\n"},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -241,6 +245,26 @@ TEST(Cli, AFullStandardOutputIsAFailure) {
       {"synchronize", "--shift", "10", dir.write("m.sub", "{1}{2}a\r\n")}, "/dev/full");
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("cannot write"), std::string::npos);
+}
+
+// probe tells the encoding, recode writes UTF-8, and an undecodable byte names its line.
+TEST(Cli, TextEncodings) {
+  TempDir dir;
+  const std::string input = dir.write("m.sub", "{1}{2}\xCF\xF0\xE8\xE2\xE5\xF2\r\n");
+  const auto probe = RunCliProcess({"probe", "--input-encoding", "windows-1251", input});
+  EXPECT_EQ(probe.out, "MicroDVD subtitle (windows-1251)\n");
+  const auto recode = RunCliProcess({"recode", "--input-encoding", "cp1251", input});
+  EXPECT_EQ(recode.exitCode, 0) << recode.err;
+  EXPECT_EQ(dir.read("m - UTF-8.sub"),
+            "{1}{2}\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\r\n");
+  dir.write("m.sub", "{1}{2}a\r\n{3}{4}\x98\r\n");
+  const auto failed =
+      RunCliProcess({"convert", "--utf8", "--input-encoding", "windows-1251", input});
+  EXPECT_EQ(failed.exitCode, 2);
+  EXPECT_NE(failed.err.find("Line 2 holds the byte 0x98, which is no windows-1251 text"),
+            std::string::npos)
+      << failed.err;
+  EXPECT_FALSE(dir.exists("m - SubRip.srt"));
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ Run ConvertTo(SubtitleFormat to) {
 }
 Run Change(const char* current, const char* next) {
   return [=](CommonParams p, FrameView& v) {
-    ChangeFrameRate({p.inputPath, current, next, '.', p.deleteSource, p.outputAsInput, {}}, v);
+    ChangeFrameRate({p.inputPath, current, next, '.', p.deleteSource, p.outputAsInput, {}, {}}, v);
   };
 }
 Run CorrectAll() {

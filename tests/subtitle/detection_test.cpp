@@ -53,7 +53,7 @@ const DetectionCase kCases[] = {
     {"plain text", "Hello world\n", "Unknown subtitle"},
     {"time line gone wrong", "1\n00:00:01,000 = > 0:0:2\nx\n", "SubRip subtitle"},
     {"text holding an arrow", "a --> b\n", "Unknown subtitle"},
-    {"UTF-8 mark", "\xEF\xBB\xBF" + kSubRip, "SubRip subtitle"},
+    {"UTF-8 mark", "\xEF\xBB\xBF" + kSubRip, "SubRip subtitle (UTF-8)"},
     {"half a mark", "\xEF\xBB{1}{2}a\n{3}{4}b\n", "Unknown subtitle"},
     {"UTF-16 LE", Utf16(kSubRip, false), "SubRip subtitle (UTF-16)"},
     {"UTF-16 BE", Utf16(kMicroDvd, true), "MicroDVD subtitle (UTF-16)"},
