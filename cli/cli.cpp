@@ -51,6 +51,14 @@ std::string HelpText() {
       "      999).\n"
       "  guess-framerate --length SECONDS [--correction MINUTES] INPUT...\n"
       "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
+      "  fit (--movie FILE [--audio-track N] | --reference SUB | --points "
+      "\"ENTRY=TIME,ENTRY=TIME\")\n"
+      "      [--max-shift SECONDS] [--force] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
+      "      Fit to the movie: find the shift and speed from the movie's speech, from a subtitle\n"
+      "      that fits, or from two entries and the times they must start (TIME in seconds or\n"
+      "      h:mm:ss,mmm); an untrusted fit writes nothing unless --force is given.\n"
+      "  probe MOVIE\n"
+      "      Show a movie's length, frame rate and audio tracks.\n"
       "\n"
       "Options:\n"
       "  --fps RATE          frame rate of the MicroDVD side: ";
@@ -92,6 +100,10 @@ const std::map<std::string, CommandEntry>& CommandTable() {
       {"delete-comments", {DeleteCommentsCommand, {"begin", "end", "fps", "to"}, {"dry-run"}}},
       {"split", {SplitCommand, {"segment-frames", "segments", "fps", "to"}, {}}},
       {"guess-framerate", {GuessFrameRateCommand, {"length", "correction"}, {}}},
+      {"fit",
+       {FitCommand,
+        {"movie", "audio-track", "reference", "points", "max-shift", "fps", "to"},
+        {"force", "dry-run"}}},
   };
   return table;
 }
@@ -110,6 +122,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (args[0] == "--version") {
     out << "lumetra-cli " << kVersion << '\n';
     return kExitOk;
+  }
+  if (args[0] == "probe") {
+    return ProbeCommand({args.begin() + 1, args.end()}, out, err);
   }
   const auto found = CommandTable().find(args[0]);
   if (found == CommandTable().end()) {

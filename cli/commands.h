@@ -40,6 +40,9 @@ PreparedCommand CorrectCommand(const Arguments& arguments);
 PreparedCommand DeleteCommentsCommand(const Arguments& arguments);
 PreparedCommand SplitCommand(const Arguments& arguments);
 PreparedCommand GuessFrameRateCommand(const Arguments& arguments);
+PreparedCommand FitCommand(const Arguments& arguments);
+// `lumetra-cli probe MOVIE`: what the movie holds, on stdout.
+int ProbeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The whole command line, for main() and the tests.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
