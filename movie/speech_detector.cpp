@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace lumetra {
 namespace {
 
 constexpr int kSamplesPerFrame = kSpeechSampleRate * kSpeechFrameMs / 1000;
-// Butterworth high-pass at 200 Hz for 8 kHz.
-constexpr double kB0 = 0.894858606, kB1 = -1.789717212, kB2 = 0.894858606;
-constexpr double kA1 = -1.778631777, kA2 = 0.800802646;
+// Chosen on the fit bench.
+constexpr float kAboveFloorDb = 9;
+constexpr float kMinChangeDb = 3;
 
 // Levels are kept in half-decibel steps between these bounds for the sliding quantile.
 constexpr float kLowestDb = -100;
@@ -58,38 +59,111 @@ float GlobalQuantile(std::vector<float> levels, double share) {
 
 }  // namespace
 
+SpeechDetector::SpeechDetector() {
+  for (int i = 0; i < kWindow; ++i) {
+    taper_[i] = static_cast<float>(0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / kWindow));
+  }
+  for (int k = 0; k < kWindow / 2; ++k) {
+    twiddles_[k] = std::polar(1.0f, static_cast<float>(-2 * std::numbers::pi * k / kWindow));
+  }
+}
+
 void SpeechDetector::feed(const float* samples, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) {
-    const double x = samples[i];
-    const double y = kB0 * x + kB1 * x1_ + kB2 * x2_ - kA1 * y1_ - kA2 * y2_;
-    x2_ = x1_;
-    x1_ = x;
-    y2_ = y1_;
-    y1_ = y;
-    sum_ += y * y;
-    if (++inFrame_ == kSamplesPerFrame) {
+    std::copy(recent_.begin() + 1, recent_.end(), recent_.begin());
+    recent_.back() = samples[i];
+    filled_ = std::min(filled_ + 1, kWindow);
+    if (++sinceFrame_ == kSamplesPerFrame) {
       endFrame();
     }
   }
 }
 
 void SpeechDetector::endFrame() {
-  const double mean = sum_ / kSamplesPerFrame;
-  levels_.push_back(static_cast<float>(10 * std::log10(mean + 1e-10)));
-  sum_ = 0;
-  inFrame_ = 0;
+  sinceFrame_ = 0;
+  std::array<std::complex<float>, kWindow> bins;
+  for (int i = 0; i < kWindow; ++i) {
+    bins[i] = recent_[i] * taper_[i];
+  }
+  // Radix-2 transform of the window.
+  for (int i = 1, j = 0; i < kWindow; ++i) {
+    int bit = kWindow >> 1;
+    for (; j & bit; bit >>= 1) {
+      j ^= bit;
+    }
+    j ^= bit;
+    if (i < j) {
+      std::swap(bins[i], bins[j]);
+    }
+  }
+  for (int length = 2; length <= kWindow; length <<= 1) {
+    const int half = length / 2;
+    const int stride = kWindow / length;
+    for (int start = 0; start < kWindow; start += length) {
+      for (int k = 0; k < half; ++k) {
+        const std::complex<float> odd = bins[start + k + half] * twiddles_[k * stride];
+        bins[start + k + half] = bins[start + k] - odd;
+        bins[start + k] += odd;
+      }
+    }
+  }
+  // Eight bands across the voice band, 300 to 3500 Hz at 62.5 Hz a bin.
+  constexpr int kEdges[kBands + 1] = {5, 7, 10, 14, 19, 25, 33, 43, 56};
+  std::array<float, kBands> shape;
+  double total = 0;
+  float mean = 0;
+  for (int band = 0; band < kBands; ++band) {
+    double power = 0;
+    for (int k = kEdges[band]; k < kEdges[band + 1]; ++k) {
+      power += std::norm(bins[k]);
+    }
+    total += power;
+    shape[band] =
+        static_cast<float>(10 * std::log10(power / (kEdges[band + 1] - kEdges[band]) + 1e-10));
+    mean += shape[band] / kBands;
+  }
+  for (float& value : shape) {
+    value -= mean;
+  }
+  SpeechFeatures features;
+  features.level = static_cast<float>(10 * std::log10(total + 1e-10));
+  // Against the frame two steps back, whose window does not overlap this one.
+  for (int band = 0; band < kBands; ++band) {
+    features.change += std::abs(shape[band] - shapes_[0][band]) / kBands;
+  }
+  shapes_[0] = shapes_[1];
+  shapes_[1] = shape;
+  features_.push_back(features);
 }
 
 std::vector<std::uint8_t> SpeechDetector::finish() {
-  std::vector<std::uint8_t> decisions(levels_.size());
-  if (levels_.empty()) {
+  const std::size_t n = features_.size();
+  std::vector<std::uint8_t> decisions(n);
+  if (n == 0) {
     return decisions;
   }
+  std::vector<float> levels(n), changes(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    levels[i] = features_[i].level;
+    changes[i] = features_[i].change;
+  }
   // The quiet moments around each frame: 1.5 s either side.
-  const std::vector<float> floor = SlidingQuantile(levels_, 150, 0.1);
-  const float loud = GlobalQuantile(levels_, 0.95);
-  for (std::size_t i = 0; i < levels_.size(); ++i) {
-    decisions[i] = levels_[i] > floor[i] + 9 && levels_[i] > loud - 35;
+  const std::vector<float> floor = SlidingQuantile(levels, 150, 0.1);
+  const float loud = GlobalQuantile(levels, 0.95);
+  // Change of shape, averaged over 150 ms: a syllable or two.
+  std::vector<float> moving(n);
+  double sum = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    sum += changes[i];
+    if (i >= 15) {
+      sum -= changes[i - 15];
+    }
+    moving[i] = static_cast<float>(sum / std::min<std::size_t>(i + 1, 15));
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::size_t centre = std::min(n - 1, i + 7);
+    decisions[i] = levels[i] > floor[i] + kAboveFloorDb && levels[i] > loud - 35 &&
+                   moving[centre] > kMinChangeDb;
   }
   SmoothDecisions(decisions, 30, 25);
   return decisions;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <complex>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -10,26 +12,39 @@ namespace lumetra {
 inline constexpr int kSpeechSampleRate = 8000;
 inline constexpr int kSpeechFrameMs = 10;
 
-// Decides for every 10 ms of a sound whether someone speaks. Speech rises and falls with its
-// syllables well above the sound around it, while music and steady noise keep their level:
-// a frame counts as speech when the energy of the voice band stands clearly above the quiet
-// moments of the surrounding seconds and is not near silence; spans too short to be dialogue
-// are dropped and the pauses between words are bridged. Keeps one number per frame, so a
-// two-hour movie costs a few megabytes.
+// What the detector measures of every 10 ms: the voice band's level, and how fast the shape
+// of its spectrum changes (speech moves from sound to sound; music holds its notes, noise
+// holds its colour).
+struct SpeechFeatures {
+  float level = 0;   // dB
+  float change = 0;  // mean dB change of the band levels, less their overall change
+};
+
+// Decides for every 10 ms of a sound whether someone speaks: where the voice band stands
+// clearly above the quiet moments of the surrounding seconds, is not near silence, and its
+// spectrum keeps changing shape as speech does. Spans too short to be dialogue are dropped
+// and the pauses between words bridged. Keeps two numbers per frame, so a two-hour movie
+// costs a few megabytes.
 class SpeechDetector {
  public:
+  SpeechDetector();
   void feed(const float* samples, std::size_t count);
   // One decision (1: speech) per 10 ms fed so far.
   std::vector<std::uint8_t> finish();
+  const std::vector<SpeechFeatures>& features() const { return features_; }
 
  private:
+  static constexpr int kWindow = 128;
+  static constexpr int kBands = 8;
   void endFrame();
 
-  std::vector<float> levels_;  // voice-band energy of each frame, in dB
-  double sum_ = 0;
-  int inFrame_ = 0;
-  // A second-order high-pass at 200 Hz: the rumble of music and effects is not speech.
-  double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
+  std::vector<SpeechFeatures> features_;
+  std::array<float, kWindow> recent_{};  // the last samples, oldest first
+  int filled_ = 0;
+  int sinceFrame_ = 0;
+  std::array<float, kWindow> taper_{};
+  std::array<std::complex<float>, kWindow / 2> twiddles_{};
+  std::array<std::array<float, kBands>, 3> shapes_{};  // band shapes of the last frames
 };
 
 // Helpers of the detector, open for tests: bridges gaps of at most `maxGap` frames between

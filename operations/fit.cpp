@@ -166,7 +166,7 @@ void FitToMovie(CommonParams params, const FitRequest& request, FrameView& view,
       FitFigures(alignment.model,
                  SpeedText(alignment.model.speed, timedInFrames ? timing.unitsPerSecond : 0,
                            found->movieFrameRate),
-                 alignment.match, found->hasMatch);
+                 alignment.match, alignment.standout, found->hasMatch);
   if (request.dryRun) {
     Complete(view, std::string("The fit is found; nothing was written.") + kCR + figures);
     return;

@@ -18,6 +18,12 @@ constexpr int kCoarse = 4;
 constexpr double kFrameSeconds = 0.01;
 // Shifts closer than this to the best one belong to the same peak.
 constexpr double kPeakSeconds = 2.5;
+// The refinement looks this many frames either way of the best coarse step, and weighs the
+// speech this many frames before and after each start.
+constexpr long kRefineFrames = 100;
+constexpr long kOnsetFrames = 20;
+// The share of the best possible score a speed other than 1 gives up (chosen on the bench).
+constexpr double kSpeedCost = 0.01;
 
 // Correlates signals with one fixed target by Fourier transform; two signals share one
 // transform as the real and imaginary parts.
@@ -151,6 +157,22 @@ double Overlap(const std::vector<TimedSpan>& spans, const std::vector<long>& onB
   return overlap * kFrameSeconds;
 }
 
+// How well the spans' starts at `speed` and `shift` fall on onsets of speech: speech in the
+// moments after each start, less speech in the moments before it, in seconds.
+double Onsets(const std::vector<TimedSpan>& spans, const std::vector<long>& onBefore, double speed,
+              long shift) {
+  const long length = static_cast<long>(onBefore.size()) - 1;
+  const auto on = [&](long from, long to) {
+    return double(onBefore[std::clamp(to, 0L, length)] - onBefore[std::clamp(from, 0L, length)]);
+  };
+  double onsets = 0;
+  for (const TimedSpan& span : spans) {
+    const long start = std::lround(span.start * speed / kFrameSeconds) + shift;
+    onsets += on(start, start + kOnsetFrames) - on(start - kOnsetFrames, start);
+  }
+  return onsets * kFrameSeconds;
+}
+
 }  // namespace
 
 std::vector<double> CandidateSpeeds(double lengthRatio) {
@@ -229,7 +251,7 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
   const double step = kFrameSeconds * kCoarse;
   const long limit = static_cast<long>(std::ceil(maxShiftSeconds / step));
 
-  Peak best;
+  std::vector<Peak> peaks;
   std::vector<double> first, second;
   for (std::size_t i = 0; i < speeds.size(); i += 2) {
     const bool pair = i + 1 < speeds.size();
@@ -242,32 +264,46 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
       continue;
     }
     correlator.correlate(a, b, lowest, highest, first, second);
-    for (const Peak& peak : {BestOf(first, lowest, speeds[i]),
-                             pair ? BestOf(second, lowest, speeds[i + 1]) : Peak{}}) {
-      if (peak.score > best.score) {
+    peaks.push_back(BestOf(first, lowest, speeds[i]));
+    if (pair) {
+      peaks.push_back(BestOf(second, lowest, speeds[i + 1]));
+    }
+  }
+  if (peaks.empty()) {
+    return result;
+  }
+
+  // Each speed's best coarse step, frame by frame. A subtitle often stays up after the
+  // speech ends, so the time on speech alone leaves a plateau; its entries' starts on the
+  // onsets of speech decide within it. The speeds are weighed as the coarse search did:
+  // time on speech less what chance would give.
+  Peak best;
+  long bestShift = 0;
+  double bestScore = -1e300;
+  double bestOverlap = 0;
+  double bestLength = 0;
+  for (const Peak& peak : peaks) {
+    double length = 0;
+    for (const TimedSpan& span : spans) {
+      length += (span.end - span.start) * peak.speed;
+    }
+    const long centre = peak.shift * kCoarse;
+    for (long shift = centre - kRefineFrames; shift <= centre + kRefineFrames; ++shift) {
+      const double overlap = Overlap(spans, onBefore, peak.speed, shift);
+      // A change of speed must earn its place: it gives up a little of the best score.
+      const double cost = peak.speed == 1 ? 0 : kSpeedCost * length * (1 - result.targetShare);
+      const double score =
+          overlap - result.targetShare * length + Onsets(spans, onBefore, peak.speed, shift) - cost;
+      if (score > bestScore) {
+        bestScore = score;
+        bestOverlap = overlap;
+        bestShift = shift;
+        bestLength = length;
         best = peak;
       }
     }
   }
-  if (best.score == -1e300) {
-    return result;
-  }
-
-  // Frame by frame around the best coarse step.
-  const long centre = best.shift * kCoarse;
-  long bestShift = centre;
-  double bestOverlap = -1;
-  for (long shift = centre - 2 * kCoarse; shift <= centre + 2 * kCoarse; ++shift) {
-    const double overlap = Overlap(spans, onBefore, best.speed, shift);
-    if (overlap > bestOverlap) {
-      bestOverlap = overlap;
-      bestShift = shift;
-    }
-  }
-  double length = 0;
-  for (const TimedSpan& span : spans) {
-    length += (span.end - span.start) * best.speed;
-  }
+  const double length = bestLength;
   result.model = {best.speed, double(bestShift) * kFrameSeconds};
   result.match = length > 0 ? bestOverlap / length : 0;
   result.standout = best.standout;

@@ -61,15 +61,16 @@ std::string SpeedText(double speed, double framesRate, double movieRate) {
 }
 
 std::string FitFigures(const FitModel& model, const std::string& speed, double match,
-                       bool hasMatch) {
+                       double standout, bool hasMatch) {
   char shift[64];
   std::snprintf(shift, sizeof shift, "Shift: %+.3f s", model.shiftSeconds);
   std::string text = shift;
   text += kCR;
   text += "Speed: " + speed;
   if (hasMatch) {
-    char share[48];
-    std::snprintf(share, sizeof share, "Match: %.0f%%", match * 100);
+    char share[96];
+    std::snprintf(share, sizeof share, "Match: %.0f%% (the best shift stands out by %.1f)",
+                  match * 100, standout);
     text += kCR;
     text += share;
   }

@@ -12,8 +12,9 @@ namespace lumetra {
 // read at) goes from that rate to the one the speed says it was made for.
 std::string SpeedText(double speed, double framesRate, double movieRate);
 
-// The completion's lines after its first: shift, speed and match.
+// The completion's lines after its first: shift, speed, and the match with how far the best
+// shift stands out from the next best.
 std::string FitFigures(const FitModel& model, const std::string& speed, double match,
-                       bool hasMatch);
+                       double standout, bool hasMatch);
 
 }  // namespace lumetra
