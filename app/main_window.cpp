@@ -8,6 +8,8 @@
 
 #include "app/about_window.h"
 #include "app/first_run.h"
+#include "app/fit_tab.h"
+#include "app/movie_length.h"
 #include "app/main_window_layout.h"
 #include "app/message_presenter.h"
 #include "app/open_subtitle_dialog.h"
@@ -35,6 +37,9 @@ MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidge
   connect(ui_.cmdOptions, &QPushButton::clicked, this, &MainWindow::onOptionsClicked);
   connect(ui_.cmdOver, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
   connect(options_, &OptionsDialog::resetRequested, this, &MainWindow::onSettingsReset);
+  ui_.fitTab->attach(*this, ui_, presenter, linkedFields_, operations_);
+  connect(ui_.cmdGuessMovie, &QPushButton::clicked, this,
+          [this] { FillMovieLength(*this, ui_, presenter_); });
   connect(options_, &OptionsDialog::resetFinished, this,
           [this] { settings_.showFactory(keys::OnReset::Last); });
 }

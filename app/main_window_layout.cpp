@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "app/fit_tab.h"
 #include "app/frame_rate_list.h"
 #include "app/main_window_layout.h"
 #include "app/main_window_tabs.h"
@@ -107,6 +108,7 @@ MainWindowControls BuildMainWindowLayout(QMainWindow& window) {
   ui.TabAction->addTab(BuildDeleteCommentsTab(ui), QStringLiteral("Delete comments"));
   ui.TabAction->addTab(BuildConvertTab(ui), QStringLiteral("Convert"));
   ui.TabAction->addTab(BuildGuessFrameRateTab(ui), QStringLiteral("Guess framerate"));
+  ui.TabAction->addTab(BuildFitTab(ui), QStringLiteral("Fit to movie"));
   // All seven tabs in one row, as the design has them.
   ui.TabAction->setUsesScrollButtons(false);
   ui.TabAction->setDocumentMode(false);

@@ -222,6 +222,8 @@ QWidget* BuildGuessFrameRateTab(MainWindowControls& ui) {
   auto* lengthRow = new QHBoxLayout(length);
   lengthRow->addWidget(ui.txtLengteFilm);
   lengthRow->addWidget(MakeLabel("Label12", QStringLiteral("sec")));
+  ui.cmdGuessMovie = MakeButton("cmdGuessMovie", QStringLiteral("Movie..."));
+  lengthRow->addWidget(ui.cmdGuessMovie);
   lengthRow->addStretch(1);
 
   auto* correction = MakeFrame("Frame18", QStringLiteral("Correction"));

@@ -70,9 +70,8 @@ SpeechDetector::SpeechDetector() {
 
 void SpeechDetector::feed(const float* samples, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) {
-    std::copy(recent_.begin() + 1, recent_.end(), recent_.begin());
-    recent_.back() = samples[i];
-    filled_ = std::min(filled_ + 1, kWindow);
+    recent_[next_] = samples[i];
+    next_ = (next_ + 1) % kWindow;
     if (++sinceFrame_ == kSamplesPerFrame) {
       endFrame();
     }
@@ -83,7 +82,7 @@ void SpeechDetector::endFrame() {
   sinceFrame_ = 0;
   std::array<std::complex<float>, kWindow> bins;
   for (int i = 0; i < kWindow; ++i) {
-    bins[i] = recent_[i] * taper_[i];
+    bins[i] = recent_[(next_ + i) % kWindow] * taper_[i];  // oldest first
   }
   // Radix-2 transform of the window.
   for (int i = 1, j = 0; i < kWindow; ++i) {

@@ -39,8 +39,8 @@ class SpeechDetector {
   void endFrame();
 
   std::vector<SpeechFeatures> features_;
-  std::array<float, kWindow> recent_{};  // the last samples, oldest first
-  int filled_ = 0;
+  std::array<float, kWindow> recent_{};  // the last samples, a ring: the oldest at next_
+  int next_ = 0;
   int sinceFrame_ = 0;
   std::array<float, kWindow> taper_{};
   std::array<std::complex<float>, kWindow / 2> twiddles_{};

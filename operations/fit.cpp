@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "movie/movie_error.h"
+#include "movie/movie_rates.h"
 #include "operations/fit_points.h"
 #include "operations/fit_summary.h"
 #include "operations/fit_target.h"
@@ -176,9 +177,15 @@ void FitToMovie(CommonParams params, const FitRequest& request, FrameView& view,
   if (found->movieFrameRate > 0) {
     params.frameRate = ListedOrOwn(found->movieFrameRate);
   }
-  constexpr EntryOperation kFit{"fitting...", " - fitted"};
+  EntryOperation fit{"fitting...", " - fitted"};
+  std::string rateText;
+  if (params.frameRate) {
+    const ListedFrameRate* listed = ListedRateOf(*params.frameRate);
+    rateText = listed ? std::string(listed->text) : RateText(*params.frameRate);
+    fit.newRateText = rateText.c_str();
+  }
   FitTransform transform(alignment.model, timing.unitsPerSecond);
-  if (RunEntryOperation(params, kFit, transform, view)) {
+  if (RunEntryOperation(params, fit, transform, view)) {
     Complete(view, std::string("The subtitle is fitted to the movie.") + kCR + figures);
   }
 }
