@@ -64,7 +64,17 @@ SpeechDetector::SpeechDetector() {
     taper_[i] = static_cast<float>(0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / kWindow));
   }
   for (int k = 0; k < kWindow / 2; ++k) {
-    twiddles_[k] = std::polar(1.0f, static_cast<float>(-2 * std::numbers::pi * k / kWindow));
+    cosines_[k] = static_cast<float>(std::cos(2 * std::numbers::pi * k / kWindow));
+    sines_[k] = static_cast<float>(-std::sin(2 * std::numbers::pi * k / kWindow));
+  }
+  for (int i = 0; i < kWindow; ++i) {
+    int reversed = 0;
+    for (int bit = 1, mirror = kWindow / 2; bit < kWindow; bit <<= 1, mirror >>= 1) {
+      if (i & bit) {
+        reversed |= mirror;
+      }
+    }
+    reversed_[i] = static_cast<std::uint8_t>(reversed);
   }
 }
 
@@ -80,29 +90,27 @@ void SpeechDetector::feed(const float* samples, std::size_t count) {
 
 void SpeechDetector::endFrame() {
   sinceFrame_ = 0;
-  std::array<std::complex<float>, kWindow> bins;
+  // Radix-2 transform of the window, the samples oldest first in bit-reversed order. The
+  // products are written out: std::complex's checks for infinities cost more than the rest.
+  std::array<float, kWindow> re, im{};
   for (int i = 0; i < kWindow; ++i) {
-    bins[i] = recent_[(next_ + i) % kWindow] * taper_[i];  // oldest first
-  }
-  // Radix-2 transform of the window.
-  for (int i = 1, j = 0; i < kWindow; ++i) {
-    int bit = kWindow >> 1;
-    for (; j & bit; bit >>= 1) {
-      j ^= bit;
-    }
-    j ^= bit;
-    if (i < j) {
-      std::swap(bins[i], bins[j]);
-    }
+    re[reversed_[i]] = recent_[(next_ + i) % kWindow] * taper_[i];
   }
   for (int length = 2; length <= kWindow; length <<= 1) {
     const int half = length / 2;
     const int stride = kWindow / length;
     for (int start = 0; start < kWindow; start += length) {
       for (int k = 0; k < half; ++k) {
-        const std::complex<float> odd = bins[start + k + half] * twiddles_[k * stride];
-        bins[start + k + half] = bins[start + k] - odd;
-        bins[start + k] += odd;
+        const int a = start + k;
+        const int b = a + half;
+        const float c = cosines_[k * stride];
+        const float s = sines_[k * stride];
+        const float oddRe = re[b] * c - im[b] * s;
+        const float oddIm = re[b] * s + im[b] * c;
+        re[b] = re[a] - oddRe;
+        im[b] = im[a] - oddIm;
+        re[a] += oddRe;
+        im[a] += oddIm;
       }
     }
   }
@@ -114,7 +122,7 @@ void SpeechDetector::endFrame() {
   for (int band = 0; band < kBands; ++band) {
     double power = 0;
     for (int k = kEdges[band]; k < kEdges[band + 1]; ++k) {
-      power += std::norm(bins[k]);
+      power += double(re[k]) * re[k] + double(im[k]) * im[k];
     }
     total += power;
     shape[band] =

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <complex>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -43,7 +42,8 @@ class SpeechDetector {
   int next_ = 0;
   int sinceFrame_ = 0;
   std::array<float, kWindow> taper_{};
-  std::array<std::complex<float>, kWindow / 2> twiddles_{};
+  std::array<float, kWindow / 2> cosines_{}, sines_{};
+  std::array<std::uint8_t, kWindow> reversed_{};
   std::array<std::array<float, kBands>, 3> shapes_{};  // band shapes of the last frames
 };
 

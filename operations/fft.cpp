@@ -25,17 +25,26 @@ void Fourier(std::vector<std::complex<double>>& values, bool inverse) {
       std::swap(values[i], values[j]);
     }
   }
-  std::vector<std::complex<double>> twiddles;
-  for (std::size_t length = 2; length <= n; length <<= 1) {
-    const double angle = (inverse ? 2 : -2) * std::numbers::pi / double(length);
-    const std::size_t half = length / 2;
-    twiddles.resize(half);
-    for (std::size_t k = 0; k < half; ++k) {
-      twiddles[k] = std::polar(1.0, angle * double(k));
+  // The turns of the largest stage serve every stage; a thread keeps them for its next
+  // transform of the same size, as the speeds of a fit all take.
+  thread_local std::vector<std::complex<double>> turns;
+  if (turns.size() != n / 2) {
+    turns.resize(n / 2);
+    for (std::size_t k = 0; k < n / 2; ++k) {
+      turns[k] = std::polar(1.0, -2 * std::numbers::pi * double(k) / double(n));
     }
+  }
+  for (std::size_t length = 2; length <= n; length <<= 1) {
+    const std::size_t half = length / 2;
+    const std::size_t stride = n / length;
     for (std::size_t start = 0; start < n; start += length) {
       for (std::size_t k = 0; k < half; ++k) {
-        const std::complex<double> odd = values[start + k + half] * twiddles[k];
+        // Written out: std::complex's product checks for infinities, at many times the cost.
+        const std::complex<double> b = values[start + k + half];
+        const std::complex<double> turn = turns[k * stride];
+        const double wIm = inverse ? -turn.imag() : turn.imag();
+        const std::complex<double> odd(b.real() * turn.real() - b.imag() * wIm,
+                                       b.real() * wIm + b.imag() * turn.real());
         values[start + k + half] = values[start + k] - odd;
         values[start + k] += odd;
       }

@@ -12,9 +12,9 @@ namespace {
 
 using Spectrum = std::vector<std::complex<double>>;
 
-// The coarse search looks at 40 ms steps, four frames of 10 ms; the best step is then
+// The coarse search looks at 80 ms steps, eight frames of 10 ms; the best step is then
 // refined frame by frame.
-constexpr int kCoarse = 4;
+constexpr int kCoarse = 8;
 constexpr double kFrameSeconds = 0.01;
 // Shifts closer than this to the best one belong to the same peak.
 constexpr double kPeakSeconds = 2.5;
@@ -22,6 +22,7 @@ constexpr double kPeakSeconds = 2.5;
 // speech this many frames before and after each start.
 constexpr long kRefineFrames = 100;
 constexpr long kOnsetFrames = 20;
+constexpr double kOnsetWeight = 3;
 // The share of the best possible score a speed other than 1 gives up (chosen on the bench).
 constexpr double kSpeedCost = 0.01;
 
@@ -53,7 +54,9 @@ class Correlator {
     }
     Fourier(work, false);
     for (std::size_t k = 0; k < size_; ++k) {
-      work[k] *= conjugate_[k];
+      const std::complex<double> a = work[k], b = conjugate_[k];
+      work[k] = {a.real() * b.real() - a.imag() * b.imag(),
+                 a.real() * b.imag() + a.imag() * b.real()};
     }
     Fourier(work, true);
     // work[d] = Σ target[k] × signal[k + d], the agreement at shift -d.
@@ -292,8 +295,8 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
       const double overlap = Overlap(spans, onBefore, peak.speed, shift);
       // A change of speed must earn its place: it gives up a little of the best score.
       const double cost = peak.speed == 1 ? 0 : kSpeedCost * length * (1 - result.targetShare);
-      const double score =
-          overlap - result.targetShare * length + Onsets(spans, onBefore, peak.speed, shift) - cost;
+      const double score = overlap - result.targetShare * length +
+                           kOnsetWeight * Onsets(spans, onBefore, peak.speed, shift) - cost;
       if (score > bestScore) {
         bestScore = score;
         bestOverlap = overlap;
