@@ -4,6 +4,7 @@
 #include <cmath>
 #include <complex>
 #include <numeric>
+#include <span>
 
 #include "operations/fft.h"
 
@@ -23,6 +24,8 @@ constexpr double kPeakSeconds = 2.5;
 constexpr long kRefineFrames = 100;
 constexpr long kOnsetFrames = 20;
 constexpr double kOnsetWeight = 3;
+// Speeds this close to the best one are told apart by the drift of the subtitle's parts.
+constexpr double kNeighbourSpeeds = 0.004;
 // The share of the best possible score a speed other than 1 gives up (chosen on the bench).
 constexpr double kSpeedCost = 0.01;
 
@@ -147,7 +150,7 @@ Peak BestOf(const std::vector<double>& agreement, long lowest, double speed) {
 
 // Time of the spans at `speed` and `shift` (frames) that falls on "on" frames of the target,
 // counted with the target's running sums.
-double Overlap(const std::vector<TimedSpan>& spans, const std::vector<long>& onBefore, double speed,
+double Overlap(std::span<const TimedSpan> spans, const std::vector<long>& onBefore, double speed,
                long shift) {
   const long length = static_cast<long>(onBefore.size()) - 1;
   double overlap = 0;
@@ -162,7 +165,7 @@ double Overlap(const std::vector<TimedSpan>& spans, const std::vector<long>& onB
 
 // How well the spans' starts at `speed` and `shift` fall on onsets of speech: speech in the
 // moments after each start, less speech in the moments before it, in seconds.
-double Onsets(const std::vector<TimedSpan>& spans, const std::vector<long>& onBefore, double speed,
+double Onsets(std::span<const TimedSpan> spans, const std::vector<long>& onBefore, double speed,
               long shift) {
   const long length = static_cast<long>(onBefore.size()) - 1;
   const auto on = [&](long from, long to) {
@@ -174,6 +177,44 @@ double Onsets(const std::vector<TimedSpan>& spans, const std::vector<long>& onBe
     onsets += on(start, start + kOnsetFrames) - on(start - kOnsetFrames, start);
   }
   return onsets * kFrameSeconds;
+}
+
+struct Fine {
+  Peak peak;
+  long shift = 0;
+  double score = -1e300;
+  double overlap = 0;
+  double length = 0;
+};
+
+// The speed that the drift of the subtitle's parts tells: each quarter placed on its own
+// within a second of `shift`, then the straight line through their shifts.
+double DriftedSpeed(const std::vector<TimedSpan>& spans, const std::vector<long>& onBefore,
+                    double speed, long shift) {
+  constexpr std::size_t kParts = 4;
+  if (spans.size() < 4 * kParts) {
+    return speed;
+  }
+  double sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
+  for (std::size_t part = 0; part < kParts; ++part) {
+    const std::span<const TimedSpan> some(spans.data() + part * spans.size() / kParts,
+                                          spans.size() / kParts);
+    long best = shift;
+    double bestScore = -1e300;
+    for (long at = shift - kRefineFrames; at <= shift + kRefineFrames; ++at) {
+      const double score =
+          Overlap(some, onBefore, speed, at) + kOnsetWeight * Onsets(some, onBefore, speed, at);
+      if (score > bestScore) {
+        bestScore = score;
+        best = at;
+      }
+    }
+    const double x = speed * (some.front().start + some.back().end) / 2;
+    const double y = double(best - shift) * kFrameSeconds;
+    sumX += x, sumY += y, sumXX += x * x, sumXY += x * y;
+  }
+  const double spread = kParts * sumXX - sumX * sumX;
+  return spread > 0 ? speed * (1 + (kParts * sumXY - sumX * sumY) / spread) : speed;
 }
 
 }  // namespace
@@ -280,32 +321,56 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
   // speech ends, so the time on speech alone leaves a plateau; its entries' starts on the
   // onsets of speech decide within it. The speeds are weighed as the coarse search did:
   // time on speech less what chance would give.
-  Peak best;
-  long bestShift = 0;
-  double bestScore = -1e300;
-  double bestOverlap = 0;
-  double bestLength = 0;
-  for (const Peak& peak : peaks) {
-    double length = 0;
+  // Each speed's best coarse step, frame by frame. A subtitle often stays up after the
+  // speech ends, so the time on speech alone leaves a plateau; its entries' starts on the
+  // onsets of speech decide within it. The speeds are weighed as the coarse search did:
+  // time on speech less what chance would give.
+  const auto refine = [&](const Peak& peak, long centre, long reach) {
+    Fine fine;
     for (const TimedSpan& span : spans) {
-      length += (span.end - span.start) * peak.speed;
+      fine.length += (span.end - span.start) * peak.speed;
     }
-    const long centre = peak.shift * kCoarse;
-    for (long shift = centre - kRefineFrames; shift <= centre + kRefineFrames; ++shift) {
+    // A change of speed must earn its place: it gives up a little of the best score.
+    const double cost = peak.speed == 1 ? 0 : kSpeedCost * fine.length * (1 - result.targetShare);
+    for (long shift = centre - reach; shift <= centre + reach; ++shift) {
       const double overlap = Overlap(spans, onBefore, peak.speed, shift);
-      // A change of speed must earn its place: it gives up a little of the best score.
-      const double cost = peak.speed == 1 ? 0 : kSpeedCost * length * (1 - result.targetShare);
-      const double score = overlap - result.targetShare * length +
+      const double score = overlap - result.targetShare * fine.length +
                            kOnsetWeight * Onsets(spans, onBefore, peak.speed, shift) - cost;
-      if (score > bestScore) {
-        bestScore = score;
-        bestOverlap = overlap;
-        bestShift = shift;
-        bestLength = length;
-        best = peak;
+      if (score > fine.score) {
+        fine = {peak, shift, score, overlap, fine.length};
       }
     }
+    return fine;
+  };
+  Fine chosen;
+  for (const Peak& peak : peaks) {
+    const Fine fine = refine(peak, peak.shift * kCoarse, kRefineFrames);
+    if (fine.score > chosen.score) {
+      chosen = fine;
+    }
   }
+  // Speeds a hair apart (23.976 against 24 fps is 0.1%) score nearly alike over the whole;
+  // the drift between the parts of the subtitle, each placed on its own, tells them apart.
+  const double drifted = DriftedSpeed(spans, onBefore, chosen.peak.speed, chosen.shift);
+  const Peak* nearest = &chosen.peak;
+  for (const Peak& peak : peaks) {
+    if (std::abs(peak.speed / chosen.peak.speed - 1) < kNeighbourSpeeds &&
+        std::abs(peak.speed - drifted) < std::abs(nearest->speed - drifted)) {
+      nearest = &peak;
+    }
+  }
+  if (nearest->speed != chosen.peak.speed) {
+    // Kept at the same moment in the middle of the subtitle.
+    const double middle = (spans.front().start + spans.back().end) / 2;
+    const long centre =
+        std::lround((chosen.shift * kFrameSeconds + middle * (chosen.peak.speed - nearest->speed)) /
+                    kFrameSeconds);
+    chosen = refine(*nearest, centre, kRefineFrames);
+  }
+  const Peak& best = chosen.peak;
+  const long bestShift = chosen.shift;
+  const double bestOverlap = chosen.overlap;
+  const double bestLength = chosen.length;
   const double length = bestLength;
   result.model = {best.speed, double(bestShift) * kFrameSeconds};
   result.match = length > 0 ? bestOverlap / length : 0;

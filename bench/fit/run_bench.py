@@ -46,8 +46,8 @@ def write_srt(path, entries):
 def distort(entries, rng, shift, speed):
     out = []
     for s, e, text in entries:
-        if rng.random() < 0.08:
-            continue  # dropped
+        if rng.random() < 0.08 or s - shift < 0:
+            continue  # dropped, or before the start of the distorted subtitle
         if out and rng.random() < 0.05:
             ps, pe, ptext = out.pop()  # merged with the one before
             out.append((ps, (e - shift) / speed, ptext + "\n" + text))
