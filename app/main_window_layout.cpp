@@ -97,6 +97,9 @@ MainWindowControls BuildMainWindowLayout(QMainWindow& window) {
   window.setObjectName(QStringLiteral("frmLumetraMain"));
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
+  // Narrow side margins keep the eight tabs in one row within an 800-pixel screen.
+  const QMargins margins = layout->contentsMargins();
+  layout->setContentsMargins(4, margins.top(), 4, margins.bottom());
   layout->addWidget(BuildFileArea(ui));
 
   ui.TabAction = new QTabWidget;
@@ -109,7 +112,7 @@ MainWindowControls BuildMainWindowLayout(QMainWindow& window) {
   ui.TabAction->addTab(BuildConvertTab(ui), QStringLiteral("Convert"));
   ui.TabAction->addTab(BuildGuessFrameRateTab(ui), QStringLiteral("Guess framerate"));
   ui.TabAction->addTab(BuildFitTab(ui), QStringLiteral("Fit to movie"));
-  // All seven tabs in one row, as the design has them.
+  // All the tabs in one row, as the design has them.
   ui.TabAction->setUsesScrollButtons(false);
   ui.TabAction->setDocumentMode(false);
   layout->addWidget(ui.TabAction, 1);

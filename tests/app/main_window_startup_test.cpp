@@ -126,7 +126,7 @@ class MainWindowStartupTest : public QObject {
     byExit.press("cmdAfsluiten");
     QVERIFY(byClose.window.close());
     byExit.window.close();  // after Exit nothing is written again
-    QCOMPARE(byExit.store.written.size(), 20);
+    QCOMPARE(byExit.store.written.size(), 24);
     QCOMPARE(byClose.store.written, byExit.store.written);
     QCOMPARE(byClose.store.fileText(), byExit.store.fileText());
   }

@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "movie/speech_detector.h"
+
 namespace lumetra {
 namespace {
 
@@ -36,6 +38,30 @@ TEST(FitAlignment, FourierCorrelationEqualsDirectOne) {
     for (std::size_t i = 0; i < fast.size(); ++i) {
       EXPECT_NEAR(fast[i], plain[i], 1e-9) << c.name << " shift " << c.lowest + long(i);
     }
+  }
+}
+
+// Pauses between words are bridged first, then spans too short for dialogue dropped.
+TEST(FitAlignment, SmoothsSpeechDecisions) {
+  const struct {
+    const char* name;
+    std::string before, after;  // one character a frame: '#' speech
+  } cases[] = {
+      {"short gap bridged", "###..###", "########"},
+      {"long gap kept", "###...###", "###...###"},
+      {"short span dropped", "..##....", "........"},
+      {"span bridged into length", "##..##..", "######.."},
+      {"edges untouched", "###.....", "###....."},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::uint8_t> decisions;
+    for (const char frame : c.before)
+      decisions.push_back(frame == '#');
+    SmoothDecisions(decisions, 2, 3);
+    std::string after;
+    for (const std::uint8_t on : decisions)
+      after += on ? '#' : '.';
+    EXPECT_EQ(after, c.after) << c.name;
   }
 }
 
