@@ -37,7 +37,7 @@ TEST(FitCli, OptionsAndExitCodes) {
        64,
        "--audio-track needs --movie",
        false},
-      {"missing movie", {"fit", "--movie", "/nonexistent/movie.mkv"}, 1, "Can not open", false},
+      {"missing movie", {"fit", "--movie", "/nonexistent/movie.mkv"}, 1, "movie", false},
       {"missing entry", {"fit", "--points", "1=10,7=20"}, 1, "The subtitle has no entry 7!", false},
   };
   for (const auto& c : cases) {
