@@ -12,6 +12,8 @@
 
 #include "app/about_window.h"
 #include "app/first_run.h"
+#include "app/fit_tab.h"
+#include "app/movie_length.h"
 #include "app/main_window_layout.h"
 #include "app/main_window_shortcuts.h"
 #include "app/message_presenter.h"
@@ -43,6 +45,9 @@ MainWindow::MainWindow(SettingsStore& store, MessagePresenter& presenter, QWidge
   connect(options_, &OptionsDialog::resetRequested, this, &MainWindow::onSettingsReset);
   connect(ui_.cboInputEncoding, &QComboBox::currentIndexChanged, this,
           &MainWindow::onEncodingChosen);
+  ui_.fitTab->attach(*this, ui_, presenter, linkedFields_, operations_);
+  connect(ui_.cmdGuessMovie, &QPushButton::clicked, this,
+          [this] { FillMovieLength(*this, ui_, presenter_); });
   connect(options_, &OptionsDialog::resetFinished, this,
           [this] { settings_.showFactory(keys::OnReset::Last); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class FitTab;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -60,4 +61,7 @@ struct MainWindowControls {
   QLineEdit* txtLengteFilm = nullptr;
   QListWidget* lstGuessCorrection = nullptr;
   QPushButton* cmdGuessFrameRate = nullptr;
+  QPushButton* cmdGuessMovie = nullptr;  // fills txtLengteFilm from a movie file
+  // Fit to movie: a tab of its own that keeps its controls.
+  FitTab* fitTab = nullptr;
 };

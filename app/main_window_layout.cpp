@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "app/fit_tab.h"
 #include "app/frame_rate_list.h"
 #include "app/main_window_layout.h"
 
@@ -111,6 +112,9 @@ MainWindowControls BuildMainWindowLayout(QMainWindow& window) {
   window.setObjectName(QStringLiteral("frmLumetraMain"));
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
+  // Narrow side margins keep the eight tabs in one row within an 800-pixel screen.
+  const QMargins margins = layout->contentsMargins();
+  layout->setContentsMargins(4, margins.top(), 4, margins.bottom());
   layout->addWidget(BuildFileArea(ui));
 
   ui.TabAction = new QTabWidget;
@@ -122,7 +126,8 @@ MainWindowControls BuildMainWindowLayout(QMainWindow& window) {
   ui.TabAction->addTab(BuildDeleteCommentsTab(ui), QStringLiteral("&Delete comments"));
   ui.TabAction->addTab(BuildConvertTab(ui), QStringLiteral("Co&nvert"));
   ui.TabAction->addTab(BuildGuessFrameRateTab(ui), QStringLiteral("&Guess framerate"));
-  // All seven tabs in one row, as the design has them.
+  ui.TabAction->addTab(BuildFitTab(ui), QStringLiteral("Fit to mo&vie"));
+  // All the tabs in one row, as the design has them.
   ui.TabAction->setUsesScrollButtons(false);
   ui.TabAction->setDocumentMode(false);
   layout->addWidget(ui.TabAction, 1);

@@ -227,6 +227,8 @@ QWidget* BuildGuessFrameRateTab(MainWindowControls& ui) {
   auto* lengthRow = new QHBoxLayout(length);
   lengthRow->addWidget(ui.txtLengteFilm);
   lengthRow->addWidget(MakeLabel("Label12", QStringLiteral("sec")));
+  ui.cmdGuessMovie = MakeButton("cmdGuessMovie", QStringLiteral("Mov&ie..."));
+  lengthRow->addWidget(ui.cmdGuessMovie);
   lengthRow->addStretch(1);
 
   auto* correction = MakeFrame("Frame18", QStringLiteral("Correction"));

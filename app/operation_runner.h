@@ -20,6 +20,9 @@ class OperationRunner : public QObject {
   OperationRunner(QWidget& window, const MainWindowControls& ui, MessagePresenter& presenter,
                   LinkedFields& fields, const OptionsDialog& options);
 
+  // The values every operation gathers from the window: input, rate, format, options.
+  lumetra::CommonParams commonParams() const;
+
  private:
   void onSplitClicked();
   void onCorrectClicked();
@@ -29,7 +32,6 @@ class OperationRunner : public QObject {
   void onConvertClicked();
   void onGuessFrameRateClicked();
 
-  lumetra::CommonParams commonParams() const;
   void run(QPushButton* ownButton, const std::function<void(lumetra::FrameView&)>& driver);
 
   QWidget& window_;

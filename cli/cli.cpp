@@ -55,8 +55,15 @@ std::string HelpText() {
       "      999).\n"
       "  guess-framerate --length SECONDS [--correction MINUTES] INPUT...\n"
       "      Estimate the frame rate of a MicroDVD file from the movie's length.\n"
+      "  fit (--movie FILE [--audio-track N] | --reference SUB | --points "
+      "\"ENTRY=TIME,ENTRY=TIME\")\n"
+      "      [--max-shift SECONDS] [--force] [--dry-run] [--fps RATE] [--to FORMAT] INPUT...\n"
+      "      Fit to the movie: find the shift and speed from the movie's speech, from a subtitle\n"
+      "      that fits, or from two entries and the times they must start (TIME in seconds or\n"
+      "      h:mm:ss,mmm); an untrusted fit writes nothing unless --force is given.\n"
       "  probe [--input-encoding NAME] INPUT...\n"
-      "      Tell the format and the text encoding of each input.\n"
+      "      Tell the format and the text encoding of each subtitle, and a movie's length, frame\n"
+      "      rate and audio tracks.\n"
       "  recode [--input-encoding NAME] INPUT...\n"
       "      Write each input again in UTF-8, nothing else changed (\" - UTF-8\" added to its "
       "name).\n"
@@ -119,6 +126,10 @@ const std::map<std::string, CommandEntry>& CommandTable() {
       {"guess-framerate", {GuessFrameRateCommand, {"length", "correction"}, {}}},
       {"probe", {ProbeCommand, {"input-encoding"}, {}}},
       {"recode", {RecodeCommand, {"input-encoding"}, {}}},
+      {"fit",
+       {FitCommand,
+        with({"movie", "audio-track", "reference", "points", "max-shift", "fps", "to"}),
+        {"force", "dry-run", "utf8"}}},
   };
   return table;
 }

@@ -48,6 +48,7 @@ PreparedCommand SplitCommand(const Arguments& arguments);
 PreparedCommand GuessFrameRateCommand(const Arguments& arguments);
 PreparedCommand ProbeCommand(const Arguments& arguments);
 PreparedCommand RecodeCommand(const Arguments& arguments);
+PreparedCommand FitCommand(const Arguments& arguments);
 
 // The whole command line, for main() and the tests.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

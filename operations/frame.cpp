@@ -186,7 +186,10 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     outputPath =
         OutputPath(params.inputPath, suffix, FormatExtension(written.format), params.outputFolder);
     OutputFile file(outputPath);
-    SubtitleOutput output(file, written.format, input);
+    SubtitleOutput output(file, written.format, input,
+                          operation.newRateText
+                              ? std::optional<std::string_view>(operation.newRateText)
+                              : std::nullopt);
     if (output.declaresFrameRate()) {
       written.frameRate = input.listedFrameRate();
     }

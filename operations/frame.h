@@ -58,6 +58,9 @@ struct EntryOperation {
   bool convertsFormat = false;
   // SubRip blocks numbered by written entries (no gaps) instead of by the entry number.
   bool numberWrittenEntries = false;
+  // The rate a frame-rate line declares in the output in place of the input's; nullptr keeps
+  // the input's. Fit to movie writes MicroDVD at the movie's rate.
+  const char* newRateText = nullptr;
 };
 
 // Runs an entry operation: precondition on the input path, busy state, output written beside

@@ -89,10 +89,16 @@ inline constexpr Setting kLanguage{.section = kSettings,
                                    .control = "optEngels",
                                    .otherControl = "optFrans",
                                    .otherWord = "Frans"};
+// Fit to movie: the movie, the source of the fit (a list position: 0 the movie's sound, 1 a
+// subtitle that fits, 2 two points) and the source's fields.
+inline constexpr Setting kFitMovie{kSettings, "Fit-movie", "", "txtFitMovie"};
+inline constexpr Setting kFitSource{kSettings, "Fit-source", "0", "lstFitSource"};
+inline constexpr Setting kFitReference{kSettings, "Fit-reference", "", "txtFitReference"};
+inline constexpr Setting kFitPoints{kSettings, "Fit-points", "", "txtFitPoints"};
 // The factory folder is the user's home folder, not a fixed text (see FactoryValue).
 inline constexpr Setting kFolder{kSettings, "Folder", ""};
 
-// The user's 24 settings, apart from the first-run bookkeeping, in the order start-up reads and
+// The user's 28 settings, apart from the first-run bookkeeping, in the order start-up reads and
 // shut-down writes those a control shows. Reset stores the factory value of each.
 // clang-format off
 inline constexpr Setting kUserSettings[] = {
@@ -100,7 +106,8 @@ inline constexpr Setting kUserSettings[] = {
     kLastAction, kSourceFramerate, kDestinationFrameRate, kSegmentSize, kNumberOfSegments,
     kSynchronize, kCorrectIl, kCorrectQuotes, kCorrectFullStops, kCorrectNumbers,
     kGuessMovieLength, kGuessCorrection, kBeginCharacter, kEndCharacter, kOutputFormat,
-    kLanguage, kFolder, kCommentPairs, kCommentMusicLines, kWriteUtf8};
+    kLanguage, kFolder, kCommentPairs, kCommentMusicLines, kWriteUtf8, kFitMovie, kFitSource,
+    kFitReference, kFitPoints};
 // clang-format on
 
 }  // namespace setting_keys

@@ -126,7 +126,7 @@ class MainWindowStartupTest : public QObject {
     byExit.press("cmdAfsluiten");
     QVERIFY(byClose.window.close());
     byExit.window.close();  // after Exit nothing is written again
-    QCOMPARE(byExit.store.written.size(), 23);
+    QCOMPARE(byExit.store.written.size(), 27);
     QCOMPARE(byClose.store.written, byExit.store.written);
     QCOMPARE(byClose.store.fileText(), byExit.store.fileText());
   }

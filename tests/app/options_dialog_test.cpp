@@ -98,7 +98,7 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(f.presenter.shown(), QStringList{"Lumetra|0|The settings are reset"});
     QCOMPARE(behindTheMessage, QStringLiteral("110"));  // SubRip until the message is gone
 
-    QCOMPARE(f.store.written.size(), 24);
+    QCOMPARE(f.store.written.size(), 28);
     QCOMPARE(f.store.storedValue("Settings", "Correct-?./!."), QStringLiteral("1"));
     QCOMPARE(f.store.storedValue("Settings", "Guess-correction"), QStringLiteral("4"));
     QCOMPARE(f.store.storedValue("Settings", "Begin-character"), QStringLiteral("["));

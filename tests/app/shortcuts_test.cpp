@@ -89,8 +89,8 @@ class ShortcutsTest : public QObject {
       QTest::newRow(name) << tab << keys << QString(result);
     };
     row("Ctrl+Tab", 0, QKeySequence(Qt::CTRL | Qt::Key_Tab), "tab 1");
-    row("Ctrl+PgDn round the row", 6, QKeySequence(Qt::CTRL | Qt::Key_PageDown), "tab 0");
-    row("Ctrl+Shift+Tab", 0, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), "tab 6");
+    row("Ctrl+PgDn round the row", 7, QKeySequence(Qt::CTRL | Qt::Key_PageDown), "tab 0");
+    row("Ctrl+Shift+Tab", 0, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), "tab 7");
     row("Ctrl+PgUp", 3, QKeySequence(Qt::CTRL | Qt::Key_PageUp), "tab 2");
     row("Ctrl+Enter runs the tab's operation", 6, QKeySequence(Qt::CTRL | Qt::Key_Return),
         "tab 6;Lumetra 2.6 - Written by Taviel|2|Select a subtitle!");
