@@ -10,7 +10,7 @@ action=${1:-run}
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
-          libavformat-dev libavcodec-dev libswresample-dev libavutil-dev)
+          libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libuchardet-dev)
 test_packages=(clang libclang-rt-14-dev ffmpeg)
 
 install_missing() {
