@@ -15,12 +15,12 @@ QWidget* BuildMoreCommentKinds(MainWindowControls& ui) {
   ui.txtCommentPairs->setAccessibleName(QStringLiteral("More pairs"));
   ui.txtCommentPairs->setPlaceholderText(QStringLiteral("() {}"));
   ui.chkMusicLines = MakeCheckBox(
-      "chkMusicLines", QStringLiteral("Lines with \u266A or \u266B are commen&ts"),
+      "chkMusicLines", QStringLiteral("L&ines with \u266A or \u266B are comments"),
       QString::fromLatin1(setting_keys::kCommentMusicLines.factory) == QLatin1String("1"));
   ui.chkMusicLines->setAccessibleName(QStringLiteral("Lines with \u266A or \u266B are comments"));
   auto* form = new QFormLayout(fields);
   form->setContentsMargins(0, 0, 0, 0);
-  form->addRow(QStringLiteral("More pa&irs:"), ui.txtCommentPairs);
+  form->addRow(QStringLiteral("More &pairs:"), ui.txtCommentPairs);
   form->addRow(ui.chkMusicLines);
   return fields;
 }

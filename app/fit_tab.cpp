@@ -132,7 +132,9 @@ FitTab::FitTab(QWidget* parent) : QWidget(parent) {
   picFit = new FitPictureView;
   lblFitResult = MakeLabel("lblFitResult", QString());
   lblFitResult->setWordWrap(true);
-  cmdFitFrameRate = MakeButton("cmdFitFrameRate", QStringLiteral("Selec&t the movie's frame rate"));
+  cmdFitFrameRate =
+      MakeButton("cmdFitFrameRate",
+                 QStringLiteral("Select the movie's frame rate as Framerate (&Input file)"));
   cmdFitFrameRate->setVisible(false);
 
   auto* column = new QVBoxLayout(this);
@@ -293,7 +295,7 @@ void FitTab::offerFrameRate(double rate) {
   offeredRate_ = rate;
   if (listed == nullptr || SelectedFrameRate(ui_->lstCurrentFrameRate) == listed->value)
     return;
-  cmdFitFrameRate->setText(QStringLiteral("Selec&t %1 fps as Framerate (Input file)")
+  cmdFitFrameRate->setText(QStringLiteral("Select %1 fps as Framerate (&Input file)")
                                .arg(QString::fromUtf8(listed->text.data(), listed->text.size())));
   cmdFitFrameRate->setVisible(true);
 }

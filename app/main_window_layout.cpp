@@ -82,7 +82,7 @@ QWidget* BuildFileArea(MainWindowControls& ui) {
   informationColumn->addWidget(ui.lblInputFileInformation);
   ui.cboInputEncoding = MakeEncodingChoice(information);
   auto* encodingRow = new QHBoxLayout;
-  auto* encodingLabel = MakeLabel("lblInputEncoding", QStringLiteral("E&ncoding:"));
+  auto* encodingLabel = MakeLabel("lblInputEncoding", QStringLiteral("&Text encoding:"));
   encodingLabel->setBuddy(ui.cboInputEncoding);
   encodingRow->addWidget(encodingLabel);
   encodingRow->addWidget(ui.cboInputEncoding, 1);

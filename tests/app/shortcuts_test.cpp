@@ -2,6 +2,7 @@
 // and the main window's keys work from any of its controls.
 #include <QDialog>
 #include <QKeySequence>
+#include <QLabel>
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -36,6 +37,13 @@ QStringList MnemonicFaults(const QWidget& window) {
       pages.insert(PageOf(button));
     }
   }
+  // A label's mnemonic is optional, but one it has must be its own too.
+  for (const QLabel* label : window.findChildren<QLabel*>())
+    if (label->window() == &window && label->buddy() != nullptr &&
+        !QKeySequence::mnemonic(label->text()).isEmpty()) {
+      controls.append({PageOf(label), label->text()});
+      pages.insert(PageOf(label));
+    }
   QStringList faults;
   for (const QWidget* page : pages) {
     QStringList seen;
