@@ -26,12 +26,15 @@ install_missing() {
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
+# ccache, where the machine has it, spares the three builds of the test run most of their work.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 # Fuzzes each reader briefly, and the SubRip reader's two paths against each other (a
 # difference is a finding). A finding fails the run and prints the fuzzer's report; the
 # corpus it grew and the input that failed stay under build-fuzz/.
 fuzz_readers() {
-  CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=Release
+  CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
   cmake --build build-fuzz -j"$jobs"
   local reader work
   for reader in microdvd subrip reading_paths webvtt; do
@@ -53,7 +56,7 @@ fuzz_readers() {
 # sanitizers, any finding fatal, and runs those tests.
 sanitized_tests() {
   local flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-  CXX=clang++ cmake -S . -B build-asan -DLUMETRA_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
+  CXX=clang++ cmake -S . -B build-asan -DLUMETRA_GUI=OFF -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" \
     -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
   cmake --build build-asan -j"$jobs"
@@ -73,7 +76,7 @@ case "$action" in
     # ctest's summary of the build that is shipped.
     fuzz_readers
     sanitized_tests
-    cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DLUMETRA_WERROR=ON
+    cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DLUMETRA_WERROR=ON "${launcher[@]}"
     cmake --build build-test -j"$jobs"
     cd build-test
     exec ctest --output-on-failure -j"$jobs"
