@@ -137,6 +137,15 @@ FitTab::FitTab(QWidget* parent) : QWidget(parent) {
                  QStringLiteral("Select the movie's frame rate as Framerate (&Input file)"));
   cmdFitFrameRate->setVisible(false);
 
+  // Names for screen readers where no label stands as the control's buddy.
+  txtFitMovie->setAccessibleName(QStringLiteral("Movie file"));
+  txtFitAudioTrack->setAccessibleName(QStringLiteral("Audio track"));
+  lstFitSource->setAccessibleName(QStringLiteral("Fit to"));
+  txtFitReference->setAccessibleName(QStringLiteral("Subtitle that fits"));
+  txtFitPoints->setAccessibleName(QStringLiteral("Two entries and the times they must start"));
+  prgFit->setAccessibleName(QStringLiteral("Progress of the fit"));
+  picFit->setAccessibleName(QStringLiteral("The movie's speech and the subtitle before and after"));
+
   auto* column = new QVBoxLayout(this);
   column->addWidget(movie);
   column->addWidget(source);
