@@ -91,6 +91,53 @@ TEST(ReadingPaths, AgreeOnEveryInputAtEveryBufferSize) {
   }
 }
 
+// A WebVTT file with a little of everything its reader passes by or takes apart, line ends
+// mixed, and a cue text that may run to the very end of the input.
+std::string MessyWebVtt(std::mt19937& random, int cues) {
+  const auto pick = [&](std::initializer_list<std::string> choices) {
+    return choices.begin()[random() % choices.size()];
+  };
+  std::string bytes = pick({"", "\xEF\xBB\xBF"}) + pick({"WEBVTT", "WEBVTT - Film"});
+  const auto end = [&] { return pick({"\n", "\r\n", "\r"}); };
+  bytes += end() + end();
+  for (int cue = 0; cue < cues; ++cue) {
+    bytes += pick({"", "", "NOTE a note\nover two lines\n\n", "STYLE\n::cue { color: red }\n\n",
+                   "REGION\nid:r1\n\n"});
+    bytes += pick({"", std::to_string(cue + 1) + end(), "intro-" + std::to_string(cue) + end()});
+    const int ms = cue * 1700;
+    bytes += pick({"", "01:"}) + (ms / 60000 < 10 ? "0" : "") + std::to_string(ms / 60000 % 60) +
+             ":" + (ms / 1000 % 60 < 10 ? "0" : "") + std::to_string(ms / 1000 % 60) + "." +
+             std::to_string(100 + ms % 900) + " --> 59:59.999" + pick({"", " line:0 align:start"}) +
+             end();
+    bytes += pick({"Tom &amp; Jerry", "<v Anna>Hi</v> <i>there</i>", "a&lt;b&nbsp;c",
+                   "<ruby>\xE6\xBC\xA2<rt>kan</rt></ruby> <00:00:01.000>late",
+                   "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"});
+    bytes += pick({"", end() + "<b>second</b> line"});
+    if (cue + 1 < cues || random() % 2 == 0) {
+      bytes += end() + end();
+    }
+  }
+  return bytes;
+}
+
+TEST(ReadingPaths, WebVttReadsAlikeAtEveryBufferSize) {
+  std::mt19937 random(2023);
+  for (int file = 0; file < 24; ++file) {
+    const std::string bytes = MessyWebVtt(random, 1 + file);
+    const std::string reference = ReadThrough(bytes, kReference);
+    // Every cue read: each tells its start and end as "<ms>.000000 ".
+    std::size_t times = 0;
+    for (std::size_t at = 0; (at = reference.find(".000000 ", at)) != std::string::npos; ++at) {
+      ++times;
+    }
+    ASSERT_EQ(times, 2u * (1 + file)) << reference;
+    for (const std::size_t size : BufferSizes(LongestLine(bytes))) {
+      ASSERT_EQ(ReadThrough(bytes, ReadingPaths{true, size}), reference)
+          << "file " << file << ", " << size << " bytes at once";
+    }
+  }
+}
+
 // Runs each of the seven operations on `input` and tells all it wrote and showed.
 std::string RunAllOperations(const std::string& bytes, const ReadingPaths& paths) {
   const ScopedReadingPaths scoped(paths);
