@@ -19,6 +19,8 @@ constexpr int kCoarse = 8;
 constexpr double kFrameSeconds = 0.01;
 // Shifts closer than this to the best one belong to the same peak.
 constexpr double kPeakSeconds = 2.5;
+// The agreement's swells are measured over this many seconds either way.
+constexpr double kSwellSeconds = 10;
 // The refinement looks this many frames either way of the best coarse step, and weighs the
 // speech this many frames before and after each start.
 constexpr long kRefineFrames = 100;
@@ -120,7 +122,10 @@ struct Peak {
   double standout = 0;
 };
 
-// The best shift of one correlation, and how far it stands above the next best peak.
+// The best shift of one correlation, and how far it stands above the next best peak. Both are
+// measured on the agreement less its mean over the surrounding seconds: stretches with and
+// without dialogue make broad swells that any shift of a subtitle rides, and a fit shows as a
+// narrow peak on them.
 Peak BestOf(const std::vector<double>& agreement, long lowest, double speed) {
   Peak peak;
   peak.speed = speed;
@@ -130,21 +135,29 @@ Peak BestOf(const std::vector<double>& agreement, long lowest, double speed) {
   const auto best = std::max_element(agreement.begin(), agreement.end());
   peak.score = *best;
   peak.shift = lowest + (best - agreement.begin());
-  const double mean =
-      std::accumulate(agreement.begin(), agreement.end(), 0.0) / double(agreement.size());
-  double variance = 0;
-  for (const double value : agreement) {
-    variance += (value - mean) * (value - mean);
+  const long n = static_cast<long>(agreement.size());
+  std::vector<double> sums(agreement.size() + 1, 0);
+  for (long i = 0; i < n; ++i) {
+    sums[i + 1] = sums[i] + agreement[i];
   }
-  const double deviation = std::sqrt(variance / double(agreement.size()));
+  const long reach = static_cast<long>(kSwellSeconds / (kFrameSeconds * kCoarse));
+  std::vector<double> detrended(agreement.size());
+  double squares = 0;
+  for (long i = 0; i < n; ++i) {
+    const long from = std::max(0L, i - reach), to = std::min(n, i + reach + 1);
+    detrended[i] = agreement[i] - (sums[to] - sums[from]) / double(to - from);
+    squares += detrended[i] * detrended[i];
+  }
+  const double deviation = std::sqrt(squares / double(n));
+  const long at = best - agreement.begin();
   const long apart = static_cast<long>(kPeakSeconds / (kFrameSeconds * kCoarse));
-  double next = mean;
-  for (std::size_t i = 0; i < agreement.size(); ++i) {
-    if (std::labs(lowest + long(i) - peak.shift) > apart) {
-      next = std::max(next, agreement[i]);
+  double next = 0;
+  for (long i = 0; i < n; ++i) {
+    if (std::labs(i - at) > apart) {
+      next = std::max(next, detrended[i]);
     }
   }
-  peak.standout = deviation > 0 ? (peak.score - next) / deviation : 0;
+  peak.standout = deviation > 0 ? (detrended[at] - next) / deviation : 0;
   return peak;
 }
 
