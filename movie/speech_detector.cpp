@@ -144,15 +144,19 @@ void SpeechDetector::endFrame() {
 }
 
 std::vector<std::uint8_t> SpeechDetector::finish() {
-  const std::size_t n = features_.size();
+  return DecideSpeech(features_);
+}
+
+std::vector<std::uint8_t> DecideSpeech(const std::vector<SpeechFeatures>& features) {
+  const std::size_t n = features.size();
   std::vector<std::uint8_t> decisions(n);
   if (n == 0) {
     return decisions;
   }
   std::vector<float> levels(n), changes(n);
   for (std::size_t i = 0; i < n; ++i) {
-    levels[i] = features_[i].level;
-    changes[i] = features_[i].change;
+    levels[i] = features[i].level;
+    changes[i] = features[i].change;
   }
   // The quiet moments around each frame: 1.5 s either side.
   const std::vector<float> floor = SlidingQuantile(levels, 150, 0.1);

@@ -9,6 +9,7 @@
 
 #include "movie/movie_error.h"
 #include "movie/movie_facts.h"
+#include "movie/movie_speech.h"
 #include "operations/fit_points.h"
 #include "operations/fit_summary.h"
 #include "operations/fit_timing.h"
@@ -135,6 +136,22 @@ TEST(Fit, UndoesShiftAndSpeedFromTheMovieSound) {
       EXPECT_NEAR(fitted.spans[i].start, bursts[i].start, 0.1) << c.name << " entry " << i + 1;
     }
   }
+}
+
+// The movie heard in two halves side by side decides as when heard in one go.
+TEST(Fit, HearsTheSameSpeechInTwoParts) {
+  SKIP_WITHOUT_MOVIES();
+  const TempDir dir;
+  const std::string movie = dir.write("movie.wav", SpokenWav(Bursts(5, kSeconds), kSeconds));
+  const auto whole = HearSpeech(movie, 0, kSeconds, {}, 1);
+  const auto halves = HearSpeech(movie, 0, kSeconds, {}, 2);
+  ASSERT_TRUE(whole && halves);
+  ASSERT_NEAR(double(halves->size()), double(whole->size()), 2);
+  std::size_t differ = 0;
+  for (std::size_t i = 0; i < std::min(whole->size(), halves->size()); ++i) {
+    differ += (*whole)[i] != (*halves)[i];
+  }
+  EXPECT_LE(differ, 5u);  // at most a few frames where the halves meet
 }
 
 TEST(Fit, RefusesTheSubtitleOfAnotherMovie) {
