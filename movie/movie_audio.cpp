@@ -1,14 +1,15 @@
 #include "movie/movie_audio.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "movie/libav_handles.h"
 extern "C" {
 #include <libavutil/cpu.h>
-#include <libavutil/opt.h>
 }
 #include "movie/movie_error.h"
+#include "movie/rate_reducer.h"
 
 namespace lumetra {
 namespace {
@@ -100,8 +101,17 @@ class Decoder {
     const int made =
         swr_convert(resampler_.get(), planes, room,
                     const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
-    if (made > 0) {
-      sink_(out_.data(), static_cast<std::size_t>(made));
+    hand(made);
+  }
+  // Lowers the rate of the first `made` converted samples and hands them on.
+  void hand(int made) {
+    if (made <= 0) {
+      return;
+    }
+    reduced_.clear();
+    reducer_->feed(out_.data(), static_cast<std::size_t>(made), reduced_);
+    if (!reduced_.empty()) {
+      sink_(reduced_.data(), reduced_.size());
     }
   }
   void open(const AVFrame* frame) {
@@ -110,26 +120,25 @@ class Decoder {
     inputRate_ = frame->sample_rate;
     inputFormat_ = frame->format;
     AVChannelLayout mono = AV_CHANNEL_LAYOUT_MONO;
+    // FFmpeg's resampler only downmixes and converts the samples: its filter costs more than
+    // the decoding, so the rate is lowered by the reducer. A rate below the one asked for is
+    // raised by the resampler.
+    const int convertedRate = std::max(inputRate_, sampleRate_);
     SwrContext* raw = nullptr;
     libav::Check(
-        swr_alloc_set_opts2(&raw, &mono, AV_SAMPLE_FMT_FLT, sampleRate_, &inputLayout_,
+        swr_alloc_set_opts2(&raw, &mono, AV_SAMPLE_FMT_FLT, convertedRate, &inputLayout_,
                             static_cast<AVSampleFormat>(inputFormat_), inputRate_, 0, nullptr),
         "Can not resample the sound");
     resampler_.reset(raw);
-    // A short filter: the detector listens below 3.5 kHz, well inside the passband, and the
-    // default filter costs more than the decoding.
-    av_opt_set_int(raw, "filter_size", 8, 0);
     libav::Check(swr_init(resampler_.get()), "Can not resample the sound");
+    reducer_.emplace(convertedRate, sampleRate_);
   }
   void flush() {
     const int room = swr_get_out_samples(resampler_.get(), 0);
     if (room > 0) {
       out_.resize(static_cast<std::size_t>(room));
       uint8_t* planes[] = {reinterpret_cast<uint8_t*>(out_.data())};
-      const int made = swr_convert(resampler_.get(), planes, room, nullptr, 0);
-      if (made > 0) {
-        sink_(out_.data(), static_cast<std::size_t>(made));
-      }
+      hand(swr_convert(resampler_.get(), planes, room, nullptr, 0));
     }
   }
 
@@ -151,6 +160,8 @@ class Decoder {
   int inputFormat_ = -1;
   int sampleRate_ = 0;
   std::vector<float> out_;
+  std::optional<RateReducer> reducer_;
+  std::vector<float> reduced_;
 };
 
 }  // namespace

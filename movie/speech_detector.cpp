@@ -79,10 +79,16 @@ SpeechDetector::SpeechDetector() {
 }
 
 void SpeechDetector::feed(const float* samples, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    recent_[next_] = samples[i];
-    next_ = (next_ + 1) % kWindow;
-    if (++sinceFrame_ == kSamplesPerFrame) {
+  while (count > 0) {
+    const auto take = std::min<std::size_t>(count, kSamplesPerFrame - sinceFrame_);
+    for (std::size_t i = 0; i < take; ++i) {
+      recent_[next_] = samples[i];
+      next_ = (next_ + 1) & (kWindow - 1);
+    }
+    samples += take;
+    count -= take;
+    sinceFrame_ += static_cast<int>(take);
+    if (sinceFrame_ == kSamplesPerFrame) {
       endFrame();
     }
   }
@@ -94,7 +100,7 @@ void SpeechDetector::endFrame() {
   // products are written out: std::complex's checks for infinities cost more than the rest.
   std::array<float, kWindow> re, im{};
   for (int i = 0; i < kWindow; ++i) {
-    re[reversed_[i]] = recent_[(next_ + i) % kWindow] * taper_[i];
+    re[reversed_[i]] = recent_[(next_ + i) & (kWindow - 1)] * taper_[i];
   }
   for (int length = 2; length <= kWindow; length <<= 1) {
     const int half = length / 2;
