@@ -147,6 +147,9 @@ def main():
                                 RATES[3] / RATES[2]])
             path = os.path.join(a.work, "in%d_%d.srt" % (m, case))
             write_srt(path, distort(truth, rng, shift, speed))
+            out = path[:-4] + " - fitted.srt"
+            if os.path.exists(out):
+                os.remove(out)  # left by an interrupted run
             result, elapsed, peak, _ = run(a.cli, ["fit", "--movie", movie, path])
             out = path[:-4] + " - fitted.srt"
             if result.returncode == 0 and os.path.exists(out):
