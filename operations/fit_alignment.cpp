@@ -14,9 +14,9 @@ namespace {
 
 using Spectrum = std::vector<std::complex<double>>;
 
-// The coarse search looks at 160 ms steps, sixteen frames of 10 ms; the best step is then
+// The coarse search looks at 320 ms steps, 32 frames of 10 ms; the best step is then
 // refined frame by frame.
-constexpr int kCoarse = 16;
+constexpr int kCoarse = 32;
 constexpr double kFrameSeconds = 0.01;
 // Shifts closer than this to the best one belong to the same peak.
 constexpr double kPeakSeconds = 2.5;
