@@ -18,7 +18,7 @@ constexpr int kMostParts = 2;
 // What one part heard: the detector's measures and when its first sample sounds.
 struct HeardPart {
   std::vector<SpeechFeatures> features;
-  double startSeconds = 0;
+  std::optional<double> startSeconds;  // none when the part had no sound
   bool finished = false;
 };
 
@@ -78,11 +78,15 @@ std::optional<std::vector<std::uint8_t>> HearSpeech(const std::string& path, int
   if (!first.finished || !later.finished) {
     return std::nullopt;
   }
-  // The later part's measures go where its first sample sounds, counted from the first part's.
-  const double offset = (later.startSeconds - first.startSeconds) * 1000 / kSpeechFrameMs;
-  const auto at = static_cast<std::size_t>(std::max(0.0, std::round(offset)));
-  first.features.resize(at, kSilentFeatures);
-  first.features.insert(first.features.end(), later.features.begin(), later.features.end());
+  // The later part's measures go where its first sample sounds, counted from the first part's;
+  // a track that ends before the middle leaves the later part without sound.
+  if (later.startSeconds) {
+    const double offset =
+        (*later.startSeconds - first.startSeconds.value_or(0)) * 1000 / kSpeechFrameMs;
+    const auto at = static_cast<std::size_t>(std::max(0.0, std::round(offset)));
+    first.features.resize(at, kSilentFeatures);
+    first.features.insert(first.features.end(), later.features.begin(), later.features.end());
+  }
   return DecideSpeech(first.features);
 }
 
