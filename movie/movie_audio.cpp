@@ -53,7 +53,7 @@ class Decoder {
     codec_.reset(avcodec_alloc_context3(codec));
     libav::Check(avcodec_parameters_to_context(codec_.get(), stream.codecpar), "Sound");
     codec_->pkt_timebase = stream.time_base;
-    // One thread: the analysis is meant to leave the other core free.
+    // One thread: a long movie is decoded in parts side by side instead (HearSpeech).
     codec_->thread_count = 1;
     libav::Check(avcodec_open2(codec_.get(), codec, nullptr), "Can not decode the sound");
     sampleRate_ = sampleRate;

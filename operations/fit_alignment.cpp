@@ -29,6 +29,8 @@ constexpr long kOnsetFrames = 20;
 constexpr double kOnsetWeight = 3;
 // Speeds this close to the best one are told apart by the drift of the subtitle's parts.
 constexpr double kNeighbourSpeeds = 0.004;
+// Scores this share apart are nearly alike (chosen on the bench).
+constexpr double kNearlyAlike = 0.02;
 // The share of the best possible score a speed other than 1 gives up (chosen on the bench).
 constexpr double kSpeedCost = 0.01;
 
@@ -397,7 +399,11 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
     const long centre =
         std::lround((chosen.shift * kFrameSeconds + middle * (chosen.peak.speed - nearest->speed)) /
                     kFrameSeconds);
-    chosen = refine(*nearest, centre, kRefineFrames);
+    // The drift decides only between speeds that score nearly alike over the whole.
+    const Fine drifting = refine(*nearest, centre, kRefineFrames);
+    if (drifting.score >= chosen.score - kNearlyAlike * std::abs(chosen.score)) {
+      chosen = drifting;
+    }
   }
   const Peak& best = chosen.peak;
   const long bestShift = chosen.shift;
