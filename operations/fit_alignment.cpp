@@ -26,7 +26,7 @@ constexpr double kSwellSeconds = 10;
 // speech this many frames before and after each start.
 constexpr long kRefineFrames = 100;
 constexpr long kOnsetFrames = 20;
-constexpr double kOnsetWeight = 3;
+constexpr double kOnsetWeight = 5;
 // Speeds this close to the best one are told apart by the drift of the subtitle's parts.
 constexpr double kNeighbourSpeeds = 0.004;
 // Scores this share apart are nearly alike (chosen on the bench).
