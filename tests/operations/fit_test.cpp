@@ -158,6 +158,17 @@ TEST(Fit, HearsTheSameSpeechInTwoParts) {
   }
 }
 
+// Cancelling stops both halves and gives nothing.
+TEST(Fit, StopsBothHalvesWhenCancelled) {
+  SKIP_WITHOUT_MOVIES();
+  const TempDir dir;
+  const std::string movie = dir.write("movie.wav", SpokenWav(Bursts(6, kSeconds), kSeconds));
+  int told = 0;
+  EXPECT_FALSE(HearSpeech(
+      movie, 0, kSeconds, [&](double) { return ++told < 3; }, 2));
+  EXPECT_EQ(told, 3);
+}
+
 TEST(Fit, RefusesTheSubtitleOfAnotherMovie) {
   SKIP_WITHOUT_MOVIES();
   const TempDir dir;
