@@ -8,8 +8,13 @@ MovieFacts ProbeMovie(const std::string&) {
   throw MovieError(kNoMovieSupport);
 }
 
-bool DecodeMovieAudio(const std::string&, int, int, const SampleSink&, const DecodeProgress&) {
+bool DecodeMovieAudio(const std::string&, int, int, const SampleSink&, const DecodeProgress&,
+                      AudioStretch, const StartSink&) {
   throw MovieError(kNoMovieSupport);
+}
+
+int DecodingThreads() {
+  return 1;
 }
 
 }  // namespace lumetra

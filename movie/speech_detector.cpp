@@ -79,10 +79,16 @@ SpeechDetector::SpeechDetector() {
 }
 
 void SpeechDetector::feed(const float* samples, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    recent_[next_] = samples[i];
-    next_ = (next_ + 1) % kWindow;
-    if (++sinceFrame_ == kSamplesPerFrame) {
+  while (count > 0) {
+    const auto take = std::min<std::size_t>(count, kSamplesPerFrame - sinceFrame_);
+    for (std::size_t i = 0; i < take; ++i) {
+      recent_[next_] = samples[i];
+      next_ = (next_ + 1) & (kWindow - 1);
+    }
+    samples += take;
+    count -= take;
+    sinceFrame_ += static_cast<int>(take);
+    if (sinceFrame_ == kSamplesPerFrame) {
       endFrame();
     }
   }
@@ -90,16 +96,20 @@ void SpeechDetector::feed(const float* samples, std::size_t count) {
 
 void SpeechDetector::endFrame() {
   sinceFrame_ = 0;
-  // Radix-2 transform of the window, the samples oldest first in bit-reversed order. The
-  // products are written out: std::complex's checks for infinities cost more than the rest.
-  std::array<float, kWindow> re, im{};
-  for (int i = 0; i < kWindow; ++i) {
-    re[reversed_[i]] = recent_[(next_ + i) % kWindow] * taper_[i];
+  // The window's 128 real samples as 64 complex ones (even samples real, odd imaginary),
+  // transformed by radix-2 in bit-reversed order; the products are written out, as
+  // std::complex's checks for infinities cost more than the rest.
+  constexpr int kHalf = kWindow / 2;
+  std::array<float, kHalf> re, im;
+  for (int n = 0; n < kHalf; ++n) {
+    const int at = reversed_[n] >> 1;  // n's six bits reversed
+    re[at] = recent_[(next_ + 2 * n) & (kWindow - 1)] * taper_[2 * n];
+    im[at] = recent_[(next_ + 2 * n + 1) & (kWindow - 1)] * taper_[2 * n + 1];
   }
-  for (int length = 2; length <= kWindow; length <<= 1) {
+  for (int length = 2; length <= kHalf; length <<= 1) {
     const int half = length / 2;
     const int stride = kWindow / length;
-    for (int start = 0; start < kWindow; start += length) {
+    for (int start = 0; start < kHalf; start += length) {
       for (int k = 0; k < half; ++k) {
         const int a = start + k;
         const int b = a + half;
@@ -114,6 +124,17 @@ void SpeechDetector::endFrame() {
       }
     }
   }
+  // Bin k of the real window from bins k and 64 - k of the half-length one: the even
+  // samples' part E and the odd samples' part O, joined as E + turn × O.
+  const auto binPower = [&](int k) {
+    const float plusRe = (re[k] + re[kHalf - k]) / 2, plusIm = (im[k] - im[kHalf - k]) / 2;
+    const float minusRe = (re[k] - re[kHalf - k]) / 2, minusIm = (im[k] + im[kHalf - k]) / 2;
+    const float oddRe = minusIm, oddIm = -minusRe;
+    const float c = cosines_[k], s = sines_[k];
+    const double binRe = plusRe + oddRe * c - oddIm * s;
+    const double binIm = plusIm + oddRe * s + oddIm * c;
+    return binRe * binRe + binIm * binIm;
+  };
   // Eight bands across the voice band, 300 to 3500 Hz at 62.5 Hz a bin.
   constexpr int kEdges[kBands + 1] = {5, 7, 10, 14, 19, 25, 33, 43, 56};
   std::array<float, kBands> shape;
@@ -122,7 +143,7 @@ void SpeechDetector::endFrame() {
   for (int band = 0; band < kBands; ++band) {
     double power = 0;
     for (int k = kEdges[band]; k < kEdges[band + 1]; ++k) {
-      power += double(re[k]) * re[k] + double(im[k]) * im[k];
+      power += binPower(k);
     }
     total += power;
     shape[band] =
@@ -144,15 +165,19 @@ void SpeechDetector::endFrame() {
 }
 
 std::vector<std::uint8_t> SpeechDetector::finish() {
-  const std::size_t n = features_.size();
+  return DecideSpeech(features_);
+}
+
+std::vector<std::uint8_t> DecideSpeech(const std::vector<SpeechFeatures>& features) {
+  const std::size_t n = features.size();
   std::vector<std::uint8_t> decisions(n);
   if (n == 0) {
     return decisions;
   }
   std::vector<float> levels(n), changes(n);
   for (std::size_t i = 0; i < n; ++i) {
-    levels[i] = features_[i].level;
-    changes[i] = features_[i].change;
+    levels[i] = features[i].level;
+    changes[i] = features[i].change;
   }
   // The quiet moments around each frame: 1.5 s either side.
   const std::vector<float> floor = SlidingQuantile(levels, 150, 0.1);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace lumetra {
@@ -31,6 +32,7 @@ class SpeechDetector {
   // One decision (1: speech) per 10 ms fed so far.
   std::vector<std::uint8_t> finish();
   const std::vector<SpeechFeatures>& features() const { return features_; }
+  std::vector<SpeechFeatures> takeFeatures() { return std::move(features_); }
 
  private:
   static constexpr int kWindow = 128;
@@ -46,6 +48,12 @@ class SpeechDetector {
   std::array<std::uint8_t, kWindow> reversed_{};
   std::array<std::array<float, kBands>, 3> shapes_{};  // band shapes of the last frames
 };
+
+// The decisions (1: speech) for every 10 ms from what the detector measured of them.
+std::vector<std::uint8_t> DecideSpeech(const std::vector<SpeechFeatures>& features);
+
+// What the detector measures of a frame of silence.
+inline constexpr SpeechFeatures kSilentFeatures{-100, 0};
 
 // Helpers of the detector, open for tests: bridges gaps of at most `maxGap` frames between
 // speech, then drops spans shorter than `minSpan` frames.

@@ -5,6 +5,7 @@
 #include <complex>
 #include <numeric>
 #include <span>
+#include <thread>
 
 #include "operations/fft.h"
 
@@ -13,19 +14,23 @@ namespace {
 
 using Spectrum = std::vector<std::complex<double>>;
 
-// The coarse search looks at 80 ms steps, eight frames of 10 ms; the best step is then
+// The coarse search looks at 320 ms steps, 32 frames of 10 ms; the best step is then
 // refined frame by frame.
-constexpr int kCoarse = 8;
+constexpr int kCoarse = 32;
 constexpr double kFrameSeconds = 0.01;
 // Shifts closer than this to the best one belong to the same peak.
 constexpr double kPeakSeconds = 2.5;
+// The agreement's swells are measured over this many seconds either way.
+constexpr double kSwellSeconds = 10;
 // The refinement looks this many frames either way of the best coarse step, and weighs the
 // speech this many frames before and after each start.
 constexpr long kRefineFrames = 100;
 constexpr long kOnsetFrames = 20;
-constexpr double kOnsetWeight = 3;
+constexpr double kOnsetWeight = 5;
 // Speeds this close to the best one are told apart by the drift of the subtitle's parts.
 constexpr double kNeighbourSpeeds = 0.004;
+// Scores this share apart are nearly alike (chosen on the bench).
+constexpr double kNearlyAlike = 0.02;
 // The share of the best possible score a speed other than 1 gives up (chosen on the bench).
 constexpr double kSpeedCost = 0.01;
 
@@ -120,7 +125,10 @@ struct Peak {
   double standout = 0;
 };
 
-// The best shift of one correlation, and how far it stands above the next best peak.
+// The best shift of one correlation, and how far it stands above the next best peak. Both are
+// measured on the agreement less its mean over the surrounding seconds: stretches with and
+// without dialogue make broad swells that any shift of a subtitle rides, and a fit shows as a
+// narrow peak on them.
 Peak BestOf(const std::vector<double>& agreement, long lowest, double speed) {
   Peak peak;
   peak.speed = speed;
@@ -130,21 +138,29 @@ Peak BestOf(const std::vector<double>& agreement, long lowest, double speed) {
   const auto best = std::max_element(agreement.begin(), agreement.end());
   peak.score = *best;
   peak.shift = lowest + (best - agreement.begin());
-  const double mean =
-      std::accumulate(agreement.begin(), agreement.end(), 0.0) / double(agreement.size());
-  double variance = 0;
-  for (const double value : agreement) {
-    variance += (value - mean) * (value - mean);
+  const long n = static_cast<long>(agreement.size());
+  std::vector<double> sums(agreement.size() + 1, 0);
+  for (long i = 0; i < n; ++i) {
+    sums[i + 1] = sums[i] + agreement[i];
   }
-  const double deviation = std::sqrt(variance / double(agreement.size()));
+  const long reach = static_cast<long>(kSwellSeconds / (kFrameSeconds * kCoarse));
+  std::vector<double> detrended(agreement.size());
+  double squares = 0;
+  for (long i = 0; i < n; ++i) {
+    const long from = std::max(0L, i - reach), to = std::min(n, i + reach + 1);
+    detrended[i] = agreement[i] - (sums[to] - sums[from]) / double(to - from);
+    squares += detrended[i] * detrended[i];
+  }
+  const double deviation = std::sqrt(squares / double(n));
+  const long at = best - agreement.begin();
   const long apart = static_cast<long>(kPeakSeconds / (kFrameSeconds * kCoarse));
-  double next = mean;
-  for (std::size_t i = 0; i < agreement.size(); ++i) {
-    if (std::labs(lowest + long(i) - peak.shift) > apart) {
-      next = std::max(next, agreement[i]);
+  double next = 0;
+  for (long i = 0; i < n; ++i) {
+    if (std::labs(i - at) > apart) {
+      next = std::max(next, detrended[i]);
     }
   }
-  peak.standout = deviation > 0 ? (peak.score - next) / deviation : 0;
+  peak.standout = deviation > 0 ? (detrended[at] - next) / deviation : 0;
   return peak;
 }
 
@@ -295,23 +311,41 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
   const double step = kFrameSeconds * kCoarse;
   const long limit = static_cast<long>(std::ceil(maxShiftSeconds / step));
 
+  // The speeds two at a time, one transform each pair; the pairs shared between two threads
+  // where the machine has the cores. Each pair keeps its place, so the result is the same.
+  const std::size_t pairs = (speeds.size() + 1) / 2;
+  std::vector<std::vector<Peak>> pairPeaks(pairs);
+  const auto searchPairs = [&](std::size_t from, std::size_t step) {
+    std::vector<double> first, second;
+    for (std::size_t p = from; p < pairs; p += step) {
+      const std::size_t i = 2 * p;
+      const bool pair = i + 1 < speeds.size();
+      const std::vector<double> a = CoarseSignal(spans, speeds[i]);
+      const std::vector<double> b =
+          pair ? CoarseSignal(spans, speeds[i + 1]) : std::vector<double>{};
+      // Any shift that leaves some of the subtitle on the movie, within the limit.
+      const long lowest = std::max(-limit, -static_cast<long>(std::max(a.size(), b.size())));
+      const long highest = std::min(limit, correlator.targetLength());
+      if (lowest > highest) {
+        continue;
+      }
+      correlator.correlate(a, b, lowest, highest, first, second);
+      pairPeaks[p].push_back(BestOf(first, lowest, speeds[i]));
+      if (pair) {
+        pairPeaks[p].push_back(BestOf(second, lowest, speeds[i + 1]));
+      }
+    }
+  };
+  if (std::thread::hardware_concurrency() > 1 && pairs > 1) {
+    std::thread other(searchPairs, 1, 2);
+    searchPairs(0, 2);
+    other.join();
+  } else {
+    searchPairs(0, 1);
+  }
   std::vector<Peak> peaks;
-  std::vector<double> first, second;
-  for (std::size_t i = 0; i < speeds.size(); i += 2) {
-    const bool pair = i + 1 < speeds.size();
-    const std::vector<double> a = CoarseSignal(spans, speeds[i]);
-    const std::vector<double> b = pair ? CoarseSignal(spans, speeds[i + 1]) : std::vector<double>{};
-    // Any shift that leaves some of the subtitle on the movie, within the limit.
-    const long lowest = std::max(-limit, -static_cast<long>(std::max(a.size(), b.size())));
-    const long highest = std::min(limit, correlator.targetLength());
-    if (lowest > highest) {
-      continue;
-    }
-    correlator.correlate(a, b, lowest, highest, first, second);
-    peaks.push_back(BestOf(first, lowest, speeds[i]));
-    if (pair) {
-      peaks.push_back(BestOf(second, lowest, speeds[i + 1]));
-    }
+  for (const std::vector<Peak>& some : pairPeaks) {
+    peaks.insert(peaks.end(), some.begin(), some.end());
   }
   if (peaks.empty()) {
     return result;
@@ -365,7 +399,11 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
     const long centre =
         std::lround((chosen.shift * kFrameSeconds + middle * (chosen.peak.speed - nearest->speed)) /
                     kFrameSeconds);
-    chosen = refine(*nearest, centre, kRefineFrames);
+    // The drift decides only between speeds that score nearly alike over the whole.
+    const Fine drifting = refine(*nearest, centre, kRefineFrames);
+    if (drifting.score >= chosen.score - kNearlyAlike * std::abs(chosen.score)) {
+      chosen = drifting;
+    }
   }
   const Peak& best = chosen.peak;
   const long bestShift = chosen.shift;

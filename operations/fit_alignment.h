@@ -22,8 +22,8 @@ inline constexpr double kLongestMovieSeconds = 12 * 3600;
 
 // A fit is trusted when its best shift stands this many deviations above the next best, and
 // its match lies this share of the way from chance to a perfect match.
-inline constexpr double kMinStandout = 1.5;
-inline constexpr double kMinMatchGain = 0.3;
+inline constexpr double kMinStandout = 3;
+inline constexpr double kMinMatchGain = 0.1;
 
 struct Alignment {
   FitModel model;

@@ -1,9 +1,8 @@
 #include "operations/fit_target.h"
 
-#include "movie/movie_audio.h"
 #include "movie/movie_error.h"
 #include "movie/movie_facts.h"
-#include "movie/speech_detector.h"
+#include "movie/movie_speech.h"
 
 namespace lumetra {
 
@@ -17,15 +16,13 @@ std::optional<FitTarget> HearMovie(const FitRequest& request, FitObserver* obser
   }
   FitTarget target;
   target.movieFrameRate = facts.frameRate.value();
-  SpeechDetector detector;
-  const bool finished = DecodeMovieAudio(
-      request.moviePath, request.audioTrack, kSpeechSampleRate,
-      [&](const float* samples, std::size_t count) { detector.feed(samples, count); },
+  std::optional<std::vector<std::uint8_t>> speech = HearSpeech(
+      request.moviePath, request.audioTrack, facts.durationSeconds,
       [&](double share) { return !observer || observer->progress(share * kDecodingShare); });
-  if (!finished) {
+  if (!speech) {
     return std::nullopt;
   }
-  target.signal = detector.finish();
+  target.signal = std::move(*speech);
   target.lengthSeconds =
       facts.durationSeconds > 0 ? facts.durationSeconds : double(target.signal.size()) / 100;
   return target;

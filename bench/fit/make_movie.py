@@ -4,6 +4,10 @@ their times (with a small random lag), over music, noise, effects and silent str
 muxed with a small video track. Writes MOVIE and the true subtitle TRUTH.srt.
 
 usage: make_movie.py SEED MINUTES MOVIE TRUTH [--music LEVEL] [--noise LEVEL] [--fps RATE]
+                     [--beat LEVEL] [--laughter LEVEL]
+
+--beat adds a drum beat (a kick and a hi-hat) throughout; --laughter adds fits of laughter:
+pitched "ha"s five a second, three seconds every 37, which an energy detector takes for speech.
 """
 import argparse
 import os
@@ -41,6 +45,8 @@ def main():
     ap.add_argument("--music", type=float, default=0.25)
     ap.add_argument("--noise", type=float, default=0.03)
     ap.add_argument("--fps", default="24000/1001")
+    ap.add_argument("--beat", type=float, default=0)
+    ap.add_argument("--laughter", type=float, default=0)
     a = ap.parse_args()
     rng = random.Random(a.seed)
     voices = ["en", "en-us", "en-gb-x-rp", "en+f3", "en+m3", "en-us+f2", "en+m7"]
@@ -76,10 +82,15 @@ def main():
         inputs += ["-f", "lavfi", "-i", "anoisesrc=a=%f:c=pink:r=%d:d=%s" % (a.noise, RATE, dur)]
         inputs += ["-f", "lavfi", "-i", "anoisesrc=a=0.6:c=brown:r=%d:d=%s" % (RATE, dur)]
         inputs += ["-f", "lavfi", "-i", "color=c=gray:s=64x48:r=%s:d=%s" % (a.fps, dur)]
+        beat = ("%f*(exp(-15*mod(t,0.5))*sin(2*PI*70*t)+0.4*exp(-40*mod(t+0.25,0.5))*(random(0)*2-1))"
+                % a.beat)
+        laughter = ("%f*lt(mod(t,37),3)*lt(mod(t*5,1),0.45)*(sin(2*PI*(280+60*sin(2*PI*0.7*t))*t)"
+                    "+0.5*sin(2*PI*3*(280+60*sin(2*PI*0.7*t))*t))" % a.laughter)
+        inputs += ["-f", "lavfi", "-i", "aevalsrc='%s+%s':s=%d:d=%s" % (beat, laughter, RATE, dur)]
         graph = ("[1][2][3][4]amix=inputs=4:normalize=1,tremolo=f=4:d=0.6,"
                  "volume=%f,volume=0:enable='lt(sin(2*PI*t/173),-0.2)'[music];"
                  "[6]volume=0:enable='gt(mod(t,41),0.7)'[effects];"
-                 "[0][music][5][effects]amix=inputs=4:normalize=0,aresample=48000[a]"
+                 "[0][music][5][effects][8]amix=inputs=5:normalize=0,aresample=48000[a]"
                  % (a.music * 4,))
         subprocess.run(
             ["ffmpeg", "-v", "error", "-y"] + inputs +

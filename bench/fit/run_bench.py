@@ -1,17 +1,19 @@
 #!/usr/bin/env python3
 """The fit bench: makes synthetic movies (make_movie.py), distorts their true subtitles
 (shifts up to minutes, frame-rate mismatches, dropped and merged entries, comments and music
-lines), fits them with lumetra-cli and reports the share of entries within 100 and 250 ms of
-the truth, refusals, time and peak memory.
+lines), fits them with lumetra-cli to the movie's sound and to the true subtitle (--reference)
+and reports the share of entries within 100 and 250 ms of the truth, refusals, time and peak
+memory. With --long-minutes L it also times one movie of L minutes on one core (taskset) and
+on every core, beside FFmpeg decoding its sound alone.
 
-usage: run_bench.py CLI WORKDIR [--movies N] [--minutes M] [--seed S]
+usage: run_bench.py CLI WORKDIR [--movies N] [--minutes M] [--seed S] [--long-minutes L]
 """
 import argparse
 import os
 import random
 import re
-import resource
 import subprocess
+import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -77,13 +79,40 @@ def score(fitted, truth):
     return near100 / max(total, 1), near250 / max(total, 1)
 
 
-def run(cli, args):
-    before = resource.getrusage(resource.RUSAGE_CHILDREN)
-    started = time.time()
-    result = subprocess.run([cli] + args, capture_output=True, text=True)
-    elapsed = time.time() - started
-    peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss / 1024
-    return result, elapsed, peak, before
+def run(cli, args, prefix=()):
+    """Runs one process; returns its result, wall time, peak memory (MB) and CPU time."""
+    with tempfile.TemporaryFile("w+") as out, tempfile.TemporaryFile("w+") as err:
+        started = time.time()
+        child = subprocess.Popen(list(prefix) + [cli] + args, stdout=out, stderr=err, text=True)
+        _, status, usage = os.wait4(child.pid, 0)
+        elapsed = time.time() - started
+        child.returncode = os.waitstatus_to_exitcode(status)
+        out.seek(0)
+        err.seek(0)
+        result = subprocess.CompletedProcess(child.args, child.returncode, out.read(), err.read())
+    return result, elapsed, usage.ru_maxrss / 1024, usage.ru_utime + usage.ru_stime
+
+
+def time_long_movie(cli, work, minutes, runs=3):
+    """Times the fit of one long movie: the best of `runs` on one core and on all, and FFmpeg
+    decoding the same sound alone, for a machine shared with other work."""
+    movie = os.path.join(work, "long%g.mkv" % minutes)
+    truth = os.path.join(work, "long%g.srt" % minutes)
+    if not os.path.exists(movie):
+        subprocess.run([os.path.join(HERE, "make_movie.py"), "7", str(minutes), movie, truth],
+                       check=True)
+    args = ["fit", "--dry-run", "--movie", movie, truth]
+    one = min(run(cli, args, ["taskset", "-c", "0"])[1] for _ in range(runs))
+    every = []
+    for _ in range(runs):
+        result, elapsed, peak, cpu = run(cli, args)
+        every.append((elapsed, peak, cpu))
+    decode = min(run("ffmpeg", ["-v", "error", "-threads", "1", "-i", movie, "-vn", "-f", "null",
+                                "-"], ["taskset", "-c", "0"])[1] for _ in range(runs))
+    best = min(every)
+    print("%g-minute movie: %.1f s on one core, %.1f s on %d cores (%.1f s CPU), %.0f MB; "
+          "FFmpeg decodes its sound alone in %.1f s" % (minutes, one, best[0], os.cpu_count(),
+                                                        best[2], best[1], decode))
 
 
 def main():
@@ -94,6 +123,7 @@ def main():
     ap.add_argument("--minutes", type=float, default=10)
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--music", type=float, default=0.25)
+    ap.add_argument("--long-minutes", type=float, default=0)
     a = ap.parse_args()
     os.makedirs(a.work, exist_ok=True)
     rng = random.Random(a.seed)
@@ -108,6 +138,7 @@ def main():
     fitted_cases = good_cases = 0
     refused_other = other_cases = 0
     near = []
+    reference = []
     for m, (movie, truth_path) in enumerate(movies):
         truth = read_srt(truth_path)
         for case in range(4):
@@ -116,6 +147,9 @@ def main():
                                 RATES[3] / RATES[2]])
             path = os.path.join(a.work, "in%d_%d.srt" % (m, case))
             write_srt(path, distort(truth, rng, shift, speed))
+            out = path[:-4] + " - fitted.srt"
+            if os.path.exists(out):
+                os.remove(out)  # left by an interrupted run
             result, elapsed, peak, _ = run(a.cli, ["fit", "--movie", movie, path])
             out = path[:-4] + " - fitted.srt"
             if result.returncode == 0 and os.path.exists(out):
@@ -139,10 +173,24 @@ def main():
             refused_other += result.returncode != 0
             print("movie %d other movie's subtitle: %s %s" % (m, "refused" if result.returncode else "ACCEPTED",
                                                            result.stdout.strip().replace("\n", " ")))
+        # The true subtitle as the subtitle that fits, for the last case's distortion.
+        result, elapsed, peak, _ = run(a.cli, ["fit", "--reference", truth_path, path])
+        if result.returncode == 0 and os.path.exists(out):
+            r100, r250 = score(read_srt(out), truth)
+            os.remove(out)
+        else:
+            r100 = r250 = 0
+        reference.append((r100, elapsed))
+        print("movie %d subtitle that fits: %s within100 %.0f%% %.2fs" % (
+            m, "written" if result.returncode == 0 else "refused", r100 * 100, elapsed))
     print("cases with >= 90%% within 250 ms: %d of %d; mean within 100 ms %.1f%%, within 250 ms %.1f%%"
           % (good_cases, fitted_cases, 100 * sum(x for x, _ in near) / len(near),
              100 * sum(y for _, y in near) / len(near)))
     print("other movies' subtitles refused: %d of %d" % (refused_other, other_cases))
+    print("subtitle that fits: %d of %d cases with every entry within 100 ms, slowest %.2f s"
+          % (sum(r >= 1 for r, _ in reference), len(reference), max(t for _, t in reference)))
+    if a.long_minutes > 0:
+        time_long_movie(a.cli, a.work, a.long_minutes)
 
 
 main()

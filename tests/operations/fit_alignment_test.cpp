@@ -5,6 +5,7 @@
 #include <random>
 
 #include "movie/speech_detector.h"
+#include "operations/fit_timing.h"
 
 namespace lumetra {
 namespace {
@@ -63,6 +64,44 @@ TEST(FitAlignment, SmoothsSpeechDecisions) {
       after += on ? '#' : '.';
     EXPECT_EQ(after, c.after) << c.name;
   }
+}
+
+// Dialogue comes in scenes with long quiet stretches between them, and the detector takes some
+// music for speech: the agreement swells wherever a subtitle's scenes meet speech, and a fit
+// must still stand out of those swells; a subtitle of other scenes must not.
+TEST(FitAlignment, TrustsAFitOverScenesAndRefusesOtherScenes) {
+  const auto scenes = [](unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> line(0.8, 3), pause(0.3, 3), quiet(30, 150);
+    std::vector<TimedSpan> spans;
+    for (double t = 10; t < 1200; t += pause(random)) {
+      spans.push_back({t, t + line(random)});
+      t = spans.back().end + (random() % 6 == 0 ? quiet(random) : 0);
+    }
+    return spans;
+  };
+  const std::vector<TimedSpan> truth = scenes(3);
+  std::vector<TimedSpan> heard;  // a third of the lines missed, music taken for speech
+  for (std::size_t i = 0; i < truth.size(); ++i) {
+    if (i % 3 != 0) {
+      heard.push_back(truth[i]);
+    }
+  }
+  for (double t = 0; t < 1200; t += 173) {
+    heard.push_back({t, t + 60});
+  }
+  const std::vector<std::uint8_t> target = SignalOf(heard);
+  std::vector<TimedSpan> late;  // the subtitle begins 150 s into the movie
+  for (const TimedSpan& span : truth) {
+    if (span.start > 150) {
+      late.push_back({span.start - 150, span.end - 150});
+    }
+  }
+  const Alignment fitted = Align(target, late, CandidateSpeeds(0), 600);
+  EXPECT_TRUE(fitted.confident) << fitted.standout;
+  EXPECT_NEAR(fitted.model.shiftSeconds, 150, 0.05);
+  EXPECT_EQ(fitted.model.speed, 1);
+  EXPECT_FALSE(Align(target, scenes(4), CandidateSpeeds(0), 600).confident);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "movie/movie_error.h"
 #include "movie/movie_facts.h"
+#include "movie/movie_speech.h"
 #include "operations/fit_points.h"
 #include "operations/fit_summary.h"
 #include "operations/fit_timing.h"
@@ -135,6 +136,37 @@ TEST(Fit, UndoesShiftAndSpeedFromTheMovieSound) {
       EXPECT_NEAR(fitted.spans[i].start, bursts[i].start, 0.1) << c.name << " entry " << i + 1;
     }
   }
+}
+
+// The movie heard in two halves side by side decides as when heard in one go, also when its
+// sound ends before the middle of what the movie says is its length.
+TEST(Fit, HearsTheSameSpeechInTwoParts) {
+  SKIP_WITHOUT_MOVIES();
+  const TempDir dir;
+  const std::string movie = dir.write("movie.wav", SpokenWav(Bursts(5, kSeconds), kSeconds));
+  const auto whole = HearSpeech(movie, 0, kSeconds, {}, 1);
+  ASSERT_TRUE(whole);
+  for (const double length : {kSeconds, 3 * kSeconds}) {
+    const auto halves = HearSpeech(movie, 0, length, {}, 2);
+    ASSERT_TRUE(halves);
+    ASSERT_NEAR(double(halves->size()), double(whole->size()), 2) << length;
+    std::size_t differ = 0;
+    for (std::size_t i = 0; i < std::min(whole->size(), halves->size()); ++i) {
+      differ += (*whole)[i] != (*halves)[i];
+    }
+    EXPECT_LE(differ, 5u) << length;  // at most a few frames where the halves meet
+  }
+}
+
+// Cancelling stops both halves and gives nothing.
+TEST(Fit, StopsBothHalvesWhenCancelled) {
+  SKIP_WITHOUT_MOVIES();
+  const TempDir dir;
+  const std::string movie = dir.write("movie.wav", SpokenWav(Bursts(6, kSeconds), kSeconds));
+  int told = 0;
+  EXPECT_FALSE(HearSpeech(
+      movie, 0, kSeconds, [&](double) { return ++told < 3; }, 2));
+  EXPECT_EQ(told, 3);
 }
 
 TEST(Fit, RefusesTheSubtitleOfAnotherMovie) {
