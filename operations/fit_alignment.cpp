@@ -164,35 +164,52 @@ Peak BestOf(const std::vector<double>& agreement, long lowest, double speed) {
   return peak;
 }
 
-// Time of the spans at `speed` and `shift` (frames) that falls on "on" frames of the target,
-// counted with the target's running sums.
-double Overlap(std::span<const TimedSpan> spans, const std::vector<long>& onBefore, double speed,
-               long shift) {
-  const long length = static_cast<long>(onBefore.size()) - 1;
-  double overlap = 0;
+// The spans' starts and ends at one speed, in frames, worked out once for all the shifts
+// that are tried.
+struct SpanFrames {
+  std::vector<long> starts;
+  std::vector<long> ends;
+};
+
+SpanFrames FramesAt(std::span<const TimedSpan> spans, double speed) {
+  SpanFrames frames;
+  frames.starts.reserve(spans.size());
+  frames.ends.reserve(spans.size());
   for (const TimedSpan& span : spans) {
-    const long from =
-        std::clamp(std::lround(span.start * speed / kFrameSeconds) + shift, 0L, length);
-    const long to = std::clamp(std::lround(span.end * speed / kFrameSeconds) + shift, 0L, length);
-    overlap += double(onBefore[to] - onBefore[from]);
+    frames.starts.push_back(std::lround(span.start * speed / kFrameSeconds));
+    frames.ends.push_back(std::lround(span.end * speed / kFrameSeconds));
   }
-  return overlap * kFrameSeconds;
+  return frames;
 }
 
-// How well the spans' starts at `speed` and `shift` fall on onsets of speech: speech in the
-// moments after each start, less speech in the moments before it, in seconds.
-double Onsets(std::span<const TimedSpan> spans, const std::vector<long>& onBefore, double speed,
-              long shift) {
+// Time of the spans [first, last) at `shift` (frames) that falls on "on" frames of the
+// target, counted with the target's running sums.
+double Overlap(const SpanFrames& frames, std::size_t first, std::size_t last,
+               const std::vector<long>& onBefore, long shift) {
+  const long length = static_cast<long>(onBefore.size()) - 1;
+  long overlap = 0;
+  for (std::size_t i = first; i < last; ++i) {
+    const long from = std::clamp(frames.starts[i] + shift, 0L, length);
+    const long to = std::clamp(frames.ends[i] + shift, 0L, length);
+    overlap += onBefore[to] - onBefore[from];
+  }
+  return double(overlap) * kFrameSeconds;
+}
+
+// How well the starts of the spans [first, last) at `shift` fall on onsets of speech: speech
+// in the moments after each start, less speech in the moments before it, in seconds.
+double Onsets(const SpanFrames& frames, std::size_t first, std::size_t last,
+              const std::vector<long>& onBefore, long shift) {
   const long length = static_cast<long>(onBefore.size()) - 1;
   const auto on = [&](long from, long to) {
-    return double(onBefore[std::clamp(to, 0L, length)] - onBefore[std::clamp(from, 0L, length)]);
+    return onBefore[std::clamp(to, 0L, length)] - onBefore[std::clamp(from, 0L, length)];
   };
-  double onsets = 0;
-  for (const TimedSpan& span : spans) {
-    const long start = std::lround(span.start * speed / kFrameSeconds) + shift;
+  long onsets = 0;
+  for (std::size_t i = first; i < last; ++i) {
+    const long start = frames.starts[i] + shift;
     onsets += on(start, start + kOnsetFrames) - on(start - kOnsetFrames, start);
   }
-  return onsets * kFrameSeconds;
+  return double(onsets) * kFrameSeconds;
 }
 
 struct Fine {
@@ -211,15 +228,17 @@ double DriftedSpeed(const std::vector<TimedSpan>& spans, const std::vector<long>
   if (spans.size() < 4 * kParts) {
     return speed;
   }
+  const SpanFrames frames = FramesAt(spans, speed);
   double sumX = 0, sumY = 0, sumXX = 0, sumXY = 0;
   for (std::size_t part = 0; part < kParts; ++part) {
-    const std::span<const TimedSpan> some(spans.data() + part * spans.size() / kParts,
-                                          spans.size() / kParts);
+    const std::size_t first = part * spans.size() / kParts;
+    const std::size_t last = first + spans.size() / kParts;
+    const std::span<const TimedSpan> some(spans.data() + first, last - first);
     long best = shift;
     double bestScore = -1e300;
     for (long at = shift - kRefineFrames; at <= shift + kRefineFrames; ++at) {
-      const double score =
-          Overlap(some, onBefore, speed, at) + kOnsetWeight * Onsets(some, onBefore, speed, at);
+      const double score = Overlap(frames, first, last, onBefore, at) +
+                           kOnsetWeight * Onsets(frames, first, last, onBefore, at);
       if (score > bestScore) {
         bestScore = score;
         best = at;
@@ -355,10 +374,6 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
   // speech ends, so the time on speech alone leaves a plateau; its entries' starts on the
   // onsets of speech decide within it. The speeds are weighed as the coarse search did:
   // time on speech less what chance would give.
-  // Each speed's best coarse step, frame by frame. A subtitle often stays up after the
-  // speech ends, so the time on speech alone leaves a plateau; its entries' starts on the
-  // onsets of speech decide within it. The speeds are weighed as the coarse search did:
-  // time on speech less what chance would give.
   const auto refine = [&](const Peak& peak, long centre, long reach) {
     Fine fine;
     for (const TimedSpan& span : spans) {
@@ -366,10 +381,11 @@ Alignment Align(const std::vector<std::uint8_t>& target, std::vector<TimedSpan> 
     }
     // A change of speed must earn its place: it gives up a little of the best score.
     const double cost = peak.speed == 1 ? 0 : kSpeedCost * fine.length * (1 - result.targetShare);
+    const SpanFrames frames = FramesAt(spans, peak.speed);
     for (long shift = centre - reach; shift <= centre + reach; ++shift) {
-      const double overlap = Overlap(spans, onBefore, peak.speed, shift);
+      const double overlap = Overlap(frames, 0, spans.size(), onBefore, shift);
       const double score = overlap - result.targetShare * fine.length +
-                           kOnsetWeight * Onsets(spans, onBefore, peak.speed, shift) - cost;
+                           kOnsetWeight * Onsets(frames, 0, spans.size(), onBefore, shift) - cost;
       if (score > fine.score) {
         fine = {peak, shift, score, overlap, fine.length};
       }
