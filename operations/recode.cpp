@@ -11,7 +11,6 @@
 #include "subtitle/code_page.h"
 #include "subtitle/decoding_source.h"
 #include "subtitle/paths.h"
-#include "subtitle/subtitle_error.h"
 #include "subtitle/text_encoding.h"
 
 namespace lumetra {
@@ -22,29 +21,17 @@ class Utf8Text {
  public:
   Utf8Text(const std::string& path, const std::string& inputEncoding) {
     auto file = std::make_unique<FileSource>(path);
-    std::array<char, 4> head{};
-    std::size_t size = 0;
-    for (std::size_t got = 1; size < head.size() && got != 0; size += got) {
-      got = file->read(head.data() + size, head.size() - size);
-    }
-    file->rewind();
-    std::size_t markLength = 0;
-    encoding_ = EncodingOfMark(std::string_view(head.data(), size), markLength);
+    const InputText text = KnowInputText(*file, inputEncoding);
+    source_ = std::move(file);
+    encoding_ = text.marked;
     if (encoding_ == TextEncoding::Bytes) {
-      if (!inputEncoding.empty() && !IsKnownCodePage(inputEncoding)) {
-        throw SubtitleError::UnknownCodePage(inputEncoding);
-      }
-      const std::string codePage =
-          inputEncoding.empty() ? DetectCodePage(*file) : CanonicalCodePage(inputEncoding);
-      source_ = std::move(file);
-      if (!codePage.empty() && codePage != "UTF-8") {
-        source_ = std::make_unique<DecodingSource>(std::move(source_), codePage);
+      if (!text.codePage.empty() && text.codePage != "UTF-8") {
+        source_ = std::make_unique<DecodingSource>(std::move(source_), text.codePage);
       }
       return;
     }
-    source_ = std::move(file);
     decoder_ = Utf8Decoder(encoding_);
-    skip_ = markLength;
+    skip_ = text.markLength;
   }
 
   bool marked() const { return encoding_ != TextEncoding::Bytes; }

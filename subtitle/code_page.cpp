@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "subtitle/byte_source.h"
+#include "subtitle/subtitle_error.h"
 
 namespace lumetra {
 namespace {
@@ -251,6 +252,28 @@ std::string DetectCodePage(ByteSource& source) {
     return std::string(sibling);
   }
   return CanonicalCodePage(detected);
+}
+
+InputText KnowInputText(ByteSource& source, const std::string& inputEncoding) {
+  char head[4];
+  std::size_t size = 0;
+  for (std::size_t got = 1; size < sizeof head && got != 0; size += got) {
+    got = source.read(head + size, sizeof head - size);
+  }
+  source.rewind();
+  InputText text;
+  text.marked = EncodingOfMark(std::string_view(head, size), text.markLength);
+  if (text.marked != TextEncoding::Bytes) {
+    text.codePage = IsTranscoded(text.marked) ? EncodingLabel(text.marked) : "UTF-8";
+  } else if (!inputEncoding.empty()) {
+    if (!IsKnownCodePage(inputEncoding)) {
+      throw SubtitleError::UnknownCodePage(inputEncoding);
+    }
+    text.codePage = CanonicalCodePage(inputEncoding);
+  } else {
+    text.codePage = DetectCodePage(source);
+  }
+  return text;
 }
 
 }  // namespace lumetra

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "subtitle/text_encoding.h"
 
 namespace lumetra {
 
@@ -24,6 +27,18 @@ std::string CanonicalCodePage(std::string_view name);
 
 // True when iconv can turn text in the code page into UTF-8.
 bool IsKnownCodePage(const std::string& name);
+
+// What an input's text is in: the encoding its byte-order mark names, else the code page the
+// user gave (`inputEncoding`, empty for none), else the detected one.
+struct InputText {
+  TextEncoding marked = TextEncoding::Bytes;  // Bytes: no byte-order mark
+  std::size_t markLength = 0;
+  std::string codePage;  // "UTF-8", "UTF-16LE"..., "windows-1250"; empty for plain ASCII
+};
+
+// Reads what it needs of `source` and rewinds it. Throws SubtitleError for a given code page
+// that iconv does not know.
+InputText KnowInputText(ByteSource& source, const std::string& inputEncoding);
 
 // Which bytes start a character of two bytes (or more) in text passed through as it is.
 enum class LeadBytes {

@@ -15,27 +15,10 @@ struct SubtitleInput::OpenedText {
 
 SubtitleInput::OpenedText SubtitleInput::Open(std::unique_ptr<ByteSource> source,
                                               const TextChoice& choice) {
-  char head[4];
-  std::size_t size = 0;
-  for (std::size_t got = 1; size < sizeof head && got != 0; size += got) {
-    got = source->read(head + size, sizeof head - size);
-  }
-  source->rewind();
-  std::size_t markLength = 0;
-  const TextEncoding marked = EncodingOfMark(std::string_view(head, size), markLength);
-  std::string codePage;
-  if (marked != TextEncoding::Bytes) {
-    codePage = IsTranscoded(marked) ? EncodingLabel(marked) : "UTF-8";
-  } else if (!choice.inputEncoding.empty()) {
-    if (!IsKnownCodePage(choice.inputEncoding)) {
-      throw SubtitleError::UnknownCodePage(choice.inputEncoding);
-    }
-    codePage = CanonicalCodePage(choice.inputEncoding);
-  } else {
-    codePage = DetectCodePage(*source);
-  }
-  const bool decodes =
-      choice.writeUtf8 && marked == TextEncoding::Bytes && !codePage.empty() && codePage != "UTF-8";
+  const InputText text = KnowInputText(*source, choice.inputEncoding);
+  const std::string& codePage = text.codePage;
+  const bool decodes = choice.writeUtf8 && text.marked == TextEncoding::Bytes &&
+                       !codePage.empty() && codePage != "UTF-8";
   if (decodes) {
     source = std::make_unique<DecodingSource>(std::move(source), codePage);
   }
