@@ -2,13 +2,12 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <cmath>
 
 #include "app/main_window_controls.h"
 #include "app/message_presenter.h"
 #include "app/native_path.h"
-#include "movie/movie_error.h"
-#include "movie/movie_facts.h"
+#include "operations/guess_frame_rate.h"
+#include "operations/message.h"
 
 void FillMovieLength(QWidget& window, const MainWindowControls& ui, MessagePresenter& presenter) {
   const QString path = QFileDialog::getOpenFileName(
@@ -17,11 +16,10 @@ void FillMovieLength(QWidget& window, const MainWindowControls& ui, MessagePrese
                      "All files (*)"));
   if (path.isEmpty())
     return;
-  try {
-    const lumetra::MovieFacts facts = lumetra::ProbeMovie(NativePath(path));
-    ui.txtLengteFilm->setText(QString::number(std::llround(facts.durationSeconds)));
-  } catch (const lumetra::MovieError& error) {
+  const lumetra::MovieLength length = lumetra::ReadMovieLength(NativePath(path));
+  if (length.failure.empty())
+    ui.txtLengteFilm->setText(QString::number(length.seconds));
+  else
     presenter.show(&window, QString::fromStdString(lumetra::TitleText()),
-                   QString::fromUtf8(error.what()), lumetra::MessageIcon::Critical);
-  }
+                   QString::fromStdString(length.failure), lumetra::MessageIcon::Critical);
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "movie/movie_error.h"
+#include "movie/movie_facts.h"
 #include "operations/end_frame_scan.h"
 #include "operations/frame.h"
 #include "subtitle/number_text.h"
@@ -107,6 +109,14 @@ void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view) {
            NameAndVersion());
   if (params.deleteSource) {
     DeleteSourceFile(params.inputPath, {}, view);
+  }
+}
+
+MovieLength ReadMovieLength(const std::string& moviePath) {
+  try {
+    return {std::llround(ProbeMovie(moviePath).durationSeconds), {}};
+  } catch (const MovieError& error) {
+    return {0, error.what()};
   }
 }
 

@@ -18,4 +18,11 @@ struct GuessFrameRateParams {
 // Estimates the frame rate of a MicroDVD file from the movie's length; writes nothing.
 void GuessFrameRate(const GuessFrameRateParams& params, FrameView& view);
 
+// A movie's length in whole seconds, for the length field; or why it cannot be read.
+struct MovieLength {
+  long long seconds = 0;
+  std::string failure;  // the user's message; empty when the length was read
+};
+MovieLength ReadMovieLength(const std::string& moviePath);
+
 }  // namespace lumetra
