@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "operations/existing_outputs.h"
 #include "files/output_file.h"
+#include "operations/existing_outputs.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/frame_rates.h"
 #include "subtitle/number_text.h"
@@ -102,11 +102,9 @@ void ChangeFrameRate(const ChangeFrameRateParams& params, FrameView& view) {
     RescaleFrames(input, file, LeadingNumber(currentRateText), newRate);
     view.leaveBusy();
     busy = false;
-    if (!MayTakeNames({outputPath}, params.keepExistingOutputs, view)) {
+    if (!NameOutputs(file, params.keepExistingOutputs, *params.committer, view)) {
       return;  // the finished file goes with `file`
     }
-    params.committer->commit(file);
-    view.outputsWritten({outputPath});
   } catch (...) {
     Fail(view, std::current_exception(), params.inputPath, busy);
     return;

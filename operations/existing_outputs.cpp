@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include "files/committer.h"
+#include "files/output_file.h"
+#include "files/output_group.h"
 #include "operations/frame.h"
 
 namespace lumetra {
@@ -11,6 +14,17 @@ namespace {
 bool NameIsTaken(const std::string& path) {
   struct stat info {};
   return ::lstat(path.c_str(), &info) == 0;
+}
+
+template <class Outputs>
+bool Name(Outputs& outputs, const std::vector<std::string>& targets, bool keepExisting,
+          Committer& committer, FrameView& view) {
+  if (!MayTakeNames(targets, keepExisting, view)) {
+    return false;
+  }
+  committer.commit(outputs);
+  view.outputsWritten(targets);
+  return true;
 }
 
 }  // namespace
@@ -30,6 +44,14 @@ bool MayTakeNames(const std::vector<std::string>& targets, bool keepExisting, Fr
     return false;
   }
   return view.replaceExisting(existing);
+}
+
+bool NameOutputs(OutputFile& file, bool keepExisting, Committer& committer, FrameView& view) {
+  return Name(file, {file.target()}, keepExisting, committer, view);
+}
+
+bool NameOutputs(OutputGroup& group, bool keepExisting, Committer& committer, FrameView& view) {
+  return Name(group, group.targets(), keepExisting, committer, view);
 }
 
 }  // namespace lumetra

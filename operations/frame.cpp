@@ -5,10 +5,10 @@
 #include <cerrno>
 #include <new>
 
-#include "operations/existing_outputs.h"
 #include "files/name_change.h"
 #include "files/output_error.h"
 #include "files/output_file.h"
+#include "operations/existing_outputs.h"
 #include "subtitle/frame_rates.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_error.h"
@@ -196,11 +196,9 @@ bool RunEntryOperation(const CommonParams& params, const EntryOperation& operati
     CopyEntries(entries, output, bases, transform, operation.numberWrittenEntries);
     view.leaveBusy();
     busy = false;
-    if (!MayTakeNames({outputPath}, params.keepExistingOutputs, view)) {
+    if (!NameOutputs(file, params.keepExistingOutputs, *params.committer, view)) {
       return false;  // the finished file goes with `file`
     }
-    params.committer->commit(file);
-    view.outputsWritten({outputPath});
   } catch (...) {
     // Every file of the run is closed and the unfinished output removed by now.
     Fail(view, std::current_exception(), params.inputPath, busy);

@@ -87,11 +87,9 @@ void Recode(const CommonParams& params, FrameView& view) {
     }
     view.leaveBusy();
     busy = false;
-    if (!MayTakeNames({outputPath}, params.keepExistingOutputs, view)) {
+    if (!NameOutputs(file, params.keepExistingOutputs, *params.committer, view)) {
       return;  // the finished file goes with `file`
     }
-    params.committer->commit(file);
-    view.outputsWritten({outputPath});
   } catch (...) {
     Fail(view, std::current_exception(), params.inputPath, busy);
     return;

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "operations/existing_outputs.h"
 #include "files/output_group.h"
+#include "operations/existing_outputs.h"
 #include "subtitle/entry_io.h"
 #include "subtitle/paths.h"
 #include "subtitle/subtitle_input.h"
@@ -32,8 +32,7 @@ class SegmentFiles {
 
   void next() { open(); }
 
-  std::vector<std::string> targets() const { return files_.targets(); }
-  void commitAll(Committer& committer) { committer.commit(files_); }
+  OutputGroup& group() { return files_; }
 
  private:
   void open() {
@@ -200,12 +199,10 @@ void Split(const CommonParams& params, const SplitParams& split, FrameView& view
     SplitEntries(entries, segments, run);
     view.leaveBusy();
     busy = false;
-    written = segments.targets();
-    if (!MayTakeNames(written, params.keepExistingOutputs, view)) {
+    if (!NameOutputs(segments.group(), params.keepExistingOutputs, *params.committer, view)) {
       return;  // no part has its name; the finished ones go with `segments`
     }
-    segments.commitAll(*params.committer);
-    view.outputsWritten(written);
+    written = segments.group().targets();
   } catch (...) {
     // No segment of this run has its name yet; every temporary file is gone with it.
     Fail(view, std::current_exception(), params.inputPath, busy);
