@@ -20,6 +20,7 @@
 #include "app/frame_rate_list.h"
 #include "app/linked_fields.h"
 #include "app/main_window_controls.h"
+#include "app/movie_length.h"
 #include "app/native_path.h"
 #include "app/operation_runner.h"
 #include "app/position_list.h"
@@ -199,10 +200,8 @@ void FitTab::onSourceChanged() {
 }
 
 void FitTab::onBrowseMovie() {
-  const QString path = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Movie"), txtFitMovie->text(),
-      QStringLiteral("Movies (*.mkv *.mp4 *.m4v *.avi *.ts *.m2ts *.webm *.mov *.mpg *.ogv);;"
-                     "All files (*)"));
+  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Movie"),
+                                                    txtFitMovie->text(), MovieFileFilter());
   if (!path.isEmpty())
     txtFitMovie->setText(path);
 }
@@ -210,7 +209,7 @@ void FitTab::onBrowseMovie() {
 void FitTab::onBrowseReference() {
   const QString path = QFileDialog::getOpenFileName(
       this, QStringLiteral("Subtitle that fits"), txtFitReference->text(),
-      QStringLiteral("Subtitles (*.srt *.sub);;All files (*)"));
+      QStringLiteral("Subtitles (*.srt *.sub *.vtt);;All files (*)"));
   if (!path.isEmpty())
     txtFitReference->setText(path);
 }

@@ -10,10 +10,8 @@
 #include "operations/message.h"
 
 void FillMovieLength(QWidget& window, const MainWindowControls& ui, MessagePresenter& presenter) {
-  const QString path = QFileDialog::getOpenFileName(
-      &window, QStringLiteral("Movie"), QString(),
-      QStringLiteral("Movies (*.mkv *.mp4 *.m4v *.avi *.ts *.m2ts *.webm *.mov *.mpg *.ogv);;"
-                     "All files (*)"));
+  const QString path =
+      QFileDialog::getOpenFileName(&window, QStringLiteral("Movie"), QString(), MovieFileFilter());
   if (path.isEmpty())
     return;
   const lumetra::MovieLength length = lumetra::ReadMovieLength(NativePath(path));
