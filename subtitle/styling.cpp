@@ -1,8 +1,8 @@
 #include "subtitle/styling.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
-#include <vector>
 
 #include "subtitle/subtitle_entry.h"
 
@@ -28,13 +28,14 @@ int StyleIndex(char letter) {
   return -1;
 }
 
-std::vector<std::string_view> DisplayLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// Calls `onLine` with each display line of `text`, in order.
+template <class OnLine>
+void ForEachLine(std::string_view text, OnLine onLine) {
   for (std::size_t at = 0;;) {
     const std::size_t end = text.find(kLineBreak, at);
-    lines.push_back(text.substr(at, end == std::string_view::npos ? end : end - at));
+    onLine(text.substr(at, end == std::string_view::npos ? end : end - at));
     if (end == std::string_view::npos) {
-      return lines;
+      return;
     }
     at = end + 1;
   }
@@ -60,10 +61,7 @@ void AddStyles(std::string_view value, StyleSet& styles) {
   }
 }
 
-void Wrap(std::string_view text, const StyleSet& styles, std::string& out) {
-  if (text.empty()) {
-    return;
-  }
+void Open(const StyleSet& styles, std::string& out) {
   for (std::size_t i = 0; i < kStyles.size(); ++i) {
     if (styles.on[i]) {
       out += '<';
@@ -71,7 +69,9 @@ void Wrap(std::string_view text, const StyleSet& styles, std::string& out) {
       out += '>';
     }
   }
-  out += text;
+}
+
+void Close(const StyleSet& styles, std::string& out) {
   for (std::size_t i = kStyles.size(); i-- > 0;) {
     if (styles.on[i]) {
       out += "</";
@@ -101,84 +101,132 @@ Tag TagAt(std::string_view line, std::size_t at) {
   return tag;
 }
 
-}  // namespace
-
-std::string TagsFromCodes(std::string_view text) {
-  const std::vector<std::string_view> lines = DisplayLines(text);
-  StyleSet whole;  // {y:…} anywhere
-  std::vector<StyleSet> own(lines.size());
-  std::vector<std::string> plain(lines.size());
-  for (std::size_t n = 0; n < lines.size(); ++n) {
-    const std::string_view line = lines[n];
-    bool atStart = true;
-    for (std::size_t at = 0; at < line.size();) {
-      if (const std::size_t length = CodeLength(line, at)) {
-        const char kind = line[at + 1];
-        const std::string_view value = line.substr(at + 3, length - 4);
-        if (kind == 'y') {
-          AddStyles(value, whole);
-        } else if (kind == 'Y') {
-          AddStyles(value, own[n]);
-        }
-        at += length;
-        continue;
-      }
-      if (atStart && line[at] == '/') {
-        own[n].on[0] = true;  // an italic line
-        ++at;
-        atStart = false;
-        continue;
-      }
+// Walks one MicroDVD display line as its codes read: `onCode(kind, value)` for each control
+// code, `onItalicLine()` for a "/" before the line's text, `onText(run)` for each run of text
+// between them.
+template <class OnCode, class OnItalicLine, class OnText>
+void WalkCodes(std::string_view line, OnCode onCode, OnItalicLine onItalicLine, OnText onText) {
+  bool atStart = true;  // no text yet: a "/" here marks the line italic
+  std::size_t run = 0;
+  for (std::size_t at = 0; at < line.size();) {
+    if (const std::size_t length = CodeLength(line, at)) {
+      onText(line.substr(run, at - run));
+      onCode(line[at + 1], line.substr(at + 3, length - 4));
+      run = at += length;
+    } else if (atStart && line[at] == '/') {
+      onText(line.substr(run, at - run));
+      onItalicLine();
+      run = ++at;
       atStart = false;
-      plain[n] += line[at++];
+    } else {
+      atStart = false;
+      // Only a "{" can begin a code now.
+      at = std::min(line.size(), line.find('{', at + 1));
     }
   }
-  std::string out;
-  for (std::size_t n = 0; n < lines.size(); ++n) {
-    if (n > 0) {
-      out += kLineBreak;
-    }
-    StyleSet styles = own[n];
-    for (std::size_t i = 0; i < kStyles.size(); ++i) {
-      styles.on[i] = styles.on[i] || whole.on[i];
-    }
-    Wrap(plain[n], styles, out);
-  }
-  return out;
+  onText(line.substr(run));
 }
 
-std::string CodesFromTags(std::string_view text) {
-  const std::vector<std::string_view> lines = DisplayLines(text);
-  std::vector<StyleSet> styles(lines.size());
-  std::vector<std::string> plain(lines.size());
-  StyleSet open;  // what tags have opened and not yet closed, across lines
-  for (std::size_t n = 0; n < lines.size(); ++n) {
-    const std::string_view line = lines[n];
-    bool atStart = true;
-    for (std::size_t at = 0; at < line.size();) {
-      if (const Tag tag = TagAt(line, at); tag.length != 0) {
-        open.on[static_cast<std::size_t>(tag.style)] = !tag.closes;
-        at += tag.length;
-        continue;
-      }
-      // A line has the styles every character of its text has.
+// Walks one display line as its tags read, carrying `open` (the styles tags have opened and
+// not closed) across lines: `onText(run)` for each run of text between tags. Returns the
+// styles every character of the line's text has; `hasText` tells whether it has any.
+template <class OnText>
+StyleSet WalkTags(std::string_view line, StyleSet& open, bool& hasText, OnText onText) {
+  StyleSet style;
+  hasText = false;
+  std::size_t run = 0;
+  const auto text = [&](std::size_t end) {
+    if (end > run) {
       for (std::size_t i = 0; i < kStyles.size(); ++i) {
-        styles[n].on[i] = (atStart || styles[n].on[i]) && open.on[i];
+        style.on[i] = (!hasText || style.on[i]) && open.on[i];
       }
-      atStart = false;
-      plain[n] += line[at++];
+      hasText = true;
+      onText(line.substr(run, end - run));
     }
+  };
+  for (std::size_t at = line.find('<'); at != std::string_view::npos; at = line.find('<', at + 1)) {
+    if (const Tag tag = TagAt(line, at); tag.length != 0) {
+      text(at);
+      open.on[static_cast<std::size_t>(tag.style)] = !tag.closes;
+      run = at + tag.length;
+      at = run - 1;
+    }
+  }
+  text(line.size());
+  return style;
+}
+
+}  // namespace
+
+void TagsFromCodes(std::string_view text, std::string& out) {
+  // Without a "{" there is no code and without a "/" no italic line: the text stays as it is.
+  if (text.find('{') == std::string_view::npos && text.find('/') == std::string_view::npos) {
+    out.assign(text);
+    return;
+  }
+  // A {y:…} may stand in any line and styles them all.
+  StyleSet whole;
+  ForEachLine(text, [&](std::string_view line) {
+    WalkCodes(
+        line,
+        [&](char kind, std::string_view value) {
+          if (kind == 'y') {
+            AddStyles(value, whole);
+          }
+        },
+        [] {}, [](std::string_view) {});
+  });
+  out.clear();
+  bool first = true;
+  ForEachLine(text, [&](std::string_view line) {
+    if (!first) {
+      out += kLineBreak;
+    }
+    first = false;
+    StyleSet styles = whole;
+    std::size_t textLength = 0;
+    WalkCodes(
+        line,
+        [&](char kind, std::string_view value) {
+          if (kind == 'Y') {
+            AddStyles(value, styles);
+          }
+        },
+        [&] { styles.on[0] = true; },  // an italic line
+        [&](std::string_view run) { textLength += run.size(); });
+    if (textLength == 0) {
+      return;  // an empty line gets no tags
+    }
+    Open(styles, out);
+    WalkCodes(
+        line, [](char, std::string_view) {}, [] {}, [&](std::string_view run) { out += run; });
+    Close(styles, out);
+  });
+}
+
+void CodesFromTags(std::string_view text, std::string& out) {
+  // Without a "<" there is no tag: the text stays as it is.
+  if (text.find('<') == std::string_view::npos) {
+    out.assign(text);
+    return;
   }
   // Lines without text carry no style, so they do not part a style all others share.
+  StyleSet open;
   const StyleSet* shared = nullptr;
+  StyleSet first;
   bool same = true;
-  for (std::size_t n = 0; n < lines.size(); ++n) {
-    if (!plain[n].empty()) {
-      shared = shared ? shared : &styles[n];
-      same = same && styles[n] == *shared;
+  ForEachLine(text, [&](std::string_view line) {
+    bool hasText = false;
+    const StyleSet style = WalkTags(line, open, hasText, [](std::string_view) {});
+    if (hasText) {
+      if (shared == nullptr) {
+        first = style;
+        shared = &first;
+      }
+      same = same && style == *shared;
     }
-  }
-  std::string out;
+  });
+  out.clear();
   const auto codes = [&out](const StyleSet& style, char kind) {
     for (std::size_t i = 0; i < kStyles.size(); ++i) {
       if (style.on[i]) {
@@ -193,16 +241,21 @@ std::string CodesFromTags(std::string_view text) {
   if (same && shared) {
     codes(*shared, 'y');
   }
-  for (std::size_t n = 0; n < lines.size(); ++n) {
-    if (n > 0) {
+  open = StyleSet{};
+  bool firstLine = true;
+  ForEachLine(text, [&](std::string_view line) {
+    if (!firstLine) {
       out += kLineBreak;
     }
+    firstLine = false;
     if (!same) {
-      codes(styles[n], 'Y');
+      StyleSet ahead = open;  // the line's style comes before its text
+      bool hasText = false;
+      codes(WalkTags(line, ahead, hasText, [](std::string_view) {}), 'Y');
     }
-    out += plain[n];
-  }
-  return out;
+    bool hasText = false;
+    WalkTags(line, open, hasText, [&](std::string_view run) { out += run; });
+  });
 }
 
 }  // namespace lumetra

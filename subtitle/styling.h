@@ -12,12 +12,13 @@ enum class Styling {
 };
 
 // A MicroDVD text with its style codes as tags, each display line wrapped in its own; other
-// codes (colour, font, size, position) are left out.
-std::string TagsFromCodes(std::string_view text);
+// codes (colour, font, size, position) are left out. `out` is replaced; its storage is kept
+// from one entry to the next.
+void TagsFromCodes(std::string_view text, std::string& out);
 
 // A text with tags as MicroDVD codes: a style every display line has is one {y:…} before the
 // text, one only some lines have a {Y:…} before each of them. Tags around part of a line have
-// no code and are left out.
-std::string CodesFromTags(std::string_view text);
+// no code and are left out. `out` is replaced.
+void CodesFromTags(std::string_view text, std::string& out);
 
 }  // namespace lumetra

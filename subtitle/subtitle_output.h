@@ -27,8 +27,10 @@ class SubtitleOutput {
   // the output format's way.
   void write(const SubtitleEntry& entry, bool hasEnd, long long number, bool last) {
     if (restyle_) {
-      restyled_ = entry;
-      restyled_.text = restyle_(entry.text);
+      restyled_.start = entry.start;
+      restyled_.end = entry.end;
+      restyled_.cueSettings = entry.cueSettings;
+      restyle_(entry.text, restyled_.text);
       writer_->write(restyled_, hasEnd, number, last);
       return;
     }
@@ -51,7 +53,7 @@ class SubtitleOutput {
   EncodingSink encoded_;
   std::unique_ptr<EntryWriter> writer_;
   bool declaresFrameRate_ = false;
-  std::string (*restyle_)(std::string_view text) = nullptr;  // between codes and tags
+  void (*restyle_)(std::string_view text, std::string& out) = nullptr;  // codes <-> tags
   SubtitleEntry restyled_;
 };
 

@@ -12,6 +12,7 @@ struct StylingCase {
 };
 
 const StylingCase kCodesToTags[] = {
+    {"plain text stays", "Hello\nworld", "Hello\nworld"},
     {"whole text italic", "{y:i}Hello\nworld", "<i>Hello</i>\n<i>world</i>"},
     {"one line bold", "Hello\n{Y:b}world", "Hello\n<b>world</b>"},
     {"several styles in one code", "{y:b,u}x", "<b><u>x</u></b>"},
@@ -23,11 +24,14 @@ const StylingCase kCodesToTags[] = {
 
 TEST(Styling, MicroDvdCodesBecomeTags) {
   for (const StylingCase& c : kCodesToTags) {
-    EXPECT_EQ(TagsFromCodes(c.from), c.to) << c.name;
+    std::string out = "earlier entry";
+    TagsFromCodes(c.from, out);
+    EXPECT_EQ(out, c.to) << c.name;
   }
 }
 
 const StylingCase kTagsToCodes[] = {
+    {"plain text stays", "Hello\nworld", "Hello\nworld"},
     {"every line italic", "<i>Hello</i>\n<i>world</i>", "{y:i}Hello\nworld"},
     {"one tag across lines", "<i>Hello\nworld</i>", "{y:i}Hello\nworld"},
     {"only one line bold", "Hello\n<B>world</B>", "Hello\n{Y:b}world"},
@@ -38,7 +42,9 @@ const StylingCase kTagsToCodes[] = {
 
 TEST(Styling, TagsBecomeMicroDvdCodes) {
   for (const StylingCase& c : kTagsToCodes) {
-    EXPECT_EQ(CodesFromTags(c.from), c.to) << c.name;
+    std::string out = "earlier entry";
+    CodesFromTags(c.from, out);
+    EXPECT_EQ(out, c.to) << c.name;
   }
 }
 
