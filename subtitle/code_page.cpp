@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include "subtitle/byte_source.h"
@@ -24,10 +26,25 @@ std::string Upper(std::string_view text) {
 
 // Tells whether bytes, given piece by piece, are valid UTF-8; a sequence may be split
 // between two pieces.
+// True when no byte has its top bit set; eight bytes at a time, since most subtitle text is.
+bool AllAscii(std::string_view bytes) {
+  std::size_t at = 0;
+  std::uint64_t high = 0;
+  for (; at + 8 <= bytes.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + at, 8);
+    high |= word;
+  }
+  for (; at < bytes.size(); ++at) {
+    high |= static_cast<unsigned char>(bytes[at]);
+  }
+  return (high & 0x8080808080808080u) == 0;
+}
+
 class Utf8Check {
  public:
   void take(std::string_view bytes) {
-    if (!valid_) {
+    if (!valid_ || (pending_ == 0 && AllAscii(bytes))) {
       return;
     }
     for (const char c : bytes) {
@@ -223,8 +240,11 @@ std::string DetectCodePage(ByteSource& source) {
        looked += got) {
     const std::string_view bytes(chunk.data(), got);
     utf8.take(bytes);
-    for (const char c : bytes) {
-      seen[static_cast<unsigned char>(c)] = true;
+    // Only the bytes above 127 tell code pages apart.
+    if (!AllAscii(bytes)) {
+      for (const char c : bytes) {
+        seen[static_cast<unsigned char>(c)] = true;
+      }
     }
   }
   source.rewind();
